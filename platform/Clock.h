@@ -1,0 +1,41 @@
+#pragma once
+#include <compare>
+#include <cstdint>
+
+namespace kestrowa {
+
+// Local wall-clock date and time as the programs use it: four-digit year, month 1-12, day,
+// hour 0-23, minute, second.
+struct DateTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    auto operator<=>(const DateTime&) const = default;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual DateTime Now() const = 0;
+    // Milliseconds since the system started.
+    virtual std::uint32_t TickCount() const = 0;
+};
+
+// A clock that shows what a test sets.
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(DateTime now = {}, std::uint32_t tick = 0) : now_(now), tick_(tick) {}
+    DateTime Now() const override { return now_; }
+    std::uint32_t TickCount() const override { return tick_; }
+    void Set(DateTime now) { now_ = now; }
+    void SetTick(std::uint32_t tick) { tick_ = tick; }
+
+private:
+    DateTime now_;
+    std::uint32_t tick_;
+};
+
+}  // namespace kestrowa

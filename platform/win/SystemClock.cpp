@@ -1,0 +1,15 @@
+#include "platform/win/SystemClock.h"
+
+#include <windows.h>
+
+namespace kestrowa {
+
+DateTime SystemClock::Now() const {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return DateTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+std::uint32_t SystemClock::TickCount() const { return GetTickCount(); }
+
+}  // namespace kestrowa

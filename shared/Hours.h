@@ -1,0 +1,21 @@
+#pragma once
+
+namespace kestrowa {
+
+// Hours from minutes with the single-precision factor 1/60 that every shown figure uses.
+inline constexpr float kHoursPerMinute = 0.016666668f;
+
+inline float HoursFromMinutes(int minutes) { return static_cast<float>(minutes) * kHoursPerMinute; }
+
+// The hours-and-minutes form of a number of hours: whole hours, and the rest times 60, both
+// truncated.
+struct HoursAndMinutes {
+    int hours = 0;
+    int minutes = 0;
+};
+inline HoursAndMinutes SplitHours(float hours) {
+    int whole = static_cast<int>(hours);
+    return {whole, static_cast<int>((hours - static_cast<float>(whole)) * 60.0f)};
+}
+
+}  // namespace kestrowa

@@ -1,0 +1,45 @@
+#include "shared/LogLine.h"
+
+#include "shared/Strings.h"
+
+namespace kestrowa {
+
+namespace {
+std::string FullLine(char tag, const DateTime& t) {
+    return Format("%c %d/%02d/%02d %02d:%02d", tag, t.year, t.month, t.day, t.hour, t.minute);
+}
+
+// yy/mm/dd of the end against that of the start. Two-digit years are taken as the nearer of
+// the two centuries, so 99/12/31 -> 00/01/01 goes forward.
+bool DateBefore(std::string_view end, std::string_view start) {
+    int years = (ToInt(Columns(end, 0, 2)) - ToInt(Columns(start, 0, 2)) + 100) % 100;
+    if (years != 0) return years >= 50;
+    return end.substr(2) < start.substr(2);
+}
+}  // namespace
+
+std::string FullStartLine(const DateTime& t) { return FullLine('S', t); }
+std::string FullEndLine(const DateTime& t) { return FullLine('E', t); }
+
+std::string FileLine(std::string_view fullLine) {
+    std::string line(Columns(fullLine, 0, 2));
+    line += Columns(fullLine, 4, std::string_view::npos);
+    return line;
+}
+
+LogStamp ParseLogLine(std::string_view line) {
+    LogStamp stamp;
+    stamp.tag = line.empty() ? '\0' : line[0];
+    stamp.date = std::string(Columns(line, 2, 8));
+    stamp.minutes = ToInt(Columns(line, 11, 2)) * 60 + ToInt(Columns(line, 14, 2));
+    return stamp;
+}
+
+int SessionMinutes(const LogStamp& start, const LogStamp& end) {
+    int minutes = end.minutes - start.minutes;
+    if (end.date == start.date) return minutes;
+    if (end.date.size() >= 2 && start.date.size() >= 2 && DateBefore(end.date, start.date)) return 0;
+    return minutes + 1440;
+}
+
+}  // namespace kestrowa

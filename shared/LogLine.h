@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/Clock.h"
+
+namespace kestrowa {
+
+// A log line in its full form has a four-digit year, "S 2011/05/03 08:15" (18 characters);
+// that form is kept in the registry. The file carries it without the century digits,
+// "S 11/05/03 08:15" (16 characters), followed by CR LF.
+std::string FullStartLine(const DateTime& t);
+std::string FullEndLine(const DateTime& t);
+// The file form of a full-form text: its first two characters and everything from the fifth on.
+std::string FileLine(std::string_view fullLine);
+
+// What a reader takes from a file line: the tag (column 0), the date yy/mm/dd (columns 2-9) and
+// the time of day in minutes from columns 11-12 and 14-15 (a non-number counts as 0).
+struct LogStamp {
+    char tag = '\0';
+    std::string date;
+    int minutes = 0;
+};
+LogStamp ParseLogLine(std::string_view fileLine);
+
+// Length in minutes of the session that starts at `start` and ends at `end`: the difference of
+// the times of day, plus 1440 once when the end carries a later date (however many days lie
+// between). An end dated before its start (a stale heartbeat used as the end) gives no length.
+// Only a result above zero is a session; every reader of the log pairs lines through this.
+int SessionMinutes(const LogStamp& start, const LogStamp& end);
+
+}  // namespace kestrowa

@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/Clock.h"
+
+namespace kestrowa {
+
+inline constexpr const char* kSessionLogName = "Kestrofl.dat";
+// The recorder reads the log through a 200-byte buffer: longer lines arrive in pieces.
+inline constexpr size_t kRecorderLineBuffer = 200;
+inline constexpr int kMonthSessionLimit = 300;
+
+struct MonthSummary {
+    bool logPresent = false;
+    int minutes = 0;
+    int sessions = 0;
+};
+
+// The recorder's access to its session log: appends lines, finds the last one, sums the month.
+// The file is opened for one operation and closed at once; when it is missing, the reads return
+// their empty results, and a failed write is dropped without a word.
+class SessionLog {
+public:
+    explicit SessionLog(std::string path) : path_(std::move(path)) {}
+    const std::string& Path() const { return path_; }
+
+    bool Exists() const;
+    // Appends a line given in its full (four-digit year) form as its file form and CR LF.
+    void AppendLine(std::string_view fullLine) const;
+    std::string LastNonEmptyLine() const;
+    // Running minutes and sessions of the month of `today`, as far as the log has ended them.
+    MonthSummary SummarizeMonth(const DateTime& today) const;
+
+private:
+    std::string path_;
+};
+
+// The month figures as the status window shows them.
+std::string MonthCountText(const MonthSummary& summary);
+// monthTimeForm 0: "%d時間%d分" (hours, remaining minutes); 1: "%.02f時間" (decimal hours).
+std::string MonthTimeText(const MonthSummary& summary, int monthTimeForm);
+
+}  // namespace kestrowa

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "platform/File.h"
+#include "platform/Profile.h"
+#include "shared/LineReader.h"
+#include "shared/RecorderSettings.h"
+#include "shared/SessionLog.h"
+
+using namespace kestrowa;
+
+namespace {
+std::string Repeat(char c, size_t n) { return std::string(n, c); }
+}  // namespace
+
+TEST(SessionLog, AppendWritesEighteenBytesAndCreatesTheFile) {
+    TempDir dir;
+    SessionLog log(dir.File("Kestrofl.dat"));
+    EXPECT_FALSE(log.Exists());
+    log.AppendLine("S 2011/05/03 08:15");
+    EXPECT_TRUE(log.Exists());
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), "S 11/05/03 08:15\r\n");
+    log.AppendLine("");
+    log.AppendLine("E 2011/05/03 10:45");
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), "S 11/05/03 08:15\r\n\r\nE 11/05/03 10:45\r\n");
+}
+
+TEST(SessionLog, AppendKeepsWhatTheFileHeld) {
+    TempDir dir;
+    dir.Write("Kestrofl.dat", "S 11/05/02 18:04\n(hand note)");
+    SessionLog(dir.File("Kestrofl.dat")).AppendLine("E 2011/05/02 22:47");
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), "S 11/05/02 18:04\n(hand note)E 11/05/02 22:47\r\n");
+}
+
+TEST(SessionLog, AppendToAnUnwritablePlaceDoesNothing) {
+    TempDir dir;
+    SessionLog log(dir.File("no-such-folder/Kestrofl.dat"));
+    log.AppendLine("S 2011/05/03 08:15");
+    EXPECT_FALSE(log.Exists());
+    EXPECT_EQ(log.LastNonEmptyLine(), "");
+    EXPECT_FALSE(log.SummarizeMonth({2011, 5, 3, 9, 0, 0}).logPresent);
+}
+
+TEST(SessionLog, LastNonEmptyLineSkipsBlankLines) {
+    TempDir dir;
+    SessionLog log(dir.File("Kestrofl.dat"));
+    dir.Write("Kestrofl.dat", CrLf({"S 11/05/02 18:04", "E 11/05/02 22:47", "", ""}));
+    EXPECT_EQ(log.LastNonEmptyLine(), "E 11/05/02 22:47");
+    dir.Write("Kestrofl.dat", "\r\n\r\n");
+    EXPECT_EQ(log.LastNonEmptyLine(), "");
+}
+
+TEST(LineReader, LongLinesArriveInPiecesOfTheBufferLess1) {
+    TempDir dir;
+    dir.Write("long.txt", Repeat('a', 199) + "\r\n" + Repeat('b', 250) + "\r\nlast\rx");
+    FilePtr file = OpenFile(dir.File("long.txt"), "rb");
+    LineReader reader(file.get(), 200);
+    std::vector<std::string> lines;
+    for (std::string line; reader.Next(line);) lines.push_back(line);
+    std::vector<std::string> expected = {Repeat('a', 199), "", Repeat('b', 199), Repeat('b', 51), "last\rx"};
+    EXPECT_EQ(lines, expected);
+}
+
+struct SummaryCase {
+    const char* name;
+    std::string log;
+    DateTime today;
+    int minutes;
+    int sessions;
+};
+
+class MonthSummaryTest : public ::testing::TestWithParam<SummaryCase> {};
+
+TEST_P(MonthSummaryTest, SumsTheSessionsOfTheMonth) {
+    TempDir dir;
+    dir.Write("Kestrofl.dat", GetParam().log);
+    MonthSummary s = SessionLog(dir.File("Kestrofl.dat")).SummarizeMonth(GetParam().today);
+    EXPECT_TRUE(s.logPresent);
+    EXPECT_EQ(s.minutes, GetParam().minutes);
+    EXPECT_EQ(s.sessions, GetParam().sessions);
+}
+
+std::string ManySessions(int n) {
+    std::string bytes;
+    for (int i = 0; i < n; ++i) bytes += CrLf({"S 11/05/03 08:00", "E 11/05/03 08:01"});
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MonthSummaryTest,
+    ::testing::Values(
+        SummaryCase{"OtherMonthsLeftOut",
+                    CrLf({"S 11/04/30 10:00", "E 11/04/30 11:00", "S 11/05/03 08:15", "E 11/05/03 10:45",
+                          "S 10/05/03 08:15", "E 10/05/03 09:15"}),
+                    {2011, 5, 20, 9, 0, 0}, 150, 1},
+        SummaryCase{"AcrossMidnight", CrLf({"S 11/05/03 23:00", "E 11/05/04 01:30"}), {2011, 5, 4, 9, 0, 0}, 150, 1},
+        SummaryCase{"SecondStartIgnored",
+                    CrLf({"S 11/05/03 08:00", "S 11/05/03 09:00", "E 11/05/03 10:00"}), {2011, 5, 4, 9, 0, 0}, 120, 1},
+        SummaryCase{"EndWithoutStart", CrLf({"E 11/05/03 08:00", "S 11/05/03 09:00", "E 11/05/03 10:00"}),
+                    {2011, 5, 4, 9, 0, 0}, 60, 1},
+        SummaryCase{"BareLineAndBlankLines",
+                    CrLf({"S 11/05/02 18:04", "", "S 11/05/03 08:13", "E 11/05/03 09:00"}), {2011, 5, 4, 9, 0, 0},
+                    24 * 60 + 9 * 60 - (18 * 60 + 4), 1},
+        SummaryCase{"ZeroAndNegativeDropped",
+                    CrLf({"S 11/05/03 08:00", "E 11/05/03 08:00", "S 11/05/03 09:00", "E 11/05/03 08:58",
+                          "S 11/05/03 10:00", "E 11/05/01 22:00", "S 11/05/03 11:00", "E 11/05/03 11:05"}),
+                    {2011, 5, 4, 9, 0, 0}, 5, 1},
+        SummaryCase{"RunningSessionNotCounted", CrLf({"S 11/05/03 08:00", "E 11/05/03 09:00", "S 11/05/04 08:00"}),
+                    {2011, 5, 4, 9, 0, 0}, 60, 1},
+        SummaryCase{"NextMonthEndClosesLastDay",
+                    CrLf({"S 11/05/31 22:00", "E 11/06/01 01:30", "S 11/06/01 08:00", "E 11/06/01 09:00"}),
+                    {2011, 5, 31, 23, 0, 0}, 210, 1},
+        SummaryCase{"NextMonthStartStopsTheRead",
+                    CrLf({"S 11/05/31 22:00", "S 11/06/01 08:00", "E 11/06/01 09:00"}), {2011, 5, 31, 23, 0, 0}, 0, 0},
+        SummaryCase{"DecemberStopsAtJanuary",
+                    CrLf({"S 11/12/31 20:00", "E 12/01/01 00:30", "S 11/12/31 01:00", "E 11/12/31 02:00"}),
+                    {2011, 12, 31, 23, 0, 0}, 270, 1},
+        SummaryCase{"StopsAtThe300thSession", ManySessions(305), {2011, 5, 4, 9, 0, 0}, 300, 300}),
+    [](const ::testing::TestParamInfo<SummaryCase>& p) { return std::string(p.param.name); });
+
+TEST(SessionLog, MonthTexts) {
+    MonthSummary s{true, 150, 7};
+    EXPECT_EQ(MonthCountText(s), "  7回");
+    EXPECT_EQ(MonthTimeText(s, 0), "2時間30分");
+    EXPECT_EQ(MonthTimeText(s, 1), "2.50時間");
+    MonthSummary none{true, 0, 0};
+    EXPECT_EQ(MonthCountText(none), "  0回");
+    EXPECT_EQ(MonthTimeText(none, 0), "0時間0分");
+    EXPECT_EQ(MonthTimeText(none, 1), "0.00時間");
+    EXPECT_EQ(MonthTimeText(MonthSummary{true, 100 * 60 + 59, 1}, 1), "100.98時間");
+}
+
+TEST(RecorderSettings, NewInstallationReadsTheDefaults) {
+    MemoryProfile empty;
+    EXPECT_EQ(Read(empty, recorder_key::AptnSet), kStartManual);
+    EXPECT_EQ(Read(empty, recorder_key::Sec), 5);
+    EXPECT_EQ(Read(empty, recorder_key::Correct), 2);
+    EXPECT_EQ(Read(empty, recorder_key::StopWatch), 1);
+    EXPECT_EQ(Read(empty, recorder_key::MonthTimeForm), 1);
+    EXPECT_EQ(Read(empty, recorder_key::PresentYear), 0);
+    EXPECT_EQ(Read(empty, recorder_key::DayCount), 1);
+    EXPECT_EQ(Read(empty, recorder_key::LastWindwsEnd), "");
+}

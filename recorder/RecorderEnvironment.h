@@ -1,0 +1,67 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Profile.h"
+
+namespace kestrowa {
+
+// The Windows family decides the status window's base position and the boot files.
+enum class OsFamily { Nt, Win9x };
+
+// The family from the platform id of the version information: 1 (the 95/98/Me platform) is the
+// 9x family; every other id, the NT platform and anything later, is taken for the NT family.
+OsFamily FamilyFromPlatformId(unsigned long platformId);
+
+// "C:" from "C:\WINDOWS": the first two characters of the Windows directory.
+std::string WindowsDriveOf(std::string_view windowsDirectory);
+// The folder of the program file, up to and including the last backslash ("" without one).
+std::string ApplicationFolderOf(std::string_view modulePath);
+// Application folder + "Kestrofl.dat".
+std::string SessionLogPath(std::string_view applicationFolder);
+// Windows drive + "\WINDOWS\ORVELLE.INI": the viewer's settings file as the recorder finds it.
+std::string ViewerSettingsPath(std::string_view windowsDrive);
+// Application folder + "Orvelle\ORVELLE.EXE".
+std::string ViewerProgramPath(std::string_view applicationFolder);
+// The file that must open for reading before the viewer is started: application folder +
+// "KESTROFL.DAT" (the log under its upper-case name; Windows file names ignore case).
+std::string ViewerLogCheckPath(std::string_view applicationFolder);
+// Shown (exclamation icon) when that file does not open.
+inline constexpr const char* kViewerNotYetText = "「稼動状況の表示」は次回より有効となります。";
+
+// The viewer's window: position (20, 55), 691 × 504 pixels.
+struct ViewerWindow {
+    int x = 20;
+    int y = 55;
+    int width = 691;
+    int height = 504;
+};
+
+// The Yes/No question asked when the stored application folder is not the running one.
+std::string ApplicationFolderQuestion(std::string_view storedFolder, std::string_view currentFolder);
+
+// The application-folder check of the first initialisation: an empty `AppDir` takes the current
+// folder silently; a different one asks `askYesNo` (question text → Yes) and is rewritten only on
+// Yes; an equal one (exact comparison) is left alone.
+void CheckApplicationFolder(Profile& profile, const std::string& currentFolder,
+                            const std::function<bool(const std::string& question)>& askYesNo);
+
+// `WinDrive` takes the current Windows drive when it is empty or different; no question.
+void CheckWindowsDrive(Profile& profile, const std::string& currentDrive);
+
+// Positions of the system-menu entries to remove, one after another, after the about item was
+// appended: 0, 0, 0, 1, 1, 1 when the end command is barred from the start (the tray method),
+// else 0, 0, 1, 1.
+std::vector<int> SystemMenuRemovals(bool endBarredFromStart);
+
+// The system-menu item that opens the about box, and what the about box shows.
+inline constexpr int kAboutMenuId = 16;
+inline constexpr const char* kAboutMenuText = "ﾊﾞｰｼﾞｮﾝ情報(Kestrowa) (&A)...";
+inline constexpr const char* kAboutTitle = "ﾊﾞｰｼﾞｮﾝ情報 (Kestrowa)";
+inline constexpr const char* kAboutLine = "ケストロワ   Version 1.20";
+// System commands 16 to 31 all open the about box; the others go to the default handling.
+inline bool IsAboutCommand(unsigned id) { return (id & 0xFFF0u) == kAboutMenuId; }
+
+}  // namespace kestrowa

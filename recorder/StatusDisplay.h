@@ -1,0 +1,88 @@
+#pragma once
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/Profile.h"
+#include "recorder/ElapsedNotice.h"
+#include "recorder/SessionRecording.h"
+#include "recorder/StatusLayout.h"
+#include "shared/SessionLog.h"
+
+namespace kestrowa {
+
+// The settings the status window shows by. The first five mirror `Sec`, `Correct`,
+// `DayCountFlag`, `ManthiyTime` and `MonthTimeForm`; the last two live in memory only.
+struct StatusOptions {
+    int interval = 5;
+    int correct = 2;
+    bool showTodayCount = true;
+    bool showMonth = true;
+    int monthTimeForm = 1;
+    bool showLetter = true;
+    bool showMark = true;
+};
+StatusOptions ReadStatusOptions(const Profile& profile);
+
+// Blank texts of hidden fields.
+inline constexpr const char* kMarkBlank = "        ";
+inline constexpr const char* kFieldBlank = "            ";
+
+// What the status window shows, second by second: the running time, the titles, the blinking
+// mark, the second row and the month figures. Every call returns the StatusUpdate the window
+// copies into its controls. It holds the recording of the run, which it ticks and whose shown
+// start it measures from, and the elapsed-time notice, which it checks at each full refresh.
+class StatusDisplay {
+public:
+    StatusDisplay(const Clock& clock, const Profile& profile, SessionRecording& recording);
+
+    StatusOptions options;
+    ElapsedNotice notice;
+    bool titleShowsRunningTime = true;
+    bool startTimeTitleChosen = false;  // the settings dialog set the start time as the title
+    bool secondRowShowsLastEnd = false;
+    int runningMinutes = 0;  // whole minutes of running time as of the last full refresh
+    MonthSummary month;      // read by Initial()
+
+    // After RecordStart, at the first initialisation: the shown start (1005), the start-time
+    // title, the end button, the start-mode letter, the mark field, today's count and this
+    // month's figures (from the session log), with the hidden items blanked.
+    StatusUpdate Initial();
+
+    // Timer 1, every second: the heartbeat count, then either the blinking mark or, every
+    // `interval` ticks, a full refresh (restartTimer set: set timer 1 again) and the notice check
+    // (notice set: show it after setting the timer).
+    StatusUpdate Tick();
+
+    // A full refresh at once (mouse move, buttons): second row, running time, title, and the
+    // blanking of hidden items when a repaint asked for it.
+    StatusUpdate Refresh();
+
+    // The window was painted while not minimized: the next tick refreshes at once and blanks the
+    // hidden items again.
+    void RequestRepaint();
+
+    // A new display interval (`Sec`) from the settings dialog; it counts from the next refresh.
+    void SetInterval(int seconds);
+
+    // Start-time button 1054: switches the restart handling (run start or stored PC start shown).
+    StatusUpdate ToggleStartTime();
+    // Second-row button 1055: current time or the last end of the previous run.
+    StatusUpdate ToggleSecondRow();
+
+    // "M" for the manual method and after any restart, "S" for the tray, "A" for Startup folder.
+    std::string StartModeLetter() const;
+    // This month's total in the chosen form (settings dialog, when `MonthTimeForm` changes).
+    std::string MonthTotalText() const;
+
+private:
+    std::vector<Rect> HiddenAreas() const;
+
+    const Clock& clock_;
+    const Profile& profile_;
+    SessionRecording& recording_;
+    int tickCounter_ = 0;
+    int countdownLimit_ = 0;
+    bool repaintPending_ = false;
+};
+
+}  // namespace kestrowa

@@ -1,0 +1,20 @@
+#include "recorder/StatusLayout.h"
+
+namespace kestrowa {
+
+void StatusUpdate::Merge(StatusUpdate later) {
+    for (auto& [id, text] : later.texts) texts[id] = std::move(text);
+    if (later.title) title = std::move(later.title);
+    blank.insert(blank.end(), later.blank.begin(), later.blank.end());
+    for (const auto& [id, set] : later.bitmaps) bitmaps[id] = set;
+    restartTimer = restartTimer || later.restartTimer;
+    if (later.notice) notice = std::move(later.notice);
+}
+
+WindowPosition StatusWindowPosition(int screenWidth, int screenHeight, OsFamily family, int leftRight, int upDown,
+                                    int clientHeight) {
+    const int fromRight = family == OsFamily::Nt ? 350 : 340;
+    return {screenWidth + leftRight - fromRight, screenHeight - upDown - clientHeight - 35};
+}
+
+}  // namespace kestrowa

@@ -1,0 +1,41 @@
+#include "recorder/Stopwatch.h"
+
+#include "shared/Strings.h"
+
+namespace kestrowa {
+
+namespace {
+constexpr BitmapSet kRunningBitmaps{"IDB_BITMAP_STOP", "IDB_BITMAP_STOP", "IDB_BITMAP_START"};
+constexpr BitmapSet kStoppedBitmaps{"IDB_BITMAP_START", "IDB_BITMAP_START", "IDB_BITMAP_STOP"};
+}  // namespace
+
+StatusUpdate Stopwatch::Press(std::uint32_t tickCount, bool buttonPresent) {
+    StatusUpdate update;
+    const std::uint32_t now = tickCount / 10;
+    if (!running) {
+        startMark = now;
+        running = true;
+        if (buttonPresent) {
+            update.bitmaps[status_control::Stopwatch] = kRunningBitmaps;
+            update.texts[status_control::StopwatchLine] = std::string(17, ' ') + "<計測中>" + std::string(31, ' ');
+        }
+        return update;
+    }
+    const std::uint32_t elapsed = now - startMark;  // wraps as the 32-bit tick count does
+    const double seconds = elapsed * 0.01;
+    running = false;
+    if (buttonPresent) {
+        update.bitmaps[status_control::Stopwatch] = kStoppedBitmaps;
+        const int whole = static_cast<int>(seconds);
+        if (whole < 60) {
+            update.texts[status_control::StopwatchLine] = Format("               <ｽﾄｯﾌﾟｳｫｯﾁ>    %.02f秒", seconds);
+        } else {
+            const int minutes = whole / 60;
+            update.texts[status_control::StopwatchLine] =
+                Format("         <ｽﾄｯﾌﾟｳｫｯﾁ> %3d分%05.02f秒", minutes, seconds - minutes * 60);
+        }
+    }
+    return update;
+}
+
+}  // namespace kestrowa

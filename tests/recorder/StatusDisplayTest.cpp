@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "recorder/BootCorrection.h"
+#include "recorder/StatusDisplay.h"
+#include "shared/RecorderSettings.h"
+
+using namespace kestrowa;
+namespace key = recorder_key;
+namespace id = status_control;
+
+namespace {
+
+// A run whose start was recorded; the display is made on demand so a test can set the profile
+// and the recording's fields first.
+class Display : public ::testing::Test {
+protected:
+    Display() { Write(profile, key::Correct, 0); }
+
+    StatusDisplay& Make() {
+        display = std::make_unique<StatusDisplay>(clock, profile, recording);
+        return *display;
+    }
+    void Started(DateTime shownStart, bool restart = false) {
+        recording.shownStart = recording.runStart = shownStart;
+        recording.restart = restart;
+    }
+    std::string Text(const StatusUpdate& u, int control) const {
+        auto it = u.texts.find(control);
+        return it == u.texts.end() ? "<unset>" : it->second;
+    }
+
+    TempDir dir;
+    FixedClock clock{{2011, 5, 3, 8, 15, 0}};
+    MemoryProfile profile;
+    SessionRecording recording{clock, profile, SessionLog(dir.File("Kestrofl.dat"))};
+    std::unique_ptr<StatusDisplay> display;
+};
+
+TEST_F(Display, MarkBlinksBetweenRefreshes) {
+    Started({2011, 5, 3, 8, 15, 0});
+    Make();
+    for (const char* mark : {"*****", "*", "*****", "*"}) {
+        StatusUpdate u = display->Tick();
+        EXPECT_EQ(u.texts, (std::map<int, std::string>{{id::MeasuringMark, mark}}));
+        EXPECT_FALSE(u.restartTimer);
+    }
+    clock.Set({2011, 5, 3, 8, 15, 5});
+    StatusUpdate refresh = display->Tick();
+    for (int i = 5; i < 30; ++i) display->Tick();
+    EXPECT_EQ(Read(profile, key::LastWindwsEnd), "E 2011/05/03 08:15") << "the 30th tick leaves the heartbeat";
+    EXPECT_TRUE(refresh.restartTimer);
+    EXPECT_EQ(Text(refresh, id::MeasuringMark), "<unset>");
+    EXPECT_EQ(Text(refresh, id::RunningTime), "  0分05秒");
+    EXPECT_EQ(Text(refresh, id::SecondRow), "2011/05/03 08:15:05");
+}
+
+TEST_F(Display, IntervalOneRefreshesEveryTickAndNeverShowsTheMark) {
+    Write(profile, key::Sec, 1);
+    Started({2011, 5, 3, 8, 15, 0});
+    Make();
+    for (int second = 1; second <= 3; ++second) {
+        clock.Set({2011, 5, 3, 8, 15, second});
+        StatusUpdate u = display->Tick();
+        EXPECT_TRUE(u.restartTimer);
+        EXPECT_EQ(Text(u, id::MeasuringMark), "<unset>");
+        EXPECT_EQ(Text(u, id::RunningTime), "  0分0" + std::to_string(second) + "秒");
+    }
+}
+
+TEST_F(Display, HiddenMarkStaysUntouchedAndANewIntervalCountsFromTheNextRefresh) {
+    Started({2011, 5, 3, 8, 15, 0});
+    Make().options.showMark = false;
+    EXPECT_TRUE(display->Tick().texts.empty());
+    display->SetInterval(2);
+    EXPECT_TRUE(display->Tick().restartTimer);  // the counter stood at 1, the new limit
+    EXPECT_FALSE(display->Tick().restartTimer);
+    EXPECT_TRUE(display->Tick().restartTimer);
+}
+
+TEST_F(Display, RunningTimeAndTitle) {
+    struct Case {
+        const char* name;
+        bool restart;
+        DateTime start;
+        DateTime now;
+        const char* running;
+        const char* title;
+        int minutes;
+    } cases[] = {
+        {"seconds", false, {2011, 5, 3, 8, 15, 0}, {2011, 5, 3, 8, 17, 5}, "  2分05秒", "起動後  2分 5秒", 2},
+        {"just below an hour", false, {2011, 5, 3, 8, 15, 0}, {2011, 5, 3, 9, 14, 59}, " 59分59秒", "起動後 59分59秒", 59},
+        {"one hour", false, {2011, 5, 3, 8, 15, 0}, {2011, 5, 3, 9, 15, 0}, "1時00分00秒", "起動後  1時 0分 0秒", 60},
+        {"hours", false, {2011, 5, 3, 8, 15, 30}, {2011, 5, 3, 18, 27, 39}, "10時12分09秒", "起動後 10時12分 9秒", 612},
+        {"after a restart", true, {2011, 5, 3, 8, 15, 0}, {2011, 5, 3, 8, 17, 5}, "  2分05秒", " 2分 5秒 経過", 2},
+        {"hours after a restart", true, {2011, 5, 3, 8, 0, 0}, {2011, 5, 3, 10, 5, 7}, "2時05分07秒", " 2時 5分 7秒 経過", 125},
+        {"across midnight", false, {2011, 5, 3, 23, 50, 0}, {2011, 5, 4, 0, 10, 0}, " 20分00秒", "起動後 20分 0秒", 20},
+        {"across a month end", false, {2011, 4, 30, 23, 0, 0}, {2011, 5, 1, 1, 0, 0}, "2時00分00秒", "起動後  2時 0分 0秒", 120},
+        {"over 24 hours", false, {2011, 5, 3, 8, 15, 0}, {2011, 5, 4, 9, 15, 0}, "25時00分00秒", "起動後 25時 0分 0秒", 1500},
+        {"minutes of the hour below the start's", false, {2011, 5, 3, 8, 50, 0}, {2011, 5, 4, 8, 10, 0}, "23時20分00秒",
+         "起動後 23時20分 0秒", 1400},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Started(c.start, c.restart);
+        clock.Set(c.now);
+        StatusUpdate u = Make().Refresh();
+        EXPECT_EQ(Text(u, id::RunningTime), c.running);
+        EXPECT_EQ(u.title, c.title);
+        EXPECT_EQ(display->runningMinutes, c.minutes);
+    }
+}
+
+TEST_F(Display, WindowsBootTimingUsesTheTickCount) {
+    Write(profile, key::Correct, 4);
+    Started({2011, 5, 3, 8, 15, 0}, true);
+    clock.Set({2011, 5, 3, 8, 16, 0});
+    struct Case {
+        std::uint32_t tick;
+        const char* running;
+        const char* title;
+        int minutes;
+    } cases[] = {
+        {125'400, " 2分05秒", " 2分 5秒 経過", 2},
+        {3'725'000, " 1時02分05秒", " 1時 2分 5秒 経過", 62},
+        {90'000'000, "25時00分00秒", "25時 0分 0秒 経過", 1500},
+    };
+    for (const Case& c : cases) {
+        clock.SetTick(c.tick);
+        StatusUpdate u = Make().Refresh();
+        EXPECT_EQ(Text(u, id::RunningTime), c.running);
+        EXPECT_EQ(u.title, c.title);
+        EXPECT_EQ(display->runningMinutes, c.minutes);
+    }
+    recording.restartHandling = false;  // timed from the shown start again
+    EXPECT_EQ(Text(display->Refresh(), id::RunningTime), "  1分00秒");
+}
+
+TEST_F(Display, StartTimeTitleOnceChosen) {
+    Started({2011, 5, 3, 8, 15, 0});
+    Make().titleShowsRunningTime = false;
+    EXPECT_EQ(display->Refresh().title, std::nullopt);
+    display->startTimeTitleChosen = true;
+    EXPECT_EQ(display->Refresh().title, "起動5月3日08:15");
+}
+
+TEST_F(Display, SecondRowShowsTheLastEnd) {
+    recording.lastEnd = "E 2011/05/03 17:45";
+    Started({2011, 5, 3, 18, 0, 0});
+    Make();
+    StatusUpdate lastEnd = display->ToggleSecondRow();
+    EXPECT_EQ(Text(lastEnd, id::SecondRow), "2011/05/03 17:45");
+    EXPECT_EQ(lastEnd.bitmaps.at(id::SecondRowButton),
+              (BitmapSet{"IDB_BITMAP_TMACSS", "IDB_BITMAP_TMACSS", "IDB_BITMAP_TMPRSNT"}));
+    EXPECT_EQ(Text(display->Refresh(), id::SecondRow), "<unset>");
+
+    clock.Set({2011, 5, 3, 18, 0, 9});
+    StatusUpdate current = display->ToggleSecondRow();
+    EXPECT_EQ(Text(current, id::SecondRow), "2011/05/03 18:00:09");
+    EXPECT_EQ(current.bitmaps.at(id::SecondRowButton),
+              (BitmapSet{"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMACSS"}));
+}
+
+TEST_F(Display, RepaintRefreshesAtTheNextTickAndBlanksHiddenItems) {
+    Write(profile, key::DayCountFlag, 0);
+    Write(profile, key::ManthiyTime, 0);
+    Started({2011, 5, 3, 8, 15, 0});
+    Make();
+    display->Tick();
+    EXPECT_TRUE(display->Refresh().blank.empty());
+    display->RequestRepaint();
+    StatusUpdate u = display->Tick();
+    EXPECT_TRUE(u.restartTimer);
+    EXPECT_EQ(u.blank, (std::vector<Rect>{kTodayCountArea, kMonthArea}));
+    EXPECT_TRUE(display->Refresh().blank.empty());
+    // The interval stays: four blinks, then the next refresh.
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(display->Tick().restartTimer);
+    EXPECT_TRUE(display->Tick().restartTimer);
+}
+
+TEST_F(Display, NoticeAtTheEndOfAFullRefresh) {
+    Write(profile, key::Sec, 1);
+    Started({2011, 5, 3, 8, 0, 0});
+    Make().notice.on = true;
+    clock.Set({2011, 5, 3, 8, 59, 59});
+    EXPECT_EQ(display->Tick().notice, std::nullopt);
+    clock.Set({2011, 5, 3, 9, 0, 0});
+    EXPECT_EQ(display->Tick().notice, "起動後60分経過しました！");
+    EXPECT_EQ(display->Tick().notice, std::nullopt);
+}
+
+TEST_F(Display, InitialTexts) {
+    dir.Write("Kestrofl.dat", CrLf({"S 11/05/01 08:00", "E 11/05/01 10:30", "S 11/05/03 08:15"}));
+    recording.startMethod = kStartStartupFolder;
+    Started({2011, 5, 3, 8, 15, 0});
+    recording.dayCount = 3;
+    recording.endBarred = true;
+    StatusUpdate u = Make().Initial();
+    EXPECT_EQ(u.texts, (std::map<int, std::string>{
+                           {id::EndButton, "-----"},
+                           {id::MeasuringMark, "        "},
+                           {id::StartTime, "2011/05/03 08:15:00"},
+                           {id::StartModeLetter, "A"},
+                           {id::TodayCount, " 3回目の起動"},
+                           {id::MonthTotal, "2.50時間"},
+                           {id::MonthCount, "  1回"},
+                           {id::MonthLabel, " 今月稼動"},
+                       }));
+    EXPECT_EQ(u.title, "起動5月3日08:15");
+    EXPECT_TRUE(u.blank.empty());
+    display->options.monthTimeForm = 0;
+    EXPECT_EQ(display->MonthTotalText(), "2時間30分");
+}
+
+TEST_F(Display, InitialTextsOfHiddenItems) {
+    dir.Write("Kestrofl.dat", CrLf({"S 11/05/03 08:15"}));
+    Write(profile, key::DayCountFlag, 0);
+    Write(profile, key::ManthiyTime, 0);
+    Started({2011, 5, 3, 8, 15, 0});
+    Make().options.showLetter = false;
+    display->options.showMark = false;
+    StatusUpdate u = display->Initial();
+    EXPECT_EQ(Text(u, id::StartModeLetter), " ");
+    for (int control : {id::TodayCount, id::MonthLabel, id::MonthTotal, id::MonthCount})
+        EXPECT_EQ(Text(u, control), kFieldBlank) << control;
+    EXPECT_EQ(u.blank, (std::vector<Rect>{kMarkArea, kTodayCountArea, kMonthArea}));
+}
+
+TEST_F(Display, WithoutALogTheMonthFieldsKeepTheirTemplateTexts) {
+    Started({2011, 5, 3, 8, 15, 0});
+    StatusUpdate u = Make().Initial();
+    for (int control : {id::MonthLabel, id::MonthTotal, id::MonthCount}) EXPECT_EQ(Text(u, control), "<unset>");
+}
+
+TEST_F(Display, StartModeLetter) {
+    struct Case {
+        int method;
+        bool restart;
+        const char* letter;
+    } cases[] = {{kStartManual, false, "M"}, {kStartTray, false, "S"}, {kStartStartupFolder, false, "A"},
+                 {kStartTray, true, "M"},    {kStartStartupFolder, true, "M"}};
+    for (const Case& c : cases) {
+        recording.startMethod = c.method;
+        recording.restart = c.restart;
+        EXPECT_EQ(Make().StartModeLetter(), c.letter) << c.method << c.restart;
+    }
+}
+
+TEST_F(Display, StartTimeButtonSwitchesBetweenPcStartAndRunStart) {
+    StorePcStart(profile, {2011, 5, 3, 8, 13, 40});
+    recording.startMethod = kStartTray;
+    recording.restart = true;
+    recording.runStart = {2011, 5, 3, 10, 5, 9};
+    recording.shownStart = StoredPcStart(profile);
+    clock.Set({2011, 5, 3, 10, 6, 9});
+    Make();
+
+    StatusUpdate own = display->ToggleStartTime();
+    EXPECT_FALSE(recording.restartHandling);
+    EXPECT_EQ(Text(own, id::StartTime), "2011/05/03 10:05:09");
+    EXPECT_EQ(Text(own, id::RunningTime), "  1分00秒");
+    EXPECT_EQ(own.bitmaps.at(id::StartTimeButton),
+              (BitmapSet{"IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSSTRT"}));
+
+    StatusUpdate pc = display->ToggleStartTime();
+    EXPECT_TRUE(recording.restartHandling);
+    EXPECT_EQ(Text(pc, id::StartTime), "2011/05/03 08:13:40");
+    EXPECT_EQ(Text(pc, id::RunningTime), "1時52分29秒");
+    EXPECT_EQ(pc.bitmaps.at(id::StartTimeButton),
+              (BitmapSet{"IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSREST"}));
+}
+
+TEST_F(Display, StartTimeButtonOnAFreshStartOrWithoutAStoredPcStart) {
+    recording.startMethod = kStartTray;
+    Started({2011, 5, 3, 8, 15, 0});
+    recording.shownStart = {2011, 5, 3, 8, 13, 0};  // corrected
+    Make();
+    EXPECT_EQ(Text(display->ToggleStartTime(), id::StartTime), "2011/05/03 08:13:00");
+    StatusUpdate back = display->ToggleStartTime();  // PresentYear 0: the bitmaps stay
+    EXPECT_TRUE(recording.restartHandling);
+    EXPECT_TRUE(back.bitmaps.empty());
+    EXPECT_EQ(Text(back, id::StartTime), "2011/05/03 08:13:00");
+}
+
+TEST(Placement, BasePositionAndOffsets) {
+    struct Case {
+        int width, height;
+        OsFamily family;
+        int leftRight, upDown, clientHeight;
+        WindowPosition expected;
+    } cases[] = {
+        {1024, 768, OsFamily::Nt, 0, 0, 110, {674, 623}},
+        {1024, 768, OsFamily::Win9x, 0, 0, 110, {684, 623}},
+        {1024, 768, OsFamily::Nt, -5, 12, 110, {669, 611}},
+        {1920, 1080, OsFamily::Nt, 3, -2, 100, {1573, 947}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(StatusWindowPosition(c.width, c.height, c.family, c.leftRight, c.upDown, c.clientHeight), c.expected);
+    }
+}
+
+}  // namespace

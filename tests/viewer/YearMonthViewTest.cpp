@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "ViewerTestLog.h"
+#include "viewer/Views.h"
+
+using namespace kestrowa;
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+YearMonthView Scan(const std::string& bytes, int hundredMark = 0) {
+    TestLog log(bytes);
+    ViewOptions options;
+    options.settings.hundredMark = hundredMark;
+    std::optional<YearMonthView> view = BuildYearMonthView(log.Path(), options);
+    if (!view) ADD_FAILURE() << "log not read";
+    return view.value_or(YearMonthView{});
+}
+
+// Label and hours of each row.
+std::vector<std::string> Months(const Table& t) {
+    std::vector<std::string> months;
+    for (const Row& r : t.rows) months.push_back(r[0] + r[1]);
+    return months;
+}
+
+}  // namespace
+
+TEST(YearMonthView, TheLastMonthOfTheLogIsLeftOut) {
+    YearMonthView v = Scan(CrLf({"S 09/05/10 08:00", "E 09/05/10 10:00", "S 09/05/11 08:00", "E 09/05/11 09:00",
+                                 "S 09/06/01 08:00", "E 09/06/01 09:00"}));
+    ASSERT_EQ(v.table.rows.size(), 1u);
+    EXPECT_EQ(v.table.rows[0], (Row{"09/05", "    3.00", "    1.50", "    2", "   0.13", "    2"}));
+    EXPECT_EQ(v.summary.average, "  1.50 /回");
+    EXPECT_EQ(v.summary.group, "2009年05月～  (1ヶ月)   最大  09/05 <3.00時間>");
+    EXPECT_EQ(v.summary.title, "月毎の起動、終了の状況及び起動回数");
+    const std::string blank13(13, ' ');
+    EXPECT_EQ(v.summary.caption, blank13);
+    EXPECT_EQ(v.summary.total, blank13);
+    EXPECT_EQ(v.summary.count, blank13);
+    EXPECT_EQ(v.summary.unit, blank13);
+    EXPECT_EQ(v.table.scroll, 14);
+
+    YearMonthView current = Scan(CrLf({"S 09/05/10 08:00", "E 09/05/10 10:00"}));
+    EXPECT_TRUE(current.table.rows.empty());
+    EXPECT_EQ(current.summary.average, "  0.00 /回");
+    EXPECT_EQ(current.summary.group, "2009年05月～  (0ヶ月)   最大   <0.00時間>");
+}
+
+TEST(YearMonthView, MonthsWithoutLinesGetZeroRows) {
+    struct Case {
+        const char* name;
+        std::string log;
+        std::vector<std::string> months;
+    } cases[] = {
+        {"within a year",
+         CrLf({"S 09/03/10 08:00", "E 09/03/10 09:00", "S 09/06/10 08:00", "E 09/06/10 10:00", "S 09/07/01 08:00"}),
+         {"09/03    1.00", "09/04    0.00", "09/05    0.00", "09/06    2.00"}},
+        {"across a year end",
+         CrLf({"S 09/11/10 08:00", "E 09/11/10 09:00", "S 10/02/10 08:00", "E 10/02/10 10:00", "S 10/03/01 08:00"}),
+         {"09/11    1.00", "09/12    0.00", "10/01    0.00", "10/02    2.00"}},
+        {"across the century",
+         CrLf({"S 99/12/10 08:00", "E 99/12/10 09:00", "S 00/02/10 08:00", "E 00/02/10 10:00", "S 00/03/01 08:00"}),
+         {"99/12    1.00", "00/01    0.00", "00/02    2.00"}},
+        {"a session across the month end counts in its start month",
+         CrLf({"S 09/05/31 23:00", "E 09/06/01 01:00", "S 09/06/02 08:00", "E 09/06/02 09:00", "S 09/07/01 08:00"}),
+         {"09/05    2.00", "09/06    1.00"}},
+        {"9 October belongs to October, not to the block of September",
+         CrLf({"S 10/09/30 08:00", "E 10/09/30 09:00", "S 10/10/09 08:00", "E 10/10/09 10:00", "S 10/11/01 08:00"}),
+         {"10/09    1.00", "10/10    2.00"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        YearMonthView v = Scan(c.log);
+        EXPECT_EQ(Months(v.table), c.months);
+        for (const Row& r : v.table.rows) {
+            if (r[1] == "    0.00") {
+                EXPECT_EQ(r, (Row{r[0], "    0.00", "", "", "", ""}));
+            }
+        }
+    }
+}
+
+TEST(YearMonthView, RunningTotalsAndLargestMonth) {
+    YearMonthView v = Scan(CrLf({"S 98/12/01 08:00", "E 98/12/01 20:00", "S 99/01/05 08:00", "E 99/01/05 09:00",
+                                 "S 99/01/06 08:00", "E 99/01/06 09:00", "S 99/02/01 08:00"}));
+    ASSERT_EQ(v.table.rows.size(), 2u);
+    EXPECT_EQ(v.table.rows[1], (Row{"99/01", "    2.00", "    1.00", "    2", "   0.58", "    3"}));
+    EXPECT_EQ(v.summary.average, "  4.67 /回");
+    EXPECT_EQ(v.summary.group, "1998年12月～  (2ヶ月)   最大  98/12 <12.00時間>");
+}
+
+TEST(YearMonthView, HundredHourMarks) {
+    // Nine sessions of 23 hours and one of 8.5: 215.5 hours.
+    std::string bytes;
+    for (int day = 1; day <= 9; ++day)
+        bytes += CrLf({""}) + "S 09/05/0" + std::to_string(day) + " 10:00\r\nE 09/05/" + (day < 9 ? "0" : "") +
+                 std::to_string(day + 1) + " 09:00\r\n";
+    bytes += CrLf({"S 09/05/20 10:00", "E 09/05/20 18:30", "S 09/06/01 08:00"});
+    EXPECT_EQ(Scan(bytes, 1).table.rows.at(0)[1], "  215.50　**");
+    EXPECT_EQ(Scan(bytes, 0).table.rows.at(0)[1], "  215.50");
+}
+
+TEST(YearMonthView, MissingLog) {
+    EXPECT_FALSE(BuildYearMonthView("/nonexistent/Kestrofl.dat", ViewOptions{}).has_value());
+}

@@ -1,0 +1,15 @@
+#include "viewer/LogEditor.h"
+
+namespace kestrowa {
+
+std::string EditorCommandLine(std::string_view editor, std::string_view logPath) {
+    std::string line(editor);
+    line += ' ';
+    if (logPath.find(' ') != std::string_view::npos)
+        (line += '"').append(logPath) += '"';
+    else
+        line += logPath;
+    return line;
+}
+
+}  // namespace kestrowa

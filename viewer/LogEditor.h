@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace kestrowa {
+
+// The command line that opens a log in the user's editor: the editor, a blank and the log path,
+// the path in quotes when it holds a blank so that the editor gets it as one argument.
+std::string EditorCommandLine(std::string_view editor, std::string_view logPath);
+
+}  // namespace kestrowa

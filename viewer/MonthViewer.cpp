@@ -1,0 +1,55 @@
+#include "viewer/MonthViewer.h"
+
+namespace kestrowa {
+
+MonthViewer::MonthViewer(ViewerSettings settings, std::string ownLogPath, const DateTime& now)
+    : ownLogPath_(std::move(ownLogPath)), nowLine_(kestrowa::NowLine(now)), nowCaption_(kestrowa::NowCaption(now)),
+      shownYear_(now.year), shownMonth_(now.month) {
+    options_.settings = std::move(settings);
+    options_.today = now;
+}
+
+std::string MonthViewer::LogPath() const {
+    return options_.settings.secondLog.empty() ? ownLogPath_ : options_.settings.secondLog;
+}
+
+std::string MonthViewer::Title() const { return WindowTitle(options_.settings.secondLog, nowCaption_); }
+
+bool MonthViewer::ReadMonth(int year, int month) {
+    shownYear_ = year;
+    shownMonth_ = month;
+    const LogRead log{LogPath(), options_.settings.secondLog.empty(), nowLine_};
+    if (!kestrowa::ReadMonth(log, year, month, options_.settings.timeMode, model_)) return false;
+    view_ = ViewKind::Calendar;
+    loadedYear_ = loadedMonth_ = -1;
+    calendarBuilt_ = false;
+    return true;
+}
+
+std::optional<ViewResult> MonthViewer::ShowView(ViewKind view) {
+    if (view == ViewKind::YearMonth) return ShowYearMonth();
+    view_ = view;
+    if (shownYear_ == loadedYear_ && shownMonth_ == loadedMonth_ && view_ == loadedView_) return std::nullopt;
+    ViewResult result;
+    // The calendar's weekly summary corrects the model's day count and averages that every
+    // month view shows, so a month read is always laid out as a calendar first.
+    if (view == ViewKind::Calendar || !calendarBuilt_) result.table = BuildCalendarView(model_, options_);
+    calendarBuilt_ = true;
+    if (view == ViewKind::Daily) result.table = BuildDailyView(model_, options_);
+    if (view == ViewKind::PerStart) result.table = BuildPerStartView(model_, options_);
+    result.summary = MonthSummaryTexts(model_, view_, options_);
+    loadedYear_ = shownYear_;
+    loadedMonth_ = shownMonth_;
+    loadedView_ = view_;
+    return result;
+}
+
+std::optional<ViewResult> MonthViewer::ShowYearMonth() {
+    view_ = ViewKind::YearMonth;
+    loadedYear_ = loadedMonth_ = -1;
+    std::optional<YearMonthView> built = BuildYearMonthView(LogPath(), options_);
+    if (!built) return std::nullopt;
+    return ViewResult{std::move(built->table), std::move(built->summary)};
+}
+
+}  // namespace kestrowa

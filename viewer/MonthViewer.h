@@ -1,0 +1,63 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "platform/Clock.h"
+#include "viewer/MonthModel.h"
+#include "viewer/Views.h"
+
+namespace kestrowa {
+
+// What one build of the list view gives the main window: the list and the summary texts.
+struct ViewResult {
+    Table table;
+    SummaryTexts summary;
+};
+
+// The main window's month and view state without the window: the start moment, the shown month,
+// the model read for it and the key of the list last built, so that a view is rebuilt only when
+// its month or kind changed.
+class MonthViewer {
+public:
+    // `ownLogPath` is the own log (the application folder and "Kestrofl.dat"); `now` the start
+    // moment, which gives today's date and the now line and is never refreshed.
+    MonthViewer(ViewerSettings settings, std::string ownLogPath, const DateTime& now);
+
+    // The file shown: the second log when one is set, else the own log.
+    std::string LogPath() const;
+    std::string Title() const;
+
+    ViewOptions& Options() { return options_; }
+    const ViewOptions& Options() const { return options_; }
+    const MonthModel& Model() const { return model_; }
+    int ShownYear() const { return shownYear_; }
+    int ShownMonth() const { return shownMonth_; }
+    ViewKind View() const { return view_; }
+
+    // Reads a month of the log into the model. When it was read the view returns to the
+    // calendar and the next ShowView rebuilds; when the log cannot be read the model keeps the
+    // month it held and false is returned.
+    bool ReadMonth(int year, int month);
+    // Builds the list for a view; nullopt when the calendar, daily or per-start view asked for
+    // shows already (or the log cannot be read for the year-month view).
+    std::optional<ViewResult> ShowView(ViewKind view);
+    // Scans the whole log for the year-month view; the next ShowView rebuilds whatever it asks
+    // for. nullopt when the log cannot be read.
+    std::optional<ViewResult> ShowYearMonth();
+
+private:
+    ViewOptions options_;
+    std::string ownLogPath_;
+    std::string nowLine_;
+    std::string nowCaption_;
+    MonthModel model_;
+    int shownYear_ = 0;
+    int shownMonth_ = 0;
+    ViewKind view_ = ViewKind::Calendar;
+    int loadedYear_ = -1;
+    int loadedMonth_ = -1;
+    ViewKind loadedView_ = ViewKind::Calendar;
+    bool calendarBuilt_ = false;
+};
+
+}  // namespace kestrowa

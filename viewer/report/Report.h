@@ -1,0 +1,46 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "viewer/Views.h"
+
+namespace kestrowa {
+
+// What orvelle-report was asked for. Unset options take the viewer's defaults: the settings
+// file's defaults and the main window's start values.
+struct ReportRequest {
+    std::string log;
+    int year = 0;
+    int month = 0;
+    ViewKind view = ViewKind::Calendar;
+    std::optional<DateTime> now;  // the viewer's start moment; the clock when unset
+    bool secondLog = false;
+    int timeMode = viewer_key::TimeMode.fallback;
+    int monthLabel = viewer_key::MonthLabel.fallback;
+    int weekRecord = viewer_key::WeekRecord.fallback;
+    int hundredMark = viewer_key::HundredMark.fallback;
+    int calendarDates = 1;
+    int activityDates = 1;
+    bool csv = false;
+};
+
+// Parses the arguments after the program name. On a bad or missing argument returns nullopt
+// and says why in `error`.
+std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>& args, std::string& error);
+
+// The report's records: one per summary field (its name and text), an empty one, the column
+// headers and the table's rows. nullopt when the log cannot be opened.
+std::optional<std::vector<std::vector<std::string>>> BuildReport(const ReportRequest& request, const DateTime& clock);
+
+// Cells separated by a tab, one record a line, every blank kept.
+std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& records);
+// RFC 4180: fields with a comma, quote or line break in quotes, quotes doubled, CR LF endings.
+std::string FormatCsv(const std::vector<std::vector<std::string>>& records);
+
+inline constexpr int kReportUsageError = 2;
+// The whole program: its output in `out`, a message in `err`, and the exit status.
+int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err);
+
+}  // namespace kestrowa

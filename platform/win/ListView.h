@@ -1,0 +1,36 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrowa {
+
+// A list-view control in report style, filled column by column and row by row with UTF-8 texts.
+class ListView {
+public:
+    explicit ListView(HWND list = nullptr) : list_(list) {}
+    HWND Hwnd() const { return list_; }
+
+    // Grid lines, header drag-and-drop and full-row selection added to the current extended
+    // styles; every row and every column removed.
+    void Clear() const;
+    // Appends a left-aligned column.
+    void AddColumn(std::string_view header, int width) const;
+    // Appends a row; cells beyond the columns are left out.
+    void AddRow(const std::vector<std::string>& cells) const;
+    // Scrolls the list down by that many pixels.
+    void ScrollDown(int pixels) const;
+
+    int RowCount() const;
+    int ColumnCount() const;
+    std::string Cell(int row, int column) const;
+    std::string Header(int column) const;
+    int ColumnWidth(int column) const;
+
+private:
+    HWND list_;
+};
+
+}  // namespace kestrowa

@@ -1,0 +1,22 @@
+#include "recorder/AboutDlg.h"
+
+#include "resources/recorder/RecorderResources.h"
+
+namespace kestrowa {
+
+CAboutDlg::CAboutDlg() : DialogWithTable(IDD_ABOUTBOX) {}
+
+std::span<const MessageEntry<CAboutDlg>> CAboutDlg::MessageTable() {
+    static const MessageEntry<CAboutDlg> table[] = {
+        OnCommand(IDOK, &CAboutDlg::OnOk),
+        OnCommand(IDCANCEL, &CAboutDlg::OnOk),
+    };
+    return table;
+}
+
+INT_PTR CAboutDlg::OnOk(WPARAM, LPARAM) {
+    End(IDOK);
+    return TRUE;
+}
+
+}  // namespace kestrowa

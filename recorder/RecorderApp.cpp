@@ -1,0 +1,77 @@
+#include "recorder/RecorderApp.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win/MessageBoxes.h"
+#include "platform/win/Mutex.h"
+#include "platform/win/RegistryProfile.h"
+#include "platform/win/SystemClock.h"
+#include "platform/win/Text.h"
+#include "shared/RecorderSettings.h"
+
+namespace kestrowa {
+
+namespace {
+constexpr const char* kInstanceMutexName = "MyInstance";
+// The recorder reads the Windows directory and its own path through 200-character buffers.
+constexpr DWORD kPathBuffer = 200;
+
+// Boot files are found by a directory search for their exact path; their last write is read
+// as local time.
+class SystemFileTimes : public FileTimes {
+public:
+    std::optional<DateTime> LastWriteTime(const std::string& path) const override {
+        WIN32_FIND_DATAW found{};
+        HANDLE search = FindFirstFileW(Utf8ToWide(path).c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+        FindClose(search);
+        FILETIME local{};
+        SYSTEMTIME t{};
+        if (!FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &t))
+            return std::nullopt;
+        return DateTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    }
+};
+
+unsigned long PlatformId() {
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return GetVersionExW(&version) ? version.dwPlatformId : VER_PLATFORM_WIN32_NT;
+}
+}  // namespace
+
+RecorderSystem CRecorderApp::CurrentEnvironment() {
+    wchar_t windows[kPathBuffer] = {};
+    UINT windowsLength = GetWindowsDirectoryW(windows, kPathBuffer);
+    wchar_t module[kPathBuffer] = {};
+    DWORD moduleLength = GetModuleFileNameW(nullptr, module, kPathBuffer);
+    RecorderSystem environment;
+    environment.windowsDrive = WindowsDriveOf(WideToUtf8(std::wstring_view(windows, windowsLength < kPathBuffer ? windowsLength : 0)));
+    environment.family = FamilyFromPlatformId(PlatformId());
+    environment.applicationFolder = ApplicationFolderOf(WideToUtf8(std::wstring_view(module, moduleLength < kPathBuffer ? moduleLength : 0)));
+    environment.viewerSettingsPath = ViewerSettingsPath(environment.windowsDrive);
+    return environment;
+}
+
+int CRecorderApp::Run() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (InstanceMutex::Exists(kInstanceMutexName)) return 0;
+    InstanceMutex instance(kInstanceMutexName);
+
+    RegistryProfile profile(kProfileRoot, kRecorderProfileName);
+    SystemClock clock;
+    SystemPrompts prompts;
+    SystemFileTimes files;
+    CRecorderDlg status(RecorderContext{clock, profile, prompts, files, CurrentEnvironment()});
+    status.RunModal(nullptr);
+    return 0;
+}
+
+}  // namespace kestrowa
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    kestrowa::CRecorderApp app;
+    return app.Run();
+}

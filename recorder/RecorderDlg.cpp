@@ -1,0 +1,376 @@
+#include "recorder/RecorderDlg.h"
+
+#include <windowsx.h>
+
+#include "platform/File.h"
+#include "platform/win/Process.h"
+#include "platform/win/Text.h"
+#include "recorder/AboutDlg.h"
+#include "recorder/ViewerSettingsFile.h"
+#include "resources/recorder/RecorderResources.h"
+#include "shared/RecorderSettings.h"
+
+namespace kestrowa {
+
+namespace {
+constexpr UINT_PTR kTimerId = 1;
+constexpr UINT kTimerPeriod = 1000;
+constexpr UINT kTrayIconId = 1;
+constexpr UINT kTrayCallback = 0x8064;
+constexpr const char* kProgramCaption = "Kestrowa";
+constexpr const char* kHelpFileName = "Kestrowa.html";
+
+// The bitmap buttons and their bitmaps when the window comes up; 1048 only with the stopwatch.
+struct InitialBitmaps {
+    int id;
+    BitmapSet set;
+};
+constexpr InitialBitmaps kInitialBitmaps[] = {
+    {IDC_VERSION, {"IDB_BITMAP_VERSION", "IDB_BITMAP_VERSION", "IDB_BITMAP_VERSION"}},
+    {IDC_HELP_BUTTON, {"IDB_BITMAP_HELP", "IDB_BITMAP_HELP", "IDB_BITMAP_HELP"}},
+    {IDC_SETTINGS, {"IDB_BITMAP_DSGN1", "IDB_BITMAP_DSGN1", "IDB_BITMAP_DSGN1"}},
+    {IDC_VIEWER, {"IDB_BITMAP_DSP1", "IDB_BITMAP_DSP1", "IDB_BITMAP_DSP1"}},
+    {IDC_START_TIME_BUTTON, {"IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSREST"}},
+    {IDC_SECOND_ROW_BUTTON, {"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMACSS"}},
+    {IDC_STOPWATCH_BUTTON, {"IDB_BITMAP_START", "IDB_BITMAP_START", "IDB_BITMAP_STOP"}},
+};
+
+COLORREF InkColour(Ink ink, COLORREF face) {
+    switch (ink) {
+        case Ink::Blue: return RGB(0, 0, 255);
+        case Ink::ButtonFace: return face;
+        case Ink::Black: break;
+    }
+    return RGB(0, 0, 0);
+}
+
+class MenuHandle {
+public:
+    explicit MenuHandle(HMENU menu) : menu_(menu) {}
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    ~MenuHandle() {
+        if (menu_) DestroyMenu(menu_);
+    }
+    HMENU Get() const { return menu_; }
+
+private:
+    HMENU menu_;
+};
+}  // namespace
+
+CRecorderDlg::CRecorderDlg(RecorderContext context)
+    : DialogWithTable(IDD_RECORDER),
+      context_(std::move(context)),
+      stopwatchButton_(Read(context_.profile, recorder_key::StopWatch) == 1),
+      recording_(context_.clock, context_.profile, SessionLog(SessionLogPath(context_.environment.applicationFolder))),
+      correction_(context_.clock, context_.profile, context_.fileTimes, context_.environment.family,
+                  context_.environment.windowsDrive),
+      display_(context_.clock, context_.profile, recording_) {
+    for (const InitialBitmaps& initial : kInitialBitmaps) {
+        if (initial.id == IDC_STOPWATCH_BUTTON && !stopwatchButton_) continue;
+        buttons_[initial.id].Load(Utf8ToWide(initial.set.normal).c_str(), Utf8ToWide(initial.set.pressed).c_str(),
+                                  Utf8ToWide(initial.set.focused).c_str());
+    }
+    ResetViewerSettings(context_.environment.viewerSettingsPath);
+}
+
+// A window created by a test ends with the object: its end is recorded like any other.
+CRecorderDlg::~CRecorderDlg() { DestroyModeless(); }
+
+std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
+    using D = CRecorderDlg;
+    static const MessageEntry<D> table[] = {
+        OnMessage(WM_INITDIALOG, &D::OnInitDialog),
+        OnMessage(WM_WINDOWPOSCHANGING, &D::OnWindowPosChanging),
+        OnMessage(WM_SHOWWINDOW, &D::OnShowWindow),
+        OnMessage(WM_PAINT, &D::OnPaint),
+        OnMessage(WM_MOUSEMOVE, &D::OnMouseMove),
+        OnMessage(WM_RBUTTONUP, &D::OnRightButtonUp),
+        OnMessage(WM_TIMER, &D::OnTimer),
+        OnMessage(kTrayCallback, &D::OnTrayNotify),
+        OnMessage(WM_SYSCOMMAND, &D::OnSysCommand),
+        OnMessage(WM_DRAWITEM, &D::OnDrawItem),
+        OnMessage(WM_DESTROY, &D::OnDestroy),
+        OnCommand(IDOK, &D::OnEnd),
+        // Escape ends the recorder like the end button, and like it not while ending is barred.
+        OnCommand(IDCANCEL, &D::OnEnd),
+        OnCommand(ID_APP_EXIT, &D::OnAppExit),
+        OnCommand(IDC_MINIMIZE, &D::OnMinimize),
+        OnCommand(ID_MENU_MINIMIZE, &D::OnMinimize),
+        OnCommand(IDC_VIEWER, &D::OnViewer),
+        OnCommand(ID_MENU_VIEWER, &D::OnViewer),
+        OnCommand(IDC_VERSION, &D::OnAbout),
+        OnCommand(ID_APP_ABOUT, &D::OnAbout),
+        OnCommand(IDC_HELP_BUTTON, &D::OnHelp),
+        OnCommand(IDC_STOPWATCH_BUTTON, &D::OnStopwatch),
+        OnCommand(IDC_START_TIME_BUTTON, &D::OnStartTimeButton),
+        OnCommand(IDC_SECOND_ROW_BUTTON, &D::OnSecondRowButton),
+    };
+    return table;
+}
+
+bool CRecorderDlg::TrayMode() const { return recording_.startMethod == kStartTray; }
+
+INT_PTR CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
+    if (recording_.state != SessionRecording::State::NotInitialised) return TRUE;
+    if (TrayMode()) {
+        trayIcon_.Reset(static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+        tray_.Add(Hwnd(), kTrayIconId, kTrayCallback, trayIcon_.Get());
+    }
+    EditSystemMenu();
+    SetWindowIcons();
+    recording_.RecordStart([this] { correction_.Apply(recording_); });
+    // The start shows at once, before the questions of the checks below can hold the window up.
+    SetItemText(IDC_START_TIME, recording_.ShownStartText());
+    SetTitle(recording_.StartTitle());
+    ShowInitially();
+    StartTimer();
+    CreateDrawingTools();
+    CheckApplicationFolder(context_.profile, context_.environment.applicationFolder, [this](const std::string& question) {
+        return context_.prompts.ShowMessage(Hwnd(), question, kProgramCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    });
+    CheckWindowsDrive(context_.profile, context_.environment.windowsDrive);
+    Apply(display_.Initial());
+    return TRUE;
+}
+
+void CRecorderDlg::EditSystemMenu() {
+    HMENU menu = GetSystemMenu(Hwnd(), FALSE);
+    if (!menu) return;
+    wchar_t about[100] = {};
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 100) > 0) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, kAboutMenuId, about);
+    }
+    for (int position : SystemMenuRemovals(TrayMode())) RemoveMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+}
+
+void CRecorderDlg::SetWindowIcons() {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    auto load = [instance](int metricX, int metricY) {
+        return LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, GetSystemMetrics(metricX),
+                          GetSystemMetrics(metricY), LR_SHARED);
+    };
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON, SM_CYICON)));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON, SM_CYSMICON)));
+}
+
+void CRecorderDlg::Place() {
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    const WindowPosition at = StatusWindowPosition(
+        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), context_.environment.family,
+        Read(context_.profile, recorder_key::LeftRight), Read(context_.profile, recorder_key::UpDown), client.bottom);
+    SetWindowPos(Hwnd(), HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
+    if (recording_.endBarred) SetItemText(IDOK, recording_.EndButtonText());
+}
+
+void CRecorderDlg::ShowInitially() {
+    Place();
+    SetItemText(IDOK, recording_.EndButtonText());
+    for (auto& [id, button] : buttons_) button.Attach(Hwnd(), id);
+    if (!stopwatchButton_) ShowWindow(Item(IDC_STOPWATCH_BUTTON), SW_HIDE);
+    if (TrayMode()) {
+        // A modal dialog shows itself when its loop first goes idle; in the tray method it stays
+        // hidden until the tray icon calls it up.
+        keepHidden_ = true;
+        ShowWindow(Hwnd(), SW_HIDE);
+    } else {
+        ShowWindow(Hwnd(), SW_SHOWMINNOACTIVE);
+    }
+}
+
+void CRecorderDlg::StartTimer() {
+    if (timerRunning_) return;
+    timerRunning_ = SetTimer(Hwnd(), kTimerId, kTimerPeriod, nullptr) != 0;
+}
+
+void CRecorderDlg::CreateDrawingTools() {
+    face_ = GetSysColor(COLOR_BTNFACE);
+    blankPen_.Reset(CreatePen(PS_SOLID, 1, face_));
+    blankBrush_.Reset(CreateSolidBrush(face_));
+    hintFont_.Reset(CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ ゴシック"));
+}
+
+void CRecorderDlg::Apply(const StatusUpdate& update) {
+    for (const auto& [id, text] : update.texts) SetItemText(id, text);
+    if (update.title) SetTitle(*update.title);
+    Blank(update.blank);
+    for (const auto& [id, set] : update.bitmaps) AttachBitmaps(id, set);
+    if (update.restartTimer) {
+        KillTimer(Hwnd(), kTimerId);
+        timerRunning_ = false;
+        StartTimer();
+    }
+    if (update.notice)
+        context_.prompts.ShowMessage(Hwnd(), *update.notice, kNoticeCaption, MB_ICONEXCLAMATION | MB_OK);
+}
+
+void CRecorderDlg::Blank(const std::vector<Rect>& areas) {
+    if (areas.empty() || !blankPen_) return;
+    ClientDC dc(Hwnd());
+    SelectScope pen(dc.Get(), blankPen_.Get());
+    SelectScope brush(dc.Get(), blankBrush_.Get());
+    for (const Rect& area : areas) Rectangle(dc.Get(), area.left, area.top, area.right, area.bottom);
+}
+
+void CRecorderDlg::DrawHints(const std::vector<HintOutput>& outputs) {
+    if (outputs.empty() || !hintFont_) return;
+    ClientDC dc(Hwnd());
+    SelectScope font(dc.Get(), hintFont_.Get());
+    for (const HintOutput& output : outputs) {
+        SetTextColor(dc.Get(), InkColour(output.ink, face_));
+        SetBkColor(dc.Get(), InkColour(output.background, face_));
+        const std::wstring text = Utf8ToWide(output.text);
+        TextOutW(dc.Get(), output.x, output.y, text.c_str(), static_cast<int>(text.size()));
+    }
+    SetTextColor(dc.Get(), RGB(0, 0, 0));
+    SetBkColor(dc.Get(), RGB(255, 255, 255));
+}
+
+void CRecorderDlg::AttachBitmaps(int id, const BitmapSet& set) {
+    BitmapButton& button = buttons_[id];
+    button.Load(Utf8ToWide(set.normal).c_str(), Utf8ToWide(set.pressed).c_str(), Utf8ToWide(set.focused).c_str());
+    button.Attach(Hwnd(), id);
+}
+
+INT_PTR CRecorderDlg::OnWindowPosChanging(WPARAM, LPARAM lParam) {
+    auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+    if (keepHidden_) position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
+    return FALSE;
+}
+
+INT_PTR CRecorderDlg::OnShowWindow(WPARAM wParam, LPARAM) {
+    if (wParam) Place();
+    return FALSE;
+}
+
+INT_PTR CRecorderDlg::OnPaint(WPARAM, LPARAM) {
+    if (!IsIconic(Hwnd())) {
+        display_.RequestRepaint();
+        return FALSE;
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    const int cx = GetSystemMetrics(SM_CXICON);
+    const int cy = GetSystemMetrics(SM_CYICON);
+    HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, cx, cy, LR_SHARED));
+    DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, icon);
+    EndPaint(Hwnd(), &paint);
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnMouseMove(WPARAM, LPARAM lParam) {
+    Apply(display_.Refresh());
+    StartTimer();
+    DrawHints(hints_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnRightButtonUp(WPARAM, LPARAM lParam) {
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(Hwnd(), &at);
+    SetForegroundWindow(Hwnd());
+    const bool shortMenu = TrayMode() || recording_.endBarred;
+    MenuHandle menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(shortMenu ? IDR_MENU_TRAY : IDR_MENU_FULL)));
+    if (HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr)
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnTimer(WPARAM, LPARAM) {
+    Apply(display_.Tick());
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
+    if (wParam != kTrayIconId || lParam != WM_LBUTTONDOWN) return TRUE;
+    MessageBeep(MB_OK);
+    keepHidden_ = false;
+    ShowWindow(Hwnd(), SW_RESTORE);
+    SetForegroundWindow(Hwnd());
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnSysCommand(WPARAM wParam, LPARAM) {
+    if (!IsAboutCommand(static_cast<unsigned>(wParam))) return FALSE;
+    CAboutDlg().RunModal(Hwnd());
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnDrawItem(WPARAM, LPARAM lParam) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    auto found = buttons_.find(static_cast<int>(item.CtlID));
+    return found != buttons_.end() && found->second.Draw(item);
+}
+
+INT_PTR CRecorderDlg::OnDestroy(WPARAM, LPARAM) {
+    recording_.RecordEnd();
+    if (timerRunning_) KillTimer(Hwnd(), kTimerId);
+    timerRunning_ = false;
+    tray_.Remove();
+    hintFont_.Reset();
+    blankPen_.Reset();
+    blankBrush_.Reset();
+    return FALSE;
+}
+
+INT_PTR CRecorderDlg::OnEnd(WPARAM, LPARAM) {
+    if (!recording_.endBarred) End(IDOK);
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnAppExit(WPARAM, LPARAM) {
+    End(IDOK);
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnMinimize(WPARAM, LPARAM) {
+    ShowWindow(Hwnd(), TrayMode() ? SW_HIDE : SW_MINIMIZE);
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnViewer(WPARAM, LPARAM) {
+    const std::string& folder = context_.environment.applicationFolder;
+    if (!OpenFile(ViewerLogCheckPath(folder), "rb")) {
+        context_.prompts.ShowMessage(Hwnd(), kViewerNotYetText, kProgramCaption, MB_ICONEXCLAMATION | MB_OK);
+        return TRUE;
+    }
+    const ViewerWindow window;
+    RunProcessAndWait(ViewerProgramPath(folder), {window.x, window.y, window.width, window.height}, Hwnd());
+    viewerLog_ = ReadViewerSecondLog(context_.environment.viewerSettingsPath);
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnAbout(WPARAM, LPARAM) {
+    CAboutDlg().RunModal(Hwnd());
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnHelp(WPARAM, LPARAM) {
+    context_.prompts.OpenDocument(Hwnd(), context_.environment.applicationFolder + kHelpFileName);
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnStopwatch(WPARAM, LPARAM) {
+    Apply(stopwatch_.Press(context_.clock.TickCount(), stopwatchButton_));
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnStartTimeButton(WPARAM, LPARAM) {
+    Apply(display_.ToggleStartTime());
+    return TRUE;
+}
+
+INT_PTR CRecorderDlg::OnSecondRowButton(WPARAM, LPARAM) {
+    Apply(display_.ToggleSecondRow());
+    return TRUE;
+}
+
+}  // namespace kestrowa

@@ -1,0 +1,106 @@
+#pragma once
+#include <map>
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/Profile.h"
+#include "platform/win/BitmapButton.h"
+#include "platform/win/Dialog.h"
+#include "platform/win/Gdi.h"
+#include "platform/win/MessageBoxes.h"
+#include "platform/win/TrayIcon.h"
+#include "recorder/BootCorrection.h"
+#include "recorder/MouseHints.h"
+#include "recorder/RecorderEnvironment.h"
+#include "recorder/SessionRecording.h"
+#include "recorder/StatusDisplay.h"
+#include "recorder/Stopwatch.h"
+
+namespace kestrowa {
+
+// Where this copy of the recorder runs: the Windows drive ("C:"), the family, the folder of the
+// program with its trailing backslash, and the viewer's settings file it rewrites at each start.
+struct RecorderSystem {
+    std::string windowsDrive;
+    OsFamily family = OsFamily::Nt;
+    std::string applicationFolder;
+    std::string viewerSettingsPath;
+};
+
+// What the status window is handed by the application (tests hand in fakes).
+struct RecorderContext {
+    const Clock& clock;
+    Profile& profile;
+    UserPrompts& prompts;
+    const FileTimes& fileTimes;
+    RecorderSystem environment;
+};
+
+// The status window, template 102: the recorder's only main window for the whole run. It records
+// the start when it comes up and the end when it is destroyed, ticks once a second and shows what
+// its StatusDisplay computes.
+class CRecorderDlg : public DialogWithTable<CRecorderDlg> {
+public:
+    explicit CRecorderDlg(RecorderContext context);
+    ~CRecorderDlg() override;
+    static std::span<const MessageEntry<CRecorderDlg>> MessageTable();
+
+    const SessionRecording& Recording() const { return recording_; }
+    // The viewer's log as read back after the viewer last ended ("" for the own log).
+    const std::string& ViewerLog() const { return viewerLog_; }
+    bool TrayIconAdded() const { return tray_.Added(); }
+
+private:
+    INT_PTR OnInitDialog(WPARAM, LPARAM);
+    INT_PTR OnWindowPosChanging(WPARAM, LPARAM);
+    INT_PTR OnShowWindow(WPARAM, LPARAM);
+    INT_PTR OnPaint(WPARAM, LPARAM);
+    INT_PTR OnMouseMove(WPARAM, LPARAM);
+    INT_PTR OnRightButtonUp(WPARAM, LPARAM);
+    INT_PTR OnTimer(WPARAM, LPARAM);
+    INT_PTR OnTrayNotify(WPARAM, LPARAM);
+    INT_PTR OnSysCommand(WPARAM, LPARAM);
+    INT_PTR OnDrawItem(WPARAM, LPARAM);
+    INT_PTR OnDestroy(WPARAM, LPARAM);
+    INT_PTR OnEnd(WPARAM, LPARAM);
+    INT_PTR OnAppExit(WPARAM, LPARAM);
+    INT_PTR OnMinimize(WPARAM, LPARAM);
+    INT_PTR OnViewer(WPARAM, LPARAM);
+    INT_PTR OnAbout(WPARAM, LPARAM);
+    INT_PTR OnHelp(WPARAM, LPARAM);
+    INT_PTR OnStopwatch(WPARAM, LPARAM);
+    INT_PTR OnStartTimeButton(WPARAM, LPARAM);
+    INT_PTR OnSecondRowButton(WPARAM, LPARAM);
+
+    void EditSystemMenu();
+    void SetWindowIcons();
+    void Place();
+    void ShowInitially();
+    void StartTimer();
+    void CreateDrawingTools();
+    void Apply(const StatusUpdate& update);
+    void Blank(const std::vector<Rect>& areas);
+    void DrawHints(const std::vector<HintOutput>& outputs);
+    void AttachBitmaps(int id, const BitmapSet& set);
+    bool TrayMode() const;
+
+    RecorderContext context_;
+    bool stopwatchButton_;
+    SessionRecording recording_;
+    BootCorrection correction_;
+    StatusDisplay display_;
+    Stopwatch stopwatch_;
+    MouseHints hints_;
+    std::string viewerLog_;
+    std::map<int, BitmapButton> buttons_;
+    TrayIcon tray_;
+    Icon trayIcon_;
+    bool keepHidden_ = false;
+    bool timerRunning_ = false;
+    COLORREF face_ = 0;
+    Pen blankPen_;
+    Brush blankBrush_;
+    Font hintFont_;
+};
+
+}  // namespace kestrowa

@@ -1,0 +1,363 @@
+#include "recorder/RecorderDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "../../TempDir.h"
+#include "platform/win/Text.h"
+#include "resources/recorder/RecorderResources.h"
+#include "shared/RecorderSettings.h"
+
+namespace kestrowa {
+namespace {
+
+// Records every box and document instead of showing it; answers with `answer`.
+class RecordingPrompts : public UserPrompts {
+public:
+    struct Shown {
+        std::string text;
+        std::string caption;
+        UINT type;
+    };
+    int ShowMessage(HWND, std::string_view text, std::string_view caption, UINT type) override {
+        shown.push_back({std::string(text), std::string(caption), type});
+        return answer;
+    }
+    void OpenDocument(HWND, const std::string& path) override { documents.push_back(path); }
+
+    int answer = IDNO;
+    std::vector<Shown> shown;
+    std::vector<std::string> documents;
+};
+
+class NoBootFiles : public FileTimes {
+public:
+    std::optional<DateTime> LastWriteTime(const std::string&) const override { return std::nullopt; }
+};
+
+class RecorderDlgTest : public testing::Test {
+protected:
+    // 2011/05/03 08:15:40, a tick count of 100 seconds.
+    FixedClock clock{DateTime{2011, 5, 3, 8, 15, 40}, 100000};
+    MemoryProfile profile;
+    RecordingPrompts prompts;
+    NoBootFiles files;
+    TempDir dir;
+    std::unique_ptr<CRecorderDlg> dialog;
+
+    std::string Folder() const { return dir.Path().string() + "\\"; }
+
+    void Start() {
+        RecorderSystem system{"C:", OsFamily::Nt, Folder(), dir.File("ORVELLE.INI")};
+        dialog = std::make_unique<CRecorderDlg>(RecorderContext{clock, profile, prompts, files, system});
+        ASSERT_NE(dialog->Create(nullptr), nullptr);
+    }
+    std::string Text(int id) const { return dialog->ItemText(id); }
+    void Command(int id) const { SendMessageW(dialog->Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    void Ticks(int count) const {
+        for (int i = 0; i < count; ++i) SendMessageW(dialog->Hwnd(), WM_TIMER, 1, 0);
+    }
+    void Write(TextSetting key, const char* value) { kestrowa::Write(profile, key, value); }
+    void Write(IntSetting key, int value) { kestrowa::Write(profile, key, value); }
+};
+
+TEST_F(RecorderDlgTest, FreshStartShowsCorrectedStartCountAndStartTitle) {
+    dir.Write("ORVELLE.INI", CrLf({"[System]", "SecondLog=D:\\old.dat", "TabNo=3"}));
+    Start();
+
+    // Default correction: two minutes before the start.
+    EXPECT_EQ(Text(IDC_START_TIME), "2011/05/03 08:13:40");
+    EXPECT_EQ(dialog->Title(), "起動5月3日08:13");
+    EXPECT_EQ(Text(IDC_DAY_COUNT), " 1回目の起動");
+    EXPECT_EQ(Text(IDC_START_MODE), "M");
+    EXPECT_EQ(Text(IDC_SECOND_ROW), "計測中");
+    EXPECT_EQ(Text(IDC_MONTH_LABEL), " 今月稼動");
+    EXPECT_EQ(Text(IDC_MONTH_COUNT), "  0回");
+    EXPECT_EQ(Text(IDC_MONTH_TOTAL), "0.00時間");
+    // Manual method, first start of the day, ending not allowed at start-up.
+    EXPECT_EQ(Text(IDOK), "-----");
+
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), CrLf({"S 11/05/03 08:13"}));
+    EXPECT_EQ(Read(profile, recorder_key::LastStart), "S 2011/05/03 08:15");
+    EXPECT_EQ(Read(profile, recorder_key::AppDir), Folder());
+    EXPECT_EQ(Read(profile, recorder_key::WinDrive), "C:");
+    EXPECT_EQ(dir.Read("ORVELLE.INI"), CrLf({"[System]", "SecondLog=", "TabNo=1"}));
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(IsIconic(dialog->Hwnd()));
+}
+
+TEST_F(RecorderDlgTest, RestartShowsStoredPcStartAndElapsedTitle) {
+    dir.Write("Kestrofl.dat", CrLf({"S 11/05/03 07:58"}));
+    Write(recorder_key::AptnSet, kStartStartupFolder);
+    Write(recorder_key::LastWindwsEnd, "E 2011/05/03 08:05");
+    Write(recorder_key::LastStart, "S 2011/05/03 08:00");
+    Write(recorder_key::DayCount, 1);
+    for (auto [key, value] : {std::pair{recorder_key::PresentYear, 2011}, {recorder_key::PresentMonth, 5},
+                              {recorder_key::PresentDate, 3}, {recorder_key::PresentHour, 7},
+                              {recorder_key::PresentMinute, 58}, {recorder_key::PresentSecond, 10}})
+        Write(key, value);
+    Write(recorder_key::Sec, 1);
+    Start();
+
+    EXPECT_EQ(Text(IDC_START_TIME), "2011/05/03 07:58:10");
+    EXPECT_EQ(Text(IDC_DAY_COUNT), " 2回目の起動");
+    EXPECT_EQ(Text(IDC_START_MODE), "M");
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), CrLf({"S 11/05/03 07:58", "E 11/05/03 08:05", "S 11/05/03 08:15"}));
+
+    Ticks(1);
+    EXPECT_EQ(Text(IDC_RUNNING_TIME), " 17分30秒");
+    EXPECT_EQ(dialog->Title(), "17分30秒 経過");
+}
+
+TEST_F(RecorderDlgTest, TicksBlinkTheMarkAndRefreshEveryInterval) {
+    Start();
+    Ticks(1);
+    EXPECT_EQ(Text(IDC_MARK), "*****");
+    Ticks(1);
+    EXPECT_EQ(Text(IDC_MARK), "*");
+    Ticks(2);
+    EXPECT_EQ(Text(IDC_RUNNING_TIME), "2時00分15秒");  // the template text until the first refresh
+
+    clock.Set(DateTime{2011, 5, 3, 9, 20, 45});
+    Ticks(1);
+    EXPECT_EQ(Text(IDC_RUNNING_TIME), "1時07分05秒");
+    EXPECT_EQ(Text(IDC_SECOND_ROW), "2011/05/03 09:20:45");
+    EXPECT_EQ(dialog->Title(), "起動後  1時 7分 5秒");
+
+    // The next day the running time goes on counting past 24 hours.
+    clock.Set(DateTime{2011, 5, 4, 9, 13, 41});
+    Ticks(5);
+    EXPECT_EQ(Text(IDC_RUNNING_TIME), "25時00分01秒");
+}
+
+TEST_F(RecorderDlgTest, HeartbeatComesWithEveryThirtiethTick) {
+    Start();
+    clock.Set(DateTime{2011, 5, 3, 8, 16, 10});
+    Ticks(29);
+    EXPECT_EQ(Read(profile, recorder_key::LastWindwsEnd), "");
+    Ticks(1);
+    EXPECT_EQ(Read(profile, recorder_key::LastWindwsEnd), "E 2011/05/03 08:16");
+}
+
+TEST_F(RecorderDlgTest, BarredEndButtonAndEscapeLeaveTheWindowOpen) {
+    Start();
+    ASSERT_EQ(Text(IDOK), "-----");
+    Command(IDOK);
+    Command(IDCANCEL);
+    EXPECT_TRUE(IsWindow(dialog->Hwnd()));
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), CrLf({"S 11/05/03 08:13"}));
+}
+
+TEST_F(RecorderDlgTest, EndButtonEndsTheRunWithItsEndLine) {
+    Write(recorder_key::AptnSet, kStartStartupFolder);
+    Write(recorder_key::StartUpIdok, 1);
+    Start();
+    ASSERT_EQ(Text(IDOK), "終了(OK)");
+    clock.Set(DateTime{2011, 5, 3, 17, 45, 5});
+    HWND window = dialog->Hwnd();
+    Command(IDOK);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), CrLf({"S 11/05/03 08:13", "E 11/05/03 17:45"}));
+    EXPECT_EQ(Read(profile, recorder_key::LastWindwsEnd), "E 2011/05/03 17:45");
+}
+
+TEST_F(RecorderDlgTest, DestroyedWindowWritesTheEndLine) {
+    Start();
+    clock.Set(DateTime{2011, 5, 3, 9, 0, 0});
+    dialog.reset();
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), CrLf({"S 11/05/03 08:13", "E 11/05/03 09:00"}));
+}
+
+TEST_F(RecorderDlgTest, SecondRowButtonSwitchesBetweenLastEndAndNow) {
+    Write(recorder_key::LastWindwsEnd, "E 2011/05/02 17:45");
+    Start();
+    Command(IDC_SECOND_ROW_BUTTON);
+    EXPECT_EQ(Text(IDC_SECOND_ROW), "2011/05/02 17:45");
+    clock.Set(DateTime{2011, 5, 3, 8, 30, 0});
+    Command(IDC_SECOND_ROW_BUTTON);
+    EXPECT_EQ(Text(IDC_SECOND_ROW), "2011/05/03 08:30:00");
+}
+
+TEST_F(RecorderDlgTest, StartTimeButtonShowsTheRunStartInManualMode) {
+    Write(recorder_key::PresentYear, 2011);
+    Start();
+    Command(IDC_START_TIME_BUTTON);
+    EXPECT_EQ(Text(IDC_START_TIME), "2011/05/03 08:15:40");
+    EXPECT_EQ(Text(IDC_RUNNING_TIME), "  0分00秒");
+}
+
+TEST_F(RecorderDlgTest, TrayMethodStaysHiddenUntilTheTrayIconIsClicked) {
+    Write(recorder_key::AptnSet, kStartTray);
+    Write(recorder_key::StartUpIdok, 1);
+    Start();
+    EXPECT_EQ(Text(IDOK), "-----");
+    EXPECT_EQ(Text(IDC_START_MODE), "S");
+    EXPECT_FALSE(IsWindowVisible(dialog->Hwnd()));
+
+    SendMessageW(dialog->Hwnd(), 0x8064, 2, WM_LBUTTONDOWN);
+    SendMessageW(dialog->Hwnd(), 0x8064, 1, WM_RBUTTONDOWN);
+    EXPECT_FALSE(IsWindowVisible(dialog->Hwnd()));
+    SendMessageW(dialog->Hwnd(), 0x8064, 1, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(dialog->Hwnd()));
+
+    Command(IDC_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(dialog->Hwnd()));
+}
+
+TEST_F(RecorderDlgTest, MovedFolderIsRegisteredAgainOnlyOnYes) {
+    Write(recorder_key::AppDir, "C:\\Old\\");
+    prompts.answer = IDNO;
+    Start();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "Kestrowa");
+    EXPECT_EQ(prompts.shown[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(Read(profile, recorder_key::AppDir), "C:\\Old\\");
+
+    dialog.reset();
+    prompts.answer = IDYES;
+    Start();
+    EXPECT_EQ(Read(profile, recorder_key::AppDir), Folder());
+}
+
+TEST_F(RecorderDlgTest, ViewerStartFailsSilentlyAndReadsTheViewersLogBack) {
+    Start();
+    dir.Write("ORVELLE.INI", CrLf({"[System]", "SecondLog=D:\\other.dat"}));
+    Command(IDC_VIEWER);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(dialog->ViewerLog(), "D:\\other.dat");
+    EXPECT_TRUE(IsWindowEnabled(dialog->Hwnd()));
+}
+
+TEST_F(RecorderDlgTest, WhileTheViewerRunsTheTimerGoesOnAndTheWindowTakesNoInput) {
+    Start();
+    std::filesystem::create_directories(dir.Path() / "Orvelle");
+    std::wstring standIn = L"Z:" + Utf8ToWide(VIEWER_STAND_IN);
+    std::replace(standIn.begin(), standIn.end(), L'/', L'\\');
+    ASSERT_TRUE(CopyFileW(standIn.c_str(), Utf8ToWide(dir.File("Orvelle\\ORVELLE.EXE")).c_str(), FALSE));
+
+    struct Watch {
+        HWND dialog;
+        bool disabledSeen = false;
+    };
+    static Watch watch;
+    watch = {dialog->Hwnd(), false};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (!IsWindowEnabled(watch.dialog)) watch.disabledSeen = true;
+    });
+    Command(IDC_VIEWER);
+    KillTimer(nullptr, timer);
+
+    EXPECT_TRUE(watch.disabledSeen);
+    EXPECT_TRUE(IsWindowEnabled(dialog->Hwnd()));
+    // Timer 1 ticked on (once a second) while the viewer ran.
+    EXPECT_GE(dialog->Recording().ticks, 2);
+}
+
+TEST_F(RecorderDlgTest, ViewerIsNotStartedWithoutALog) {
+    Start();
+    std::filesystem::remove(dir.Path() / "Kestrofl.dat");
+    Command(ID_MENU_VIEWER);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "「稼動状況の表示」は次回より有効となります。");
+    EXPECT_EQ(prompts.shown[0].type, static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK));
+}
+
+TEST_F(RecorderDlgTest, HelpOpensThePageBesideTheProgram) {
+    Start();
+    Command(IDC_HELP_BUTTON);
+    EXPECT_EQ(prompts.documents, std::vector<std::string>{Folder() + "Kestrowa.html"});
+}
+
+TEST_F(RecorderDlgTest, StopwatchShowsItsLineWhileRunningAndTheResult) {
+    Start();
+    Command(IDC_STOPWATCH_BUTTON);
+    EXPECT_EQ(Text(IDC_STOPWATCH_LINE), std::string(17, ' ') + "<計測中>" + std::string(31, ' '));
+    clock.SetTick(142000);
+    Command(IDC_STOPWATCH_BUTTON);
+    EXPECT_EQ(Text(IDC_STOPWATCH_LINE), "               <ｽﾄｯﾌﾟｳｫｯﾁ>    42.00秒");
+}
+
+TEST_F(RecorderDlgTest, StopwatchButtonIsHiddenWhenSwitchedOff) {
+    Write(recorder_key::StopWatch, 0);
+    Start();
+    EXPECT_EQ(GetWindowLongPtrW(dialog->Item(IDC_STOPWATCH_BUTTON), GWL_STYLE) & WS_VISIBLE, 0);
+}
+
+TEST_F(RecorderDlgTest, MouseMoveRefreshesAtOnce) {
+    Start();
+    clock.Set(DateTime{2011, 5, 3, 8, 20, 0});
+    SendMessageW(dialog->Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(210, 10));
+    EXPECT_EQ(Text(IDC_SECOND_ROW), "2011/05/03 08:20:00");
+    EXPECT_EQ(Text(IDC_RUNNING_TIME), "  6分20秒");
+}
+
+TEST_F(RecorderDlgTest, SystemMenuCarriesTheAboutItem) {
+    Start();
+    wchar_t text[100] = {};
+    GetMenuStringW(GetSystemMenu(dialog->Hwnd(), FALSE), 16, text, 100, MF_BYCOMMAND);
+    EXPECT_EQ(WideToUtf8(text), "ﾊﾞｰｼﾞｮﾝ情報(Kestrowa) (&A)...");
+}
+
+TEST(RecorderMenus, ContextMenusHoldTheirCommandsInOrder) {
+    struct Item {
+        UINT id;
+        const char* text;
+    };
+    const std::vector<Item> shared = {{32773, "稼動状況の表示..."}, {32772, "環境設定..."}, {0, ""},
+                                      {32771, "最小化(タスクバーで表示)"}, {57670, "ﾍﾙﾌﾟ(&H)"},
+                                      {57664, "ﾊﾞｰｼﾞｮﾝ情報(Kestrowa) (&A)..."}};
+    std::vector<Item> full = shared;
+    full.push_back({0, ""});
+    full.push_back({57665, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"});
+    for (auto [menuId, expected] : {std::pair{IDR_MENU_FULL, full}, {IDR_MENU_TRAY, shared}}) {
+        SCOPED_TRACE(menuId);
+        HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menuId));
+        ASSERT_NE(menu, nullptr);
+        HMENU popup = GetSubMenu(menu, 0);
+        ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(expected.size()));
+        for (size_t i = 0; i < expected.size(); ++i) {
+            wchar_t text[100] = {};
+            GetMenuStringW(popup, static_cast<UINT>(i), text, 100, MF_BYPOSITION);
+            EXPECT_EQ(GetMenuItemID(popup, static_cast<int>(i)), expected[i].id);
+            EXPECT_EQ(WideToUtf8(text), expected[i].text);
+        }
+        DestroyMenu(menu);
+    }
+}
+
+// What the about box showed, read by a thread timer while the box runs its modal loop.
+std::string g_aboutTitle;
+std::string g_aboutLine;
+
+void CALLBACK AnswerAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", nullptr);
+    for (; box; box = FindWindowExW(nullptr, box, L"#32770", nullptr))
+        if (!GetDlgItem(box, IDC_START_TIME)) break;
+    if (!box) return;
+    KillTimer(nullptr, timer);
+    wchar_t text[100] = {};
+    GetWindowTextW(box, text, 100);
+    g_aboutTitle = WideToUtf8(text);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16] = {};
+        GetClassNameW(child, name, 16);
+        GetWindowTextW(child, text, 100);
+        if (std::wstring_view(name) == L"Static" && text[0]) g_aboutLine = WideToUtf8(text);
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(RecorderDlgTest, AboutBoxShowsTitleAndVersion) {
+    Start();
+    SetTimer(nullptr, 0, 100, AnswerAboutBox);
+    Command(IDC_VERSION);
+    EXPECT_EQ(g_aboutTitle, "ﾊﾞｰｼﾞｮﾝ情報 (Kestrowa)");
+    EXPECT_EQ(g_aboutLine, "ケストロワ   Version 1.20");
+}
+
+}  // namespace
+}  // namespace kestrowa

@@ -1,0 +1,218 @@
+// Starts the real KESTROWA.EXE from a folder of its own and watches what it leaves in its log
+// and in the registry. Runs in a Wine prefix of its own (see CMakeLists.txt); the cases take
+// turns through a named mutex, since the recorder's key and its one-copy mutex are shared.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "../../TempDir.h"
+#include "platform/win/Handle.h"
+#include "platform/win/RegistryProfile.h"
+#include "platform/win/Text.h"
+#include "shared/RecorderSettings.h"
+
+namespace kestrowa {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The build's path of the program, as Wine sees it on drive Z:.
+std::wstring BuiltProgram() {
+    std::wstring path = L"Z:" + Utf8ToWide(KESTROWA_EXE);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t from = 0;
+    for (size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2)
+        lines.push_back(bytes.substr(from, end - from));
+    return lines;
+}
+
+struct StatusWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindStatusWindow(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<StatusWindowSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->processId && GetDlgItem(hwnd, 1005)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+class Recorder {
+public:
+    explicit Recorder(const std::wstring& program) {
+        std::vector<wchar_t> line(program.begin(), program.end());
+        line.push_back(L'\0');
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+            process_ = info.hProcess;
+            CloseHandle(info.hThread);
+            id_ = info.dwProcessId;
+        }
+    }
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+    ~Recorder() {
+        Kill();
+        if (process_) CloseHandle(process_);
+    }
+    bool Started() const { return process_ != nullptr; }
+    bool EndsWithin(DWORD milliseconds) const {
+        return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+    }
+    void Kill() {
+        if (process_ && !EndsWithin(0)) {
+            TerminateProcess(process_, 1);
+            EndsWithin(10000);
+        }
+    }
+    HWND StatusWindow() const {
+        StatusWindowSearch search{id_, nullptr};
+        EnumWindows(FindStatusWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+class RecorderEndToEndTest : public testing::Test {
+protected:
+    void SetUp() override {
+        WaitForSingleObject(turn_.Get(), INFINITE);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Nimbra");
+        program_ = Utf8ToWide(dir_.File("KESTROWA.EXE"));
+        ASSERT_TRUE(CopyFileW(BuiltProgram().c_str(), program_.c_str(), FALSE));
+    }
+    void TearDown() override {
+        running_.clear();
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Nimbra");
+        ReleaseMutex(turn_.Get());
+    }
+
+    // Starts a copy and waits until its first initialisation has run: the last thing it writes
+    // is `WinDrive`, which an empty value makes it write again.
+    Recorder& StartAndWait() {
+        if (!Read(profile_, recorder_key::WinDrive).empty()) Write(profile_, recorder_key::WinDrive, "");
+        Recorder& recorder = Start();
+        for (int i = 0; i < 200 && Read(profile_, recorder_key::WinDrive).empty(); ++i) std::this_thread::sleep_for(100ms);
+        for (int i = 0; i < 100 && !recorder.StatusWindow(); ++i) std::this_thread::sleep_for(100ms);
+        return recorder;
+    }
+    Recorder& Start() {
+        running_.push_back(std::make_unique<Recorder>(program_));
+        EXPECT_TRUE(running_.back()->Started());
+        return *running_.back();
+    }
+    std::string Log() const { return dir_.Read("Kestrofl.dat"); }
+    std::string Folder() const { return dir_.Path().string() + "\\"; }
+
+    KernelHandle turn_{CreateMutexW(nullptr, FALSE, L"KestrowaEndToEndTurn")};
+    TempDir dir_;
+    std::wstring program_;
+    RegistryProfile profile_{kProfileRoot, kRecorderProfileName};
+    std::vector<std::unique_ptr<Recorder>> running_;
+};
+
+TEST_F(RecorderEndToEndTest, FirstStartWritesItsStartLineAndState) {
+    StartAndWait();
+    const std::vector<std::string> lines = Lines(Log());
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].size(), 16u);
+    EXPECT_EQ(lines[0].substr(0, 2), "S ");
+
+    const std::string lastStart = Read(profile_, recorder_key::LastStart);
+    ASSERT_EQ(lastStart.size(), 18u);
+    EXPECT_EQ(lastStart.substr(0, 4), "S 20");
+    // The log line is corrected by two minutes; the date of both is today's.
+    EXPECT_EQ(lines[0].substr(2, 8), lastStart.substr(4, 8));
+    EXPECT_EQ(Read(profile_, recorder_key::AppDir), Folder());
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    EXPECT_EQ(Read(profile_, recorder_key::WinDrive), WideToUtf8(std::wstring_view(windows, 2)));
+    EXPECT_EQ(Read(profile_, recorder_key::DayCount), 1);
+}
+
+TEST_F(RecorderEndToEndTest, SecondCopyEndsAtOnceAndWritesNothing) {
+    Recorder& first = StartAndWait();
+    const std::string log = Log();
+    const std::string lastStart = Read(profile_, recorder_key::LastStart);
+
+    Recorder& second = Start();
+    EXPECT_TRUE(second.EndsWithin(10000));
+    EXPECT_FALSE(first.EndsWithin(0));
+    EXPECT_EQ(Log(), log);
+    EXPECT_EQ(Read(profile_, recorder_key::LastStart), lastStart);
+    EXPECT_EQ(Read(profile_, recorder_key::DayCount), 1);
+}
+
+TEST_F(RecorderEndToEndTest, HeartbeatAfterThirtySecondsRepairsTheEndAfterAKill) {
+    Recorder& first = StartAndWait();
+    EXPECT_EQ(Read(profile_, recorder_key::LastWindwsEnd), "");
+    std::string heartbeat;
+    for (int i = 0; i < 450 && heartbeat.empty(); ++i) {
+        std::this_thread::sleep_for(100ms);
+        heartbeat = Read(profile_, recorder_key::LastWindwsEnd);
+    }
+    ASSERT_EQ(heartbeat.size(), 18u);
+    EXPECT_EQ(heartbeat.substr(0, 4), "E 20");
+
+    first.Kill();
+    StartAndWait();
+    const std::vector<std::string> lines = Lines(Log());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(0, 2), "S ");
+    EXPECT_EQ(lines[1], "E " + heartbeat.substr(4));
+    EXPECT_EQ(lines[2].substr(0, 2), "S ");
+    EXPECT_EQ(Read(profile_, recorder_key::DayCount), 2);
+}
+
+TEST_F(RecorderEndToEndTest, TrayMethodKeepsTheWindowHiddenAndCannotBeEnded) {
+    Write(profile_, recorder_key::AptnSet, kStartTray);
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    Recorder& recorder = StartAndWait();
+    HWND status = recorder.StatusWindow();
+    ASSERT_NE(status, nullptr);
+    std::this_thread::sleep_for(1s);
+    EXPECT_FALSE(IsWindowVisible(status));
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_FALSE(recorder.EndsWithin(2000));
+    EXPECT_EQ(Lines(Log()).size(), 1u);
+}
+
+TEST_F(RecorderEndToEndTest, EndButtonWritesTheEndLine) {
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    Recorder& recorder = StartAndWait();
+    HWND status = recorder.StatusWindow();
+    ASSERT_NE(status, nullptr);
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(recorder.EndsWithin(10000));
+
+    const std::vector<std::string> lines = Lines(Log());
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(0, 2), "S ");
+    const std::string lastEnd = Read(profile_, recorder_key::LastWindwsEnd);
+    ASSERT_EQ(lastEnd.size(), 18u);
+    EXPECT_EQ(lines[1], "E " + lastEnd.substr(4));
+}
+
+}  // namespace
+}  // namespace kestrowa

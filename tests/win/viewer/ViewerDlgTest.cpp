@@ -1,0 +1,372 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "platform/win/ListView.h"
+#include "platform/win/Text.h"
+#include "resources/viewer/ViewerResources.h"
+#include "viewer/ViewerDlg.h"
+#include "viewer/report/Report.h"
+
+using namespace kestrowa;
+using namespace kestrowa::orvelle;
+
+namespace {
+
+// The viewer starts at 10:15 on Wednesday 20 May 2009, with the recorder's session of that
+// morning still running.
+constexpr DateTime kStart{2009, 5, 20, 10, 15, 0};
+
+const std::string kLog = CrLf({
+    "S 09/04/28 09:00", "E 09/04/28 17:30",
+    "S 09/05/01 08:00", "E 09/05/01 12:00",
+    "S 09/05/01 13:00", "E 09/05/01 18:00",
+    "S 09/05/10 23:00", "E 09/05/11 01:30",
+    "S 09/05/20 08:00",
+});
+
+class NoPrompts : public UserPrompts {
+public:
+    int ShowMessage(HWND, std::string_view, std::string_view, UINT) override { return IDOK; }
+    void OpenDocument(HWND, const std::string& path) override { opened.push_back(path); }
+    std::vector<std::string> opened;
+};
+
+struct ProcessStart {
+    std::string commandLine;
+    WindowPlacementHint placement;
+};
+
+class ViewerDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override { folder_ = dir_.Path().string() + "\\"; }
+
+    // Creates the main window on the folder's log (when `log` is set).
+    void Open(const std::string* log = &kLog) {
+        if (log) dir_.Write("Kestrofl.dat", *log);
+        recorder_.WriteText("System", "AppDir", folder_);
+        dialog_ = std::make_unique<CViewerDlg>(ViewerContext{
+            clock_, settings_, recorder_, prompts_, "C:\\WINDOWS", "C:\\Orvelle\\Orvelle.html",
+            [this](const std::string& line, const WindowPlacementHint& placement, HWND) {
+                starts_.push_back({line, placement});
+                return true;
+            }});
+        ASSERT_NE(dialog_->Create(nullptr), nullptr);
+        list_ = ListView(dialog_->Item(IDC_LIST));
+    }
+
+    void Command(int id) {
+        SendMessageW(dialog_->Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(dialog_->Item(id)));
+    }
+    // Typing into an edit: the edit tells the dialog of the change itself.
+    void Type(int id, const char* text) { dialog_->SetItemText(id, text); }
+    std::string Text(int id) const { return dialog_->ItemText(id); }
+    bool Checked(int id) const { return IsDlgButtonChecked(dialog_->Hwnd(), id) == BST_CHECKED; }
+    std::string MoveTo(POINT at) {
+        SendMessageW(dialog_->Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        return dialog_->HelpLine();
+    }
+    // The middle of a control, in the dialog's client pixels.
+    POINT Over(int id) const {
+        RECT r{};
+        GetWindowRect(dialog_->Item(id), &r);
+        POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ScreenToClient(dialog_->Hwnd(), &at);
+        return at;
+    }
+    std::vector<std::string> Headers() const {
+        std::vector<std::string> headers;
+        for (int c = 0; c < list_.ColumnCount(); ++c) headers.push_back(list_.Header(c));
+        return headers;
+    }
+    std::vector<std::string> Row(int row) const {
+        std::vector<std::string> cells;
+        for (int c = 0; c < list_.ColumnCount(); ++c) cells.push_back(list_.Cell(row, c));
+        return cells;
+    }
+
+    TempDir dir_;
+    std::string folder_;
+    FixedClock clock_{kStart};
+    MemoryProfile settings_;
+    MemoryProfile recorder_;
+    NoPrompts prompts_;
+    std::vector<ProcessStart> starts_;
+    std::unique_ptr<CViewerDlg> dialog_;
+    ListView list_;
+};
+
+TEST_F(ViewerDlgTest, OpensOnTodaysMonthWithItsSummaryAndCalendar) {
+    Open();
+    EXPECT_FALSE(dialog_->WaitWindowOpen());
+    EXPECT_EQ(dialog_->Title(), " Orvelle Check  (2009/05/20 10:15 現在)");
+    EXPECT_EQ(Text(IDC_YEAR), "2009");
+    EXPECT_EQ(Text(IDC_MONTH), "5");
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2009年 5月 ");
+    EXPECT_EQ(Text(IDC_VIEW_TITLE), "日毎の稼働時間と起動回数        ");
+    // 4 + 5 hours on the 1st, 2:30 across midnight on the 10th, and today's running session
+    // closed at the viewer's start (135 minutes).
+    EXPECT_EQ(Text(IDC_TOTAL), "13:45");
+    EXPECT_EQ(Text(IDC_COUNT_LABEL), "起動回数");
+    EXPECT_EQ(Text(IDC_COUNT), " 4");
+    EXPECT_EQ(Text(IDC_AVERAGE), " 3:26 /回");
+    EXPECT_EQ(Text(IDC_UNIT), "(時:分)");
+    EXPECT_EQ(Text(IDC_GROUP), " 月別 ");
+    EXPECT_TRUE(Checked(IDC_CALENDAR));
+
+    EXPECT_EQ(Headers(), (std::vector<std::string>{" 日 ", " 月 ", " 火 ", " 水 ", " 木 ", " 金 ", " 土 "}));
+    EXPECT_EQ(list_.ColumnWidth(0), 70);
+    // 1 May 2009 is a Friday; the 10th a Sunday; today the 20th, a Wednesday.
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"", "", "", "", "", " 1/ 9:00", "      0"}));
+    EXPECT_EQ(list_.Cell(2, 0), "10/ 2:30");
+    EXPECT_EQ(list_.Cell(3, 3), "    2:15");
+    EXPECT_EQ(list_.Cell(3, 4), "     -  ");
+    // The 31st lies in a sixth row; below it an empty row, then the starts calendar.
+    EXPECT_EQ(list_.Cell(5, 0), "31/  -  ");
+    EXPECT_EQ(Row(7), (std::vector<std::string>{"起動回数", "-------", "-------", "-------", "-------", "-------", "-------"}));
+    EXPECT_EQ(list_.Cell(8, 5), " 1/   2");
+}
+
+TEST_F(ViewerDlgTest, RadiosSwitchTheViewWithoutChangingTheMonth) {
+    Open();
+    Command(IDC_DAILY);
+    EXPECT_EQ(dialog_->View(), ViewKind::Daily);
+    EXPECT_TRUE(Checked(IDC_DAILY));
+    EXPECT_FALSE(Checked(IDC_CALENDAR));
+    EXPECT_EQ(Text(IDC_VIEW_TITLE), "日毎の起動、終了時刻及び稼働時間等");
+    EXPECT_EQ(Headers(), (std::vector<std::string>{" 日 ", "最初の起動時刻", "最後の終了時刻", "稼働時間", "中断時間", "起動数"}));
+    EXPECT_EQ(Row(0), (std::vector<std::string>{" 1(金)", "   08:00", "   18:00", "  9:00", "  1:00", "   2"}));
+    EXPECT_EQ(list_.RowCount(), 20);  // up to today, the last day with starts
+
+    Command(ID_MENU_PER_START);
+    EXPECT_TRUE(Checked(IDC_PER_START));
+    EXPECT_EQ(Text(IDC_VIEW_TITLE), "起動毎の開始・終了時刻及び稼働時間");
+    EXPECT_EQ(list_.RowCount(), 4);
+    EXPECT_EQ(Row(1), (std::vector<std::string>{"No.  2", "              13:00", "              18:00", "  5:00", "  2/ 2"}));
+    EXPECT_EQ(Row(2), (std::vector<std::string>{"No.  3", "09/05/10 23:00", "09/05/11 01:30", "  2:30", "  1/ 1"}));
+
+    Command(IDC_YEAR_MONTH);
+    EXPECT_TRUE(Checked(IDC_YEAR_MONTH));
+    EXPECT_EQ(Text(IDC_VIEW_TITLE), "月毎の起動、終了の状況及び起動回数");
+    EXPECT_EQ(Text(IDC_TOTAL), "             ");
+    // May is the log's last month and is still running: only April is listed.
+    ASSERT_EQ(list_.RowCount(), 1);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"09/04", "    8.50", "    8.50", "    1", "   0.35", "    1"}));
+    EXPECT_EQ(Text(IDC_AVERAGE), "  8.50 /回");
+    EXPECT_EQ(Text(IDC_GROUP).substr(0, 15), "2009年04月～");
+
+    // The same month again: the calendar is built anew after the year-month view.
+    Command(IDC_CALENDAR);
+    EXPECT_TRUE(Checked(IDC_CALENDAR));
+    EXPECT_EQ(list_.Cell(0, 5), " 1/ 9:00");
+    EXPECT_EQ(Text(IDC_TOTAL), "13:45");
+    EXPECT_EQ(Text(IDC_GROUP), " 月別 ");
+}
+
+TEST_F(ViewerDlgTest, AMonthChangeReadsThatMonthAndReturnsToTheCalendar) {
+    Open();
+    Command(IDC_PER_START);
+    Type(IDC_MONTH, "4");
+    EXPECT_EQ(dialog_->View(), ViewKind::Calendar);
+    EXPECT_TRUE(Checked(IDC_CALENDAR));
+    EXPECT_FALSE(Checked(IDC_PER_START));
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2009年 4月 ");
+    EXPECT_EQ(Text(IDC_TOTAL), "8:30");
+    EXPECT_EQ(Text(IDC_COUNT), " 1");
+    // A month that is over shows every day, none as "-".
+    EXPECT_EQ(Headers().size(), 7u);
+    EXPECT_EQ(list_.Cell(4, 2), "    8:30");
+    EXPECT_EQ(list_.Cell(4, 3), "      0");
+}
+
+TEST_F(ViewerDlgTest, TheMonthSpinWrapsIntoTheYearBeforeAndNotPastToday) {
+    Open();
+    Type(IDC_MONTH, "1");
+    Type(IDC_MONTH, "12");
+    EXPECT_EQ(dialog_->ShownYear(), 2008);
+    EXPECT_EQ(dialog_->ShownMonth(), 12);
+    EXPECT_EQ(Text(IDC_YEAR), "2008");
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2008年12月 ");
+    EXPECT_EQ(Text(IDC_TOTAL), "0:00");
+
+    // Up from December of last year reaches January of this year; this year stops at May.
+    Type(IDC_MONTH, "1");
+    EXPECT_EQ(dialog_->ShownYear(), 2009);
+    Type(IDC_MONTH, "9");
+    EXPECT_EQ(dialog_->ShownMonth(), 5);
+    EXPECT_EQ(Text(IDC_MONTH), "   5");
+}
+
+TEST_F(ViewerDlgTest, TheSpinsStepTheirEdits) {
+    Open();
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(dialog_->Item(IDC_YEAR_SPIN), UDM_GETBUDDY, 0, 0)),
+              dialog_->Item(IDC_YEAR));
+    // The arrow keys in an edit step its spin, which writes the edit.
+    SendMessageW(dialog_->Item(IDC_MONTH), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(dialog_->ShownMonth(), 4);
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2009年 4月 ");
+    SendMessageW(dialog_->Item(IDC_YEAR), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(dialog_->ShownYear(), 2008);
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2008年 4月 ");
+}
+
+TEST_F(ViewerDlgTest, YearsAfterThisYearAreBroughtBack) {
+    Open();
+    int low = 0;
+    int high = 0;
+    SendMessageW(dialog_->Item(IDC_YEAR_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                 reinterpret_cast<LPARAM>(&high));
+    EXPECT_EQ(low, 2001);
+    EXPECT_EQ(high, 2009);
+
+    Type(IDC_YEAR, "2015");
+    EXPECT_EQ(Text(IDC_YEAR), "2009");
+    EXPECT_EQ(dialog_->ShownYear(), 2009);
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2009年 5月 ");
+
+    // A year before this one keeps its month; coming back clamps it to this month.
+    Type(IDC_MONTH, "4");
+    Type(IDC_YEAR, "2,008");
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2008年 4月 ");
+    Type(IDC_MONTH, "11");
+    Type(IDC_YEAR, "2010");
+    EXPECT_EQ(Text(IDC_YEAR), "2009");
+    EXPECT_EQ(Text(IDC_MONTH), " 5");
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2009年 5月 ");
+
+    // Not a number: the shown year stays.
+    Type(IDC_YEAR, "abc");
+    EXPECT_EQ(dialog_->ShownYear(), 2009);
+}
+
+TEST_F(ViewerDlgTest, TheHelpLineNamesWhatThePointerIsOver) {
+    Open();
+    EXPECT_EQ(MoveTo(Over(IDC_LIST)), "月別：起動・稼動状況、週間の稼動状況(カレンダー形式)");
+    Command(IDC_DAILY);
+    EXPECT_EQ(MoveTo(Over(IDC_LIST)), "月別：日毎の最初の起動、最終の終了時刻、稼働時間等");
+    Command(IDC_YEAR_MONTH);
+    EXPECT_EQ(MoveTo(Over(IDC_LIST)), "年月毎の起動・稼動状況");
+    EXPECT_EQ(MoveTo(Over(IDC_SETTINGS)), "表示設定ダイアログを開く");
+    // Outside every area the line is cleared.
+    EXPECT_EQ(MoveTo({1, 1}), "");
+    EXPECT_EQ(MoveTo(Over(IDC_YEAR)), "年を切り換える");
+    EXPECT_EQ(MoveTo(Over(IDC_PER_START)), "月別：起動毎の開始・終了時刻、稼働時間等を表示");
+    EXPECT_EQ(MoveTo(Over(IDC_LOG)), "ログファイルを表示");
+    EXPECT_EQ(MoveTo(Over(IDOK)), "ログの表示を中断する");
+}
+
+TEST_F(ViewerDlgTest, TheLogOpensInTheEditorAtItsPlace) {
+    Open();
+    Command(IDC_LOG);
+    Command(ID_MENU_LOG);
+    ASSERT_EQ(starts_.size(), 2u);
+    const std::string log = folder_ + "Kestrofl.dat";
+    const std::string expected =
+        "C:\\WINDOWS\\NOTEPAD.EXE " + (log.find(' ') == std::string::npos ? log : "\"" + log + "\"");
+    EXPECT_EQ(starts_[0].commandLine, expected);
+    EXPECT_EQ(starts_[0].placement.x, 20);
+    EXPECT_EQ(starts_[0].placement.y, 55);
+    EXPECT_EQ(starts_[0].placement.width, 691);
+    EXPECT_EQ(starts_[0].placement.height, 504);
+    EXPECT_EQ(settings_.ReadText("System", "Editor", ""), "C:\\WINDOWS\\NOTEPAD.EXE");
+
+    Command(ID_HELP_INDEX);
+    EXPECT_EQ(prompts_.opened, (std::vector<std::string>{"C:\\Orvelle\\Orvelle.html"}));
+}
+
+TEST_F(ViewerDlgTest, WithoutALogTheEmptyMonthIsShownAndNothingIsEdited) {
+    Open(nullptr);
+    EXPECT_FALSE(dialog_->WaitWindowOpen());
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2009年 5月 ");
+    EXPECT_EQ(Text(IDC_TOTAL), "0:00");
+    EXPECT_EQ(Text(IDC_COUNT), " 0");
+    EXPECT_EQ(list_.Cell(0, 5), " 1/   0");
+    EXPECT_EQ(list_.Cell(3, 4), "     -  ");
+    Command(IDC_LOG);
+    EXPECT_TRUE(starts_.empty());
+}
+
+TEST_F(ViewerDlgTest, ASecondLogIsNamedInTheTitleAndShownWithoutTheRunningSession) {
+    dir_.Write("other.dat", kLog);
+    settings_.WriteText("System", "SecondLog", folder_ + "other.dat");
+    Open();
+    EXPECT_EQ(dialog_->Title(), "Orvelle Check (" + folder_ + "other.dat)");
+    EXPECT_EQ(Text(IDC_TOTAL), "11:30");
+    EXPECT_EQ(Text(IDC_COUNT), " 3");
+    EXPECT_EQ(list_.Cell(3, 3), "      0");
+}
+
+std::string MenuText(HMENU menu, UINT id) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, id, text, 128, MF_BYCOMMAND);
+    return WideToUtf8(text);
+}
+
+TEST_F(ViewerDlgTest, MenusOfferTheCommandsInTheirOrder) {
+    Open();
+    EXPECT_EQ(MenuText(GetSystemMenu(dialog_->Hwnd(), FALSE), IDM_ABOUTBOX), "ﾊﾞｰｼﾞｮﾝ情報(Orvelle) (&A)...");
+
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MENU_VIEWER));
+    ASSERT_NE(menu, nullptr);
+    HMENU popup = GetSubMenu(menu, 0);
+    std::vector<UINT> ids;
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) ids.push_back(GetMenuItemID(popup, i));
+    // A separator has id 0.
+    EXPECT_EQ(ids, (std::vector<UINT>{32772, 32773, 32774, 32775, 32779, 32776, 0, 32777, 32778, 0, 32771, 57670,
+                                      57664, 0, 57665}));
+    EXPECT_EQ(MenuText(popup, ID_MENU_LOG), "ログファイル一覧...");
+    EXPECT_EQ(MenuText(popup, ID_APP_EXIT), "ログの表示を中断する(&X)");
+    DestroyMenu(menu);
+}
+
+// The list shows exactly the cells that orvelle-report prints for the same log and moment.
+TEST_F(ViewerDlgTest, ListCellsAreTheReportsCells) {
+    Open();
+    const struct {
+        ViewKind view;
+        int radio;
+    } views[] = {{ViewKind::Calendar, IDC_CALENDAR},
+                 {ViewKind::Daily, IDC_DAILY},
+                 {ViewKind::PerStart, IDC_PER_START},
+                 {ViewKind::YearMonth, IDC_YEAR_MONTH}};
+    for (const auto& v : views) {
+        SCOPED_TRACE(v.radio);
+        Command(v.radio);
+        ReportRequest request;
+        request.log = folder_ + "Kestrofl.dat";
+        request.year = 2009;
+        request.month = 5;
+        request.view = v.view;
+        request.now = kStart;
+        auto records = BuildReport(request, kStart);
+        ASSERT_TRUE(records.has_value());
+        // Summary fields first, each as its name and text, then an empty record.
+        const std::pair<const char*, int> fields[] = {{"caption", IDC_MONTH_CAPTION}, {"title", IDC_VIEW_TITLE},
+                                                      {"total", IDC_TOTAL},           {"count", IDC_COUNT},
+                                                      {"average", IDC_AVERAGE},       {"unit", IDC_UNIT},
+                                                      {"group", IDC_GROUP}};
+        size_t first = 0;
+        while (first < records->size() && !(*records)[first].empty()) ++first;
+        for (const auto& [name, id] : fields) {
+            bool found = false;
+            for (size_t i = 0; i < first; ++i)
+                if ((*records)[i].size() == 2 && (*records)[i][0] == name) {
+                    EXPECT_EQ(Text(id), (*records)[i][1]) << name;
+                    found = true;
+                }
+            EXPECT_TRUE(found) << name;
+        }
+        ASSERT_LT(first + 1, records->size());
+        EXPECT_EQ(Headers(), (*records)[first + 1]);
+        const size_t rows = records->size() - first - 2;
+        ASSERT_EQ(static_cast<size_t>(list_.RowCount()), rows);
+        for (size_t r = 0; r < rows; ++r) EXPECT_EQ(Row(static_cast<int>(r)), (*records)[first + 2 + r]) << "row " << r;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,506 @@
+#include "viewer/ViewerDlg.h"
+
+#include <windowsx.h>
+#include <commctrl.h>
+
+#include "platform/File.h"
+#include "platform/win/Text.h"
+#include "resources/viewer/ViewerResources.h"
+#include "shared/Strings.h"
+#include "viewer/LogEditor.h"
+#include "viewer/MonthSelection.h"
+#include "viewer/ViewerAboutDlg.h"
+#include "viewer/WaitDlg.h"
+
+namespace kestrowa::orvelle {
+
+namespace {
+// The editor opens at this place and size (pixels).
+constexpr WindowPlacementHint kEditorPlacement{20, 55, 691, 504};
+
+// The help areas and the help line are laid out in client pixels of the template's font with
+// dialog base units of 8 × 15 pixels; another font's units scale them (see MeasureHelpScale).
+constexpr int kDesignBaseX = 8;
+constexpr int kDesignBaseY = 15;
+
+// The help line: client pixels of its text and the blanks that wipe it.
+constexpr int kHelpLineX = 10;
+constexpr int kHelpLineY = 470;
+constexpr int kHelpFontHeight = 12;
+constexpr const char* kFullWidthBlank = "　";
+constexpr int kHelpBlanksBehindText = 35;
+constexpr int kHelpBlanksWhenCleared = 32;
+constexpr int kHelpBlanksForNoView = 33;
+constexpr COLORREF kHelpInk = RGB(0, 0, 255);
+
+struct HelpArea {
+    RECT area;
+    const char* text;  // null: the text of the current view
+};
+// Tested in this order; the first area that holds the pointer gives the text.
+constexpr HelpArea kHelpAreas[] = {
+    {{390, 7, 438, 38}, "表示設定ダイアログを開く"},
+    {{440, 7, 468, 38}, "バージョン情報を表示する"},
+    {{472, 7, 502, 38}, "ヘルプファイルを開く"},
+    {{415, 43, 507, 73}, "年を切り換える"},
+    {{439, 56, 507, 87}, "月を切り換える"},
+    {{6, 436, 63, 464}, "月別：日毎の稼動時間・起動回数、週間の稼動状況を表示(ｶﾚﾝﾀﾞｰ形式)"},
+    {{66, 436, 111, 464}, "月別：日毎の最初の起動、最終の終了時刻、稼働時間等を表示"},
+    {{114, 436, 187, 464}, "月別：起動毎の開始・終了時刻、稼働時間等を表示"},
+    {{190, 436, 247, 464}, "年月毎の起動・稼動状況を表示(前月分まで集計)"},
+    {{250, 436, 295, 464}, "設定期間の稼動状況を表示"},
+    {{298, 436, 343, 464}, "ログファイルを表示"},
+    {{350, 433, 370, 463}, "月別：稼働時間の推移のグラフを表示"},
+    {{394, 433, 436, 463}, "月別：稼働時間のチャートを表示"},
+    {{450, 452, 507, 483}, "ログの表示を中断する"},
+    {{5, 98, 508, 433}, nullptr},
+};
+
+std::string Repeat(const char* piece, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+}
+
+std::string ListHelpText(ViewKind view) {
+    switch (view) {
+        case ViewKind::Calendar: return "月別：起動・稼動状況、週間の稼動状況(カレンダー形式)";
+        case ViewKind::Daily: return "月別：日毎の最初の起動、最終の終了時刻、稼働時間等";
+        case ViewKind::PerStart: return "月別：起動毎の開始・終了時刻、稼働時間等";
+        case ViewKind::YearMonth: return "年月毎の起動・稼動状況";
+    }
+    return Repeat(kFullWidthBlank, kHelpBlanksForNoView);
+}
+
+int RadioOf(ViewKind view) {
+    switch (view) {
+        case ViewKind::Calendar: return IDC_CALENDAR;
+        case ViewKind::Daily: return IDC_DAILY;
+        case ViewKind::PerStart: return IDC_PER_START;
+        case ViewKind::YearMonth: return IDC_YEAR_MONTH;
+    }
+    return IDC_CALENDAR;
+}
+
+// The bitmap buttons with their bitmaps: the same face in every state.
+struct ButtonFace {
+    int id;
+    const wchar_t* bitmap;
+};
+constexpr ButtonFace kButtonFaces[] = {
+    {ID_HELP_INDEX, L"IDB_BITMAP_HELP"},      {IDC_GRAPH, L"IDB_BITMAP_GRAPH"},
+    {ID_APP_ABOUT, L"IDB_BITMAP_VERSION"},    {IDC_SETTINGS, L"IDB_BITMAP_DSGN1"},
+    {IDC_CHART, L"IDB_BITMAP_CHART"},
+};
+
+HICON LoadIconSized(int width, int height) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                         width, height, LR_DEFAULTCOLOR));
+}
+
+class MenuHandle {
+public:
+    explicit MenuHandle(HMENU menu) : menu_(menu) {}
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    ~MenuHandle() {
+        if (menu_) DestroyMenu(menu_);
+    }
+    HMENU Get() const { return menu_; }
+
+private:
+    HMENU menu_;
+};
+}  // namespace
+
+CViewerDlg::CViewerDlg(ViewerContext context)
+    : DialogWithTable(IDD_VIEWER),
+      context_(std::move(context)),
+      settings_(ReadViewerSettings(context_.settings, context_.windowsDirectory)),
+      bigIcon_(LoadIconSized(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON))),
+      smallIcon_(LoadIconSized(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))),
+      face_(GetSysColor(COLOR_BTNFACE)) {
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i].Load(kButtonFaces[i].bitmap, kButtonFaces[i].bitmap, kButtonFaces[i].bitmap);
+}
+
+CViewerDlg::~CViewerDlg() { DestroyModeless(); }
+
+std::span<const MessageEntry<CViewerDlg>> CViewerDlg::MessageTable() {
+    using D = CViewerDlg;
+    static const MessageEntry<D> table[] = {
+        OnMessage(WM_INITDIALOG, &D::OnInitDialog),
+        OnMessage(WM_PAINT, &D::OnPaint),
+        OnMessage(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
+        OnMessage(WM_MOUSEMOVE, &D::OnMouseMove),
+        OnMessage(WM_SETCURSOR, &D::OnSetCursor),
+        OnMessage(WM_RBUTTONDOWN, &D::OnRightButtonDown),
+        OnMessage(WM_SYSCOMMAND, &D::OnSysCommand),
+        OnMessage(WM_DRAWITEM, &D::OnDrawItem),
+        OnMessage(WM_DESTROY, &D::OnDestroy),
+        OnCommand(IDOK, &D::OnOk),
+        OnCommand(IDCANCEL, &D::OnCancel),
+        OnCommand(ID_APP_EXIT, &D::OnOk),
+        OnCommand(IDC_CALENDAR, &D::OnCalendar),
+        OnCommand(ID_MENU_CALENDAR, &D::OnCalendar),
+        OnCommand(IDC_DAILY, &D::OnDaily),
+        OnCommand(ID_MENU_DAILY, &D::OnDaily),
+        OnCommand(IDC_PER_START, &D::OnPerStart),
+        OnCommand(ID_MENU_PER_START, &D::OnPerStart),
+        OnCommand(IDC_YEAR_MONTH, &D::OnYearMonth),
+        OnCommand(ID_MENU_YEAR_MONTH, &D::OnYearMonth),
+        OnCommand(IDC_LOG, &D::OnLog),
+        OnCommand(ID_MENU_LOG, &D::OnLog),
+        OnCommand(ID_APP_ABOUT, &D::OnAbout),
+        OnCommand(ID_HELP_INDEX, &D::OnHelp),
+        OnCommand(IDC_YEAR, &D::OnYearChange),
+        OnCommand(IDC_MONTH, &D::OnMonthChange),
+    };
+    return table;
+}
+
+INT_PTR CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
+    EditSystemMenu();
+    SetWindowIcons();
+    const bool first = !initialised_;
+    if (first) {
+        wait_ = std::make_unique<CWaitDlg>();
+        wait_->Create(Hwnd());
+        ShowWindow(wait_->Hwnd(), SW_SHOW);
+        UpdateWindow(wait_->Hwnd());
+        // The year spin reaches up to this year, so the date is taken before the spins are set.
+        today_ = context_.clock.Now();
+    }
+    SetSpinRanges();
+    if (first) {
+        AttachButtons();
+        CreateHelpFont();
+        applicationFolder_ = ApplicationFolder(context_.recorderProfile);
+        nowCaption_ = NowCaption(today_);
+        nowLine_ = NowLine(today_);
+        list_ = ListView(Item(IDC_LIST));
+        MeasureHelpScale();
+        initialised_ = true;
+    }
+    shownYear_ = today_.year;
+    shownMonth_ = today_.month;
+    WriteEdit(IDC_YEAR, Format("%d", shownYear_));
+    WriteEdit(IDC_MONTH, Format("%d", shownMonth_));
+    if (!ReadShownMonth()) {
+        // Nothing to read: the month is shown empty rather than leaving the wait window up.
+        model_ = EmptyMonth(shownYear_, shownMonth_, settings_.timeMode);
+    }
+    CheckViewRadio();
+    ShowView();
+    CloseWaitWindow();
+    SetItemText(IDC_UNIT, TimeUnitLabel(settings_.timeMode));
+    return TRUE;
+}
+
+void CViewerDlg::EditSystemMenu() {
+    HMENU menu = GetSystemMenu(Hwnd(), FALSE);
+    if (!menu) return;
+    wchar_t about[100] = {};
+    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 100) > 0) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
+    }
+}
+
+void CViewerDlg::SetWindowIcons() {
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+}
+
+void CViewerDlg::SetSpinRanges() {
+    UDACCEL step{0, 1};
+    const SpinRange years = YearSpinRange(today_);
+    SendDlgItemMessageW(Hwnd(), IDC_YEAR_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(years.low), years.high);
+    SendDlgItemMessageW(Hwnd(), IDC_YEAR_SPIN, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+    SendDlgItemMessageW(Hwnd(), IDC_MONTH_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(kMonthSpinRange.low),
+                        kMonthSpinRange.high);
+    SendDlgItemMessageW(Hwnd(), IDC_MONTH_SPIN, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+}
+
+void CViewerDlg::AttachButtons() {
+    for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i].Attach(Hwnd(), kButtonFaces[i].id);
+}
+
+void CViewerDlg::CreateHelpFont() {
+    helpFont_.Reset(CreateFontW(kHelpFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ ゴシック"));
+}
+
+void CViewerDlg::CloseWaitWindow() {
+    if (firstShow_ != -1) return;
+    wait_.reset();
+    firstShow_ = 1;
+}
+
+bool CViewerDlg::ReadShownMonth() {
+    SetTitle(WindowTitle(settings_.secondLog, nowCaption_));
+    const LogRead log{LogSource(applicationFolder_, settings_.secondLog), settings_.secondLog.empty(), nowLine_};
+    return ReadMonth(log, shownYear_, shownMonth_, settings_.timeMode, model_);
+}
+
+ViewOptions CViewerDlg::Options() const {
+    ViewOptions options;
+    options.settings = settings_;
+    options.today = today_;
+    options.calendarDates = calendarDates_;
+    options.perStartDates = perStartDates_;
+    return options;
+}
+
+void CViewerDlg::SwitchView(ViewKind view) {
+    view_ = view;
+    ShowView();
+}
+
+void CViewerDlg::ShowView() {
+    if (shownMonth_ == loadedMonth_ && static_cast<int>(view_) == loadedView_ && shownYear_ == loadedYear_) return;
+    const ViewOptions options = Options();
+    switch (view_) {
+        case ViewKind::Calendar: ShowTable(BuildCalendarView(model_, options)); break;
+        case ViewKind::Daily: ShowTable(BuildDailyView(model_, options)); break;
+        case ViewKind::PerStart: ShowTable(BuildPerStartView(model_, options)); break;
+        case ViewKind::YearMonth: return;
+    }
+    // Taken after the calendar, whose weekly summary corrects the day counter and averages.
+    const SummaryTexts texts = MonthSummaryTexts(model_, view_, options);
+    CheckViewRadio();
+    SetItemText(IDC_VIEW_TITLE, texts.title);
+    SetItemText(IDC_UNIT, texts.unit);
+    SetItemText(IDC_AVERAGE, texts.average);
+    SetItemText(IDC_GROUP, texts.group);
+    loadedYear_ = shownYear_;
+    loadedMonth_ = shownMonth_;
+    loadedView_ = static_cast<int>(view_);
+    WriteEdit(IDC_YEAR, Format("%d", shownYear_));
+    SetItemText(IDC_MONTH_CAPTION, texts.caption);
+    SetItemText(IDC_TOTAL, texts.total);
+    SetItemText(IDC_COUNT_LABEL, texts.countLabel);
+    SetItemText(IDC_COUNT, texts.count);
+}
+
+void CViewerDlg::ShowTable(const Table& table) {
+    SendMessageW(list_.Hwnd(), WM_SETREDRAW, FALSE, 0);
+    list_.Clear();
+    for (const TableColumn& column : table.columns) list_.AddColumn(column.header, column.width);
+    for (const std::vector<std::string>& row : table.rows) list_.AddRow(row);
+    SendMessageW(list_.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    list_.ScrollDown(table.scroll);
+    InvalidateRect(list_.Hwnd(), nullptr, TRUE);
+}
+
+void CViewerDlg::CheckViewRadio() {
+    // One by one: the ids of the four radios enclose those of other controls.
+    for (ViewKind view : {ViewKind::Calendar, ViewKind::Daily, ViewKind::PerStart, ViewKind::YearMonth})
+        CheckDlgButton(Hwnd(), RadioOf(view), view == view_ ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CViewerDlg::WriteEdit(int id, const std::string& text) {
+    if (ItemText(id) == text) return;
+    writingEdits_ = true;
+    SetItemText(id, text);
+    writingEdits_ = false;
+}
+
+INT_PTR CViewerDlg::OnYearChange(WPARAM wParam, LPARAM) {
+    if (HIWORD(wParam) != EN_CHANGE || !initialised_ || writingEdits_) return TRUE;
+    const MonthChoice choice = YearEdited(ItemText(IDC_YEAR), shownYear_, shownMonth_, today_);
+    shownYear_ = choice.year;
+    shownMonth_ = choice.month;
+    if (!choice.yearText.empty()) WriteEdit(IDC_YEAR, choice.yearText);
+    if (!choice.monthText.empty()) WriteEdit(IDC_MONTH, choice.monthText);
+    if (shownYear_ != loadedYear_ && ReadShownMonth()) SwitchView(ViewKind::Calendar);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnMonthChange(WPARAM wParam, LPARAM) {
+    if (HIWORD(wParam) != EN_CHANGE || !initialised_ || writingEdits_) return TRUE;
+    const MonthChoice choice = MonthEdited(ItemText(IDC_MONTH), shownYear_, shownMonth_, loadedMonth_, today_);
+    shownYear_ = choice.year;
+    shownMonth_ = choice.month;
+    if (!choice.yearText.empty()) WriteEdit(IDC_YEAR, choice.yearText);
+    if (!choice.monthText.empty()) WriteEdit(IDC_MONTH, choice.monthText);
+    if (ReadShownMonth()) SwitchView(ViewKind::Calendar);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnCalendar(WPARAM, LPARAM) {
+    SwitchView(ViewKind::Calendar);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnDaily(WPARAM, LPARAM) {
+    SwitchView(ViewKind::Daily);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnPerStart(WPARAM, LPARAM) {
+    SwitchView(ViewKind::PerStart);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnYearMonth(WPARAM, LPARAM) {
+    std::optional<YearMonthView> built = BuildYearMonthView(LogSource(applicationFolder_, settings_.secondLog), Options());
+    if (!built) {
+        // The log cannot be read: the list keeps what it shows, and so does the radio.
+        CheckViewRadio();
+        return TRUE;
+    }
+    view_ = ViewKind::YearMonth;
+    loadedYear_ = -1;
+    loadedMonth_ = -1;
+    CheckViewRadio();
+    const SummaryTexts& texts = built->summary;
+    SetItemText(IDC_VIEW_TITLE, texts.title);
+    SetItemText(IDC_MONTH_CAPTION, texts.caption);
+    SetItemText(IDC_TOTAL, texts.total);
+    SetItemText(IDC_COUNT, texts.count);
+    SetItemText(IDC_UNIT, texts.unit);
+    ShowTable(built->table);
+    SetItemText(IDC_AVERAGE, texts.average);
+    SetItemText(IDC_GROUP, texts.group);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnLog(WPARAM, LPARAM) {
+    const std::string path = LogSource(applicationFolder_, settings_.secondLog);
+    if (!OpenFile(path, "rb")) return TRUE;
+    context_.runProcess(EditorCommandLine(settings_.editor, path), kEditorPlacement, Hwnd());
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnAbout(WPARAM, LPARAM) {
+    CAboutDlg().RunModal(Hwnd());
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnHelp(WPARAM, LPARAM) {
+    context_.prompts.OpenDocument(Hwnd(), context_.helpDocument);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnOk(WPARAM, LPARAM) {
+    End(IDOK);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnCancel(WPARAM, LPARAM) {
+    End(IDCANCEL);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnMouseMove(WPARAM, LPARAM lParam) {
+    TrackHelp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+    // The controls take their own mouse moves; the pointer over them still names them.
+    if (reinterpret_cast<HWND>(wParam) != Hwnd() && HIWORD(lParam) == WM_MOUSEMOVE) {
+        POINT at{};
+        GetCursorPos(&at);
+        ScreenToClient(Hwnd(), &at);
+        TrackHelp(at.x, at.y);
+    }
+    return FALSE;
+}
+
+void CViewerDlg::MeasureHelpScale() {
+    // 100 base units across and down, in pixels of this dialog's font.
+    RECT units{0, 0, 400, 800};
+    if (!MapDialogRect(Hwnd(), &units)) return;
+    helpScaleX_ = units.right / (100.0 * kDesignBaseX);
+    helpScaleY_ = units.bottom / (100.0 * kDesignBaseY);
+}
+
+POINT CViewerDlg::HelpPoint(int x, int y) const {
+    return {static_cast<LONG>(x * helpScaleX_ + 0.5), static_cast<LONG>(y * helpScaleY_ + 0.5)};
+}
+
+void CViewerDlg::TrackHelp(int x, int y) {
+    const POINT at{x, y};
+    for (const HelpArea& area : kHelpAreas) {
+        const POINT topLeft = HelpPoint(area.area.left, area.area.top);
+        const POINT bottomRight = HelpPoint(area.area.right, area.area.bottom);
+        const RECT scaled{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+        if (!PtInRect(&scaled, at)) continue;
+        DrawHelpLine(area.text ? std::string(area.text) : ListHelpText(view_), false);
+        return;
+    }
+    if (helpShown_) DrawHelpLine(Repeat(kFullWidthBlank, kHelpBlanksWhenCleared), true);
+}
+
+void CViewerDlg::DrawHelpLine(const std::string& text, bool blank) {
+    helpShown_ = !blank;
+    helpLine_ = blank ? std::string() : text;
+    if (!helpFont_) return;
+    const POINT line = HelpPoint(kHelpLineX, kHelpLineY);
+    ClientDC dc(Hwnd());
+    SelectScope font(dc.Get(), helpFont_.Get());
+    SetBkColor(dc.Get(), face_);
+    auto out = [&](int x, const std::string& utf8) {
+        const std::wstring wide = Utf8ToWide(utf8);
+        TextOutW(dc.Get(), x, line.y, wide.c_str(), static_cast<int>(wide.size()));
+    };
+    if (blank) {
+        SetTextColor(dc.Get(), face_);
+        out(line.x, text);
+        return;
+    }
+    SetTextColor(dc.Get(), face_);
+    out(line.x, Repeat(kFullWidthBlank, kHelpBlanksBehindText));
+    SetTextColor(dc.Get(), kHelpInk);
+    out(line.x + 1, text);
+}
+
+INT_PTR CViewerDlg::OnRightButtonDown(WPARAM, LPARAM lParam) {
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(Hwnd(), &at);
+    SetForegroundWindow(Hwnd());
+    MenuHandle menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MENU_VIEWER)));
+    if (HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr)
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
+    return FALSE;
+}
+
+INT_PTR CViewerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
+    // Ids 16 to 31 all stand for the about item.
+    if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return FALSE;
+    CAboutDlg().RunModal(Hwnd());
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnDrawItem(WPARAM, LPARAM lParam) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    for (const BitmapButton& button : buttons_)
+        if (button.Draw(item)) return TRUE;
+    return FALSE;
+}
+
+INT_PTR CViewerDlg::OnPaint(WPARAM, LPARAM) {
+    if (!IsIconic(Hwnd())) return FALSE;
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    const int cx = GetSystemMetrics(SM_CXICON);
+    const int cy = GetSystemMetrics(SM_CYICON);
+    DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, bigIcon_.Get());
+    EndPaint(Hwnd(), &paint);
+    return TRUE;
+}
+
+INT_PTR CViewerDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<INT_PTR>(bigIcon_.Get()); }
+
+INT_PTR CViewerDlg::OnDestroy(WPARAM, LPARAM) {
+    wait_.reset();
+    helpFont_.Reset();
+    return FALSE;
+}
+
+}  // namespace kestrowa::orvelle

@@ -1,0 +1,127 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/Profile.h"
+#include "platform/win/BitmapButton.h"
+#include "platform/win/Dialog.h"
+#include "platform/win/Gdi.h"
+#include "platform/win/ListView.h"
+#include "platform/win/MessageBoxes.h"
+#include "platform/win/Process.h"
+#include "viewer/MonthModel.h"
+#include "viewer/Table.h"
+#include "viewer/Views.h"
+
+namespace kestrowa::orvelle {
+
+class CWaitDlg;
+
+// Starts a program and waits for it to end (the editor on the log); tests put in their own.
+using ProcessRunner = std::function<bool(const std::string& commandLine, const WindowPlacementHint& placement,
+                                         HWND blocked)>;
+
+// What the main window is handed by the application (tests hand in fakes).
+struct ViewerContext {
+    const Clock& clock;
+    Profile& settings;               // ORVELLE.INI
+    const Profile& recorderProfile;  // the recorder's registry profile, for AppDir
+    UserPrompts& prompts;
+    std::string windowsDirectory;  // without a trailing backslash
+    std::string helpDocument;      // the help page shipped beside the program
+    ProcessRunner runProcess = RunProcessAndWait;
+};
+
+// The viewer's main window, template 102: one month of the log in one of four views, the
+// summary of the month above it, the year and month selectors and the help line below.
+class CViewerDlg : public DialogWithTable<CViewerDlg> {
+public:
+    explicit CViewerDlg(ViewerContext context);
+    ~CViewerDlg() override;
+    static std::span<const MessageEntry<CViewerDlg>> MessageTable();
+
+    ViewKind View() const { return view_; }
+    int ShownYear() const { return shownYear_; }
+    int ShownMonth() const { return shownMonth_; }
+    // The text the help line shows now; "" while it is cleared.
+    const std::string& HelpLine() const { return helpLine_; }
+    bool WaitWindowOpen() const { return wait_ != nullptr; }
+
+private:
+    INT_PTR OnInitDialog(WPARAM, LPARAM);
+    INT_PTR OnPaint(WPARAM, LPARAM);
+    INT_PTR OnQueryDragIcon(WPARAM, LPARAM);
+    INT_PTR OnMouseMove(WPARAM, LPARAM);
+    INT_PTR OnSetCursor(WPARAM, LPARAM);
+    INT_PTR OnRightButtonDown(WPARAM, LPARAM);
+    INT_PTR OnSysCommand(WPARAM, LPARAM);
+    INT_PTR OnDrawItem(WPARAM, LPARAM);
+    INT_PTR OnDestroy(WPARAM, LPARAM);
+    INT_PTR OnOk(WPARAM, LPARAM);
+    INT_PTR OnCancel(WPARAM, LPARAM);
+    INT_PTR OnCalendar(WPARAM, LPARAM);
+    INT_PTR OnDaily(WPARAM, LPARAM);
+    INT_PTR OnPerStart(WPARAM, LPARAM);
+    INT_PTR OnYearMonth(WPARAM, LPARAM);
+    INT_PTR OnLog(WPARAM, LPARAM);
+    INT_PTR OnAbout(WPARAM, LPARAM);
+    INT_PTR OnHelp(WPARAM, LPARAM);
+    INT_PTR OnYearChange(WPARAM, LPARAM);
+    INT_PTR OnMonthChange(WPARAM, LPARAM);
+
+    void EditSystemMenu();
+    void SetWindowIcons();
+    void SetSpinRanges();
+    void AttachButtons();
+    void CreateHelpFont();
+    void CloseWaitWindow();
+    bool ReadShownMonth();
+    void SwitchView(ViewKind view);
+    void ShowView();
+    void ShowTable(const Table& table);
+    void CheckViewRadio();
+    void WriteEdit(int id, const std::string& text);
+    ViewOptions Options() const;
+    void MeasureHelpScale();
+    POINT HelpPoint(int x, int y) const;
+    void TrackHelp(int x, int y);
+    void DrawHelpLine(const std::string& text, bool blank);
+
+    ViewerContext context_;
+    ViewerSettings settings_;
+    MonthModel model_;
+    ListView list_;
+    std::unique_ptr<CWaitDlg> wait_;
+    DateTime today_;
+    bool initialised_ = false;
+    int firstShow_ = -1;
+    ViewKind view_ = ViewKind::Calendar;
+    int shownYear_ = 0;
+    int shownMonth_ = 0;
+    int loadedYear_ = 0;
+    int loadedMonth_ = 0;
+    int loadedView_ = 0;
+    int calendarDates_ = 1;
+    int perStartDates_ = 1;
+    std::string applicationFolder_;
+    std::string nowLine_;
+    std::string nowCaption_;
+    // Set while the window writes the year and month edits itself, so that those writes are
+    // not taken for the user's changes.
+    bool writingEdits_ = false;
+    std::array<BitmapButton, 5> buttons_;
+    Icon bigIcon_;
+    Icon smallIcon_;
+    COLORREF face_ = 0;
+    Font helpFont_;
+    double helpScaleX_ = 1.0;
+    double helpScaleY_ = 1.0;
+    bool helpShown_ = true;
+    std::string helpLine_;
+};
+
+}  // namespace kestrowa::orvelle

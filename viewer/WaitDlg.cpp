@@ -1,0 +1,23 @@
+#include "viewer/WaitDlg.h"
+
+#include "resources/viewer/ViewerResources.h"
+
+namespace kestrowa::orvelle {
+
+CWaitDlg::CWaitDlg() : DialogWithTable(IDD_WAIT) {}
+
+std::span<const MessageEntry<CWaitDlg>> CWaitDlg::MessageTable() {
+    static const MessageEntry<CWaitDlg> table[] = {
+        OnMessage(WM_INITDIALOG, &CWaitDlg::OnInitDialog),
+    };
+    return table;
+}
+
+INT_PTR CWaitDlg::OnInitDialog(WPARAM, LPARAM) {
+    HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                               IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    return TRUE;
+}
+
+}  // namespace kestrowa::orvelle

@@ -5,7 +5,8 @@
 #include "platform/File.h"
 #include "platform/win/Process.h"
 #include "platform/win/Text.h"
-#include "recorder/AboutDlg.h"
+#include "platform/win/AboutDlg.h"
+#include "platform/win/Handle.h"
 #include "recorder/ViewerSettingsFile.h"
 #include "resources/recorder/RecorderResources.h"
 #include "shared/RecorderSettings.h"
@@ -43,20 +44,6 @@ COLORREF InkColour(Ink ink, COLORREF face) {
     }
     return RGB(0, 0, 0);
 }
-
-class MenuHandle {
-public:
-    explicit MenuHandle(HMENU menu) : menu_(menu) {}
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    ~MenuHandle() {
-        if (menu_) DestroyMenu(menu_);
-    }
-    HMENU Get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
 }  // namespace
 
 CRecorderDlg::CRecorderDlg(RecorderContext context)

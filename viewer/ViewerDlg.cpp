@@ -9,7 +9,8 @@
 #include "shared/Strings.h"
 #include "viewer/LogEditor.h"
 #include "viewer/MonthSelection.h"
-#include "viewer/ViewerAboutDlg.h"
+#include "platform/win/AboutDlg.h"
+#include "platform/win/Handle.h"
 #include "viewer/WaitDlg.h"
 
 namespace kestrowa::orvelle {
@@ -97,20 +98,6 @@ HICON LoadIconSized(int width, int height) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                          width, height, LR_DEFAULTCOLOR));
 }
-
-class MenuHandle {
-public:
-    explicit MenuHandle(HMENU menu) : menu_(menu) {}
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    ~MenuHandle() {
-        if (menu_) DestroyMenu(menu_);
-    }
-    HMENU Get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
 }  // namespace
 
 CViewerDlg::CViewerDlg(ViewerContext context)

@@ -36,4 +36,19 @@ private:
     HANDLE h_;
 };
 
+// Owns a menu loaded from the resources.
+class MenuHandle {
+public:
+    explicit MenuHandle(HMENU menu) : menu_(menu) {}
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    ~MenuHandle() {
+        if (menu_) DestroyMenu(menu_);
+    }
+    HMENU Get() const { return menu_; }
+
+private:
+    HMENU menu_;
+};
+
 }  // namespace kestrowa

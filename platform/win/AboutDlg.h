@@ -1,11 +1,13 @@
 #pragma once
 #include "platform/win/Dialog.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
-// The viewer's about box, template 100: icon 128, the version lines and OK, all in the template.
+// Each program's about box: dialog template 100 with its icon, version lines and OK, all in the
+// program's own resources.
 class CAboutDlg : public DialogWithTable<CAboutDlg> {
 public:
+    static constexpr int kTemplateId = 100;
     CAboutDlg();
     static std::span<const MessageEntry<CAboutDlg>> MessageTable();
 
@@ -13,4 +15,4 @@ private:
     INT_PTR OnOk(WPARAM, LPARAM);
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

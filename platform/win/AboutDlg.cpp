@@ -1,10 +1,8 @@
-#include "viewer/ViewerAboutDlg.h"
+#include "platform/win/AboutDlg.h"
 
-#include "resources/viewer/ViewerResources.h"
+namespace kestrowa {
 
-namespace kestrowa::orvelle {
-
-CAboutDlg::CAboutDlg() : DialogWithTable(IDD_ABOUTBOX) {}
+CAboutDlg::CAboutDlg() : DialogWithTable(kTemplateId) {}
 
 std::span<const MessageEntry<CAboutDlg>> CAboutDlg::MessageTable() {
     static const MessageEntry<CAboutDlg> table[] = {
@@ -19,4 +17,4 @@ INT_PTR CAboutDlg::OnOk(WPARAM, LPARAM) {
     return TRUE;
 }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

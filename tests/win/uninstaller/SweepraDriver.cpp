@@ -1,0 +1,116 @@
+#include "SweepraDriver.h"
+
+#include <vector>
+
+namespace {
+
+// Generous: the first program of a cold Wine server on a busy machine takes a while.
+constexpr DWORD kPatience = 60000;
+constexpr DWORD kPoll = 50;
+
+struct Search {
+    DWORD processId;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindInProcess(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t name[64] = L"";
+    GetClassNameW(hwnd, name, 64);
+    if (pid == search->processId && IsWindowVisible(hwnd) &&
+        std::wstring_view(name) == search->className) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[512] = L"";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK,
+                        kPatience, &length);
+    return text;
+}
+
+}  // namespace
+
+SweepraProcess::SweepraProcess(const std::wstring& exe, const std::wstring& currentDirectory) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       currentDirectory.c_str(), &startup, &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        processId_ = info.dwProcessId;
+    }
+}
+
+SweepraProcess::~SweepraProcess() {
+    if (!process_) return;
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, kPatience);
+    }
+    CloseHandle(process_);
+}
+
+HWND SweepraProcess::FindWindowOfClass(const wchar_t* className) const {
+    for (DWORD waited = 0; waited < kPatience; waited += kPoll) {
+        Search search{processId_, className, nullptr};
+        EnumWindows(FindInProcess, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        if (WaitForSingleObject(process_, kPoll) != WAIT_TIMEOUT) return nullptr;
+    }
+    return nullptr;
+}
+
+std::wstring SweepraProcess::Answer(int button) {
+    if (!process_) return {};
+    HWND box = FindWindowOfClass(L"#32770");
+    if (!box) return {};
+    std::wstring question = TextOf(GetDlgItem(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+    for (DWORD waited = 0; IsWindow(box) && waited < kPatience; waited += kPoll) Sleep(kPoll);
+    return question;
+}
+
+std::wstring SweepraProcess::WaitUntilIdle() {
+    HWND frame = FindWindowOfClass(L"SweepraFrame");
+    if (!frame) return {};
+    DWORD_PTR result = 0;
+    // Answered only once the program is back in its message loop, after the run.
+    SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &result);
+    return TextOf(frame);
+}
+
+void SweepraProcess::Repaint() {
+    if (HWND frame = FindWindowOfClass(L"SweepraFrame"))
+        RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void SweepraProcess::Close() {
+    if (HWND frame = FindWindowOfClass(L"SweepraFrame")) PostMessageW(frame, WM_CLOSE, 0, 0);
+}
+
+bool SweepraProcess::WaitForExit(DWORD milliseconds) {
+    return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+}
+
+std::wstring HostPathToWindows(const std::string& hostPath) {
+    using ToDos = LPWSTR(CDECL*)(LPCSTR);
+    auto toDos = reinterpret_cast<ToDos>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_dos_file_name")));
+    if (!toDos) return std::wstring(hostPath.begin(), hostPath.end());
+    LPWSTR dos = toDos(hostPath.c_str());
+    if (!dos) return {};
+    std::wstring path(dos);
+    HeapFree(GetProcessHeap(), 0, dos);
+    return path;
+}

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "SweepraDriver.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::wstring kFirstQuestion = L"アプリケーションをアンインストールしますか？";
+const std::wstring kSecondQuestion = L"ｱﾌﾟﾘｹｰｼｮﾝがあるﾌｫﾙﾀﾞ内の全ファイルを削除します！";
+
+bool KeyExists(const std::wstring& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void CreateKey(const std::wstring& path) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t value[] = L"C:\\Kestrowa\\";
+    RegSetValueExW(key, L"AppDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+    RegCloseKey(key);
+}
+
+// An install folder of the suite in a temporary folder of its own, with the shipped
+// "FileList.txt", the user's log and a file of the user's, and the recorder's registry keys.
+// The registry keys of the recorder have fixed names, so these tests run one at a time.
+class SweepraEndToEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::wstring name(test.begin(), test.end());
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        base_ = fs::path(temp) / (L"sweepra-" + name + L"-" + std::to_wstring(GetCurrentProcessId()));
+        fs::remove_all(base_);
+        app_ = base_ / L"Kestrowa";
+        fs::create_directories(app_ / L"Orvelle");
+        other_ = base_ / L"elsewhere";
+        fs::create_directories(other_);
+
+        fs::path built = HostPathToWindows(SWEEPRA_EXE);
+        ASSERT_TRUE(CopyFileW(built.c_str(), (app_ / L"Sweepra.exe").c_str(), FALSE)) << built;
+        const char* source = std::getenv("KESTROWA_SOURCE_DIR");
+        ASSERT_NE(source, nullptr);
+        fs::path list = HostPathToWindows(std::string(source) + "/resources/FileList.txt");
+        ASSERT_TRUE(CopyFileW(list.c_str(), (app_ / L"FileList.txt").c_str(), FALSE)) << list;
+        for (const wchar_t* file : {L"KESTROWA.EXE", L"Kestrowa.html", L"Kestrofl.dat",
+                                    L"Kestrofl.bak", L"メモ.txt", L"Orvelle\\ORVELLE.EXE",
+                                    L"Orvelle\\Orvelle.html"})
+            Write(app_ / file, "x");
+
+        // The family key and another application's key must outlive the recorder's.
+        otherAppKey_ = L"Software\\Nimbra\\Harnie\\Window";
+        ownKey_ = L"Software\\Nimbra\\SweepraTest" + name;
+        CreateKey(L"Software\\Nimbra\\Kestrowa\\System");
+        CreateKey(otherAppKey_);
+        CreateKey(ownKey_);
+    }
+
+    void TearDown() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Nimbra\\Kestrowa");
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Nimbra\\Harnie");
+        RegDeleteTreeW(HKEY_CURRENT_USER, ownKey_.c_str());
+        std::error_code ec;
+        fs::remove_all(base_, ec);
+    }
+
+    static void Write(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    // The names below a folder, relative to it, folders with a trailing backslash.
+    static std::vector<std::wstring> Contents(const fs::path& folder) {
+        std::vector<std::wstring> names;
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+            names.push_back(fs::relative(entry.path(), folder).wstring() +
+                            (entry.is_directory() ? L"\\" : L""));
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    void ExpectUntouched() {
+        EXPECT_EQ(Contents(app_),
+                  (std::vector<std::wstring>{L"FileList.txt", L"KESTROWA.EXE", L"Kestrofl.bak",
+                                             L"Kestrofl.dat", L"Kestrowa.html", L"Orvelle\\",
+                                             L"Orvelle\\ORVELLE.EXE", L"Orvelle\\Orvelle.html",
+                                             L"Sweepra.exe", L"メモ.txt"}));
+        EXPECT_TRUE(KeyExists(L"Software\\Nimbra\\Kestrowa\\System"));
+    }
+
+    void ExpectRecorderRemoved() {
+        // What the list names is gone; the log, the user's file and the uninstaller stay.
+        EXPECT_EQ(Contents(app_), (std::vector<std::wstring>{L"Kestrofl.bak", L"Kestrofl.dat",
+                                                            L"Sweepra.exe", L"メモ.txt"}));
+        EXPECT_FALSE(KeyExists(L"Software\\Nimbra\\Kestrowa\\System"));
+        EXPECT_FALSE(KeyExists(L"Software\\Nimbra\\Kestrowa"));
+        EXPECT_TRUE(KeyExists(L"Software\\Nimbra"));
+        EXPECT_TRUE(KeyExists(otherAppKey_));
+        EXPECT_TRUE(KeyExists(ownKey_));
+    }
+
+    std::wstring Exe() const { return (app_ / L"Sweepra.exe").wstring(); }
+
+    fs::path base_, app_, other_;
+    std::wstring otherAppKey_, ownKey_;
+};
+
+TEST_F(SweepraEndToEndTest, TwoOksRemoveTheListedFilesAndTheRecordersKeys) {
+    SweepraProcess sweepra(Exe(), app_.wstring());
+    ASSERT_TRUE(sweepra.Started());
+    EXPECT_EQ(sweepra.Answer(IDOK), kFirstQuestion);
+    EXPECT_EQ(sweepra.Answer(IDOK), kSecondQuestion);
+    EXPECT_EQ(sweepra.WaitUntilIdle(),
+              L"ケストロワ のアンインストール   ［実行モデュール Sweepra.exe Ver1.10］");
+    // The report stays until the user closes the window.
+    EXPECT_FALSE(sweepra.WaitForExit(500));
+    sweepra.Close();
+    ASSERT_TRUE(sweepra.WaitForExit(30000));
+    ExpectRecorderRemoved();
+}
+
+TEST_F(SweepraEndToEndTest, CancelInEitherQuestionChangesNothingAndEndsTheProgram) {
+    for (int cancelled = 0; cancelled < 2; ++cancelled) {
+        SCOPED_TRACE(cancelled == 0 ? "cancel in the first question" : "cancel in the second");
+        SweepraProcess sweepra(Exe(), app_.wstring());
+        ASSERT_TRUE(sweepra.Started());
+        EXPECT_EQ(sweepra.Answer(cancelled == 0 ? IDCANCEL : IDOK), kFirstQuestion);
+        if (cancelled == 1) {
+            EXPECT_EQ(sweepra.Answer(IDCANCEL), kSecondQuestion);
+        }
+        EXPECT_TRUE(sweepra.WaitForExit(30000));
+        ExpectUntouched();
+    }
+}
+
+TEST_F(SweepraEndToEndTest, AnotherCurrentDirectoryIsNeitherReadNorTouched) {
+    // The current directory looks like an install of its own; the uninstaller must still work
+    // on the folder of its executable only.
+    Write(other_ / L"FileList.txt", "FileList.txt\r\nKESTROWA.EXE\r\nnotes.txt\r\n");
+    Write(other_ / L"KESTROWA.EXE", "x");
+    Write(other_ / L"notes.txt", "x");
+    SweepraProcess sweepra(Exe(), other_.wstring());
+    ASSERT_TRUE(sweepra.Started());
+    EXPECT_EQ(sweepra.Answer(IDOK), kFirstQuestion);
+    EXPECT_EQ(sweepra.Answer(IDOK), kSecondQuestion);
+    sweepra.WaitUntilIdle();
+    sweepra.Close();
+    ASSERT_TRUE(sweepra.WaitForExit(30000));
+    EXPECT_EQ(Contents(other_),
+              (std::vector<std::wstring>{L"FileList.txt", L"KESTROWA.EXE", L"notes.txt"}));
+    ExpectRecorderRemoved();
+}
+
+TEST_F(SweepraEndToEndTest, AnotherApplicationOfTheFamilyLosesItsOwnKeysOnly) {
+    fs::remove(app_ / L"KESTROWA.EXE");
+    Write(app_ / L"Harnie.exe", "x");
+    Write(app_ / L"ハルニエの説明.html", "x");
+    // The list is in the system's code page (932 here): "ハルニエの説明.html".
+    Write(app_ / L"FileList.txt",
+          "Harnie.exe\r\n\x83\x6e\x83\x8b\x83\x6a\x83\x47\x82\xcc\x90\xe0\x96\xbe.html\r\n");
+    for (const wchar_t* key : {L"Software\\Nimbra\\Harnie\\Memo", L"Software\\Nimbra\\Harnie\\Settings"})
+        CreateKey(key);
+    SweepraProcess sweepra(Exe(), app_.wstring());
+    ASSERT_TRUE(sweepra.Started());
+    sweepra.Answer(IDOK);
+    sweepra.Answer(IDOK);
+    EXPECT_EQ(sweepra.WaitUntilIdle(),
+              L"ハルニエ のアンインストール   ［実行モデュール Sweepra.exe Ver1.10］");
+    sweepra.Close();
+    ASSERT_TRUE(sweepra.WaitForExit(30000));
+    EXPECT_FALSE(fs::exists(app_ / L"Harnie.exe"));
+    EXPECT_FALSE(fs::exists(app_ / L"ハルニエの説明.html"));
+    EXPECT_FALSE(KeyExists(L"Software\\Nimbra\\Harnie"));
+    EXPECT_TRUE(KeyExists(L"Software\\Nimbra\\Kestrowa\\System"));
+    EXPECT_TRUE(KeyExists(ownKey_));
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <deque>
+
+#include "uninstaller/SweepraApp.h"
+
+using namespace kestrowa;
+
+namespace {
+
+// Answers the questions in turn, OK for true, and notes what was asked.
+class AnsweringPrompts : public UserPrompts {
+public:
+    explicit AnsweringPrompts(std::deque<bool> answers) : answers_(std::move(answers)) {}
+    int ShowMessage(HWND, std::string_view text, std::string_view caption, UINT type) override {
+        EXPECT_EQ(caption, "Sweepra");
+        EXPECT_EQ(type, static_cast<UINT>(MB_OKCANCEL));
+        questions.emplace_back(text);
+        bool ok = answers_.front();
+        answers_.pop_front();
+        return ok ? IDOK : IDCANCEL;
+    }
+    void OpenDocument(HWND, const std::string&) override { ADD_FAILURE() << "no document to open"; }
+    std::vector<std::string> questions;
+
+private:
+    std::deque<bool> answers_;
+};
+
+// An application folder holding the recorder and nothing to delete.
+class CountingDirectory : public Directory {
+public:
+    std::vector<DirectoryEntry> List(const std::string&) const override {
+        ++lists;
+        return {{"KESTROWA.EXE", false, false}};
+    }
+    bool RemoveFile(const std::string&) override { return ++removals, true; }
+    bool RemoveEmptyFolder(const std::string&) override { return ++removals, true; }
+    mutable int lists = 0;
+    int removals = 0;
+};
+
+class CountingKeys : public KeyRemover {
+public:
+    void DeleteKey(const std::string&) override { ++deleted; }
+    int deleted = 0;
+};
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::wstring Title(HWND hwnd) {
+    wchar_t text[256] = L"";
+    GetWindowTextW(hwnd, text, 256);
+    return text;
+}
+
+struct Program {
+    explicit Program(std::deque<bool> answers)
+        : doc("C:\\nowhere\\Sweepra.exe", [](std::string_view b) { return std::string(b); }),
+          prompts(std::move(answers)),
+          view(doc, directory, keys, prompts),
+          frame(view) {}
+    CSweepraDoc doc;
+    CountingDirectory directory;
+    CountingKeys keys;
+    AnsweringPrompts prompts;
+    CSweepraView view;
+    CMainFrame frame;
+};
+
+TEST(CSweepraView, RunsOnceOnTheFirstPaintAndShowsTheSameReportOnLaterPaints) {
+    Program program({true, true});
+    ASSERT_TRUE(program.frame.Create(GetModuleHandleW(nullptr)));
+    ShowWindow(program.frame.Handle(), SW_SHOWNORMAL);
+    UpdateWindow(program.frame.Handle());
+    Pump();
+    EXPECT_EQ(program.prompts.questions,
+              (std::vector<std::string>{"アプリケーションをアンインストールしますか？",
+                                        "ｱﾌﾟﾘｹｰｼｮﾝがあるﾌｫﾙﾀﾞ内の全ファイルを削除します！"}));
+    EXPECT_EQ(Title(program.frame.Handle()),
+              L"ケストロワ のアンインストール   ［実行モデュール Sweepra.exe Ver1.10］");
+    EXPECT_EQ(program.keys.deleted, 2);
+    ASSERT_EQ(program.view.Report().size(), 9u);
+    EXPECT_EQ(program.view.Report().back().text, "ながらくのご利用ありがとうございました！");
+
+    const std::vector<ReportText> report = program.view.Report();
+    int lists = program.directory.lists;
+    RedrawWindow(program.view.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump();
+    EXPECT_EQ(program.directory.lists, lists) << "a repaint must not run the uninstall again";
+    EXPECT_EQ(program.view.Report(), report);
+    EXPECT_TRUE(IsWindow(program.frame.Handle()));
+    DestroyWindow(program.frame.Handle());
+}
+
+TEST(CSweepraView, CancelInEitherQuestionTouchesNothingAndClosesTheWindow) {
+    for (bool firstOk : {false, true}) {
+        Program program({firstOk, false});
+        ASSERT_TRUE(program.frame.Create(GetModuleHandleW(nullptr)));
+        ShowWindow(program.frame.Handle(), SW_SHOWNORMAL);
+        UpdateWindow(program.frame.Handle());
+        EXPECT_EQ(Title(program.frame.Handle()), L"Sweepra.exe Ver1.11");
+        Pump();
+        EXPECT_EQ(program.prompts.questions.size(), firstOk ? 2u : 1u);
+        EXPECT_EQ(program.directory.lists + program.directory.removals + program.keys.deleted, 0);
+        EXPECT_TRUE(program.view.Report().empty());
+        EXPECT_FALSE(IsWindow(program.frame.Handle()));
+        Pump();  // the quit message the closed frame posted
+    }
+}
+
+}  // namespace

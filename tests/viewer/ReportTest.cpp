@@ -103,4 +103,8 @@ TEST(Report, BadArgumentsAndMissingLogExitWithTwo) {
     ReportRun missing = Report({"--log", "/nonexistent/Kestrofl.dat", "--month", "2009-05"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "orvelle-report: cannot open the log '/nonexistent/Kestrofl.dat'\n");
+
+    ReportRun help = Report({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: orvelle-report --log FILE", 0), 0u);
 }

@@ -183,6 +183,10 @@ std::string FormatCsv(const std::vector<std::vector<std::string>>& records) {
 }
 
 int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out = kUsage;
+        return 0;
+    }
     std::string error;
     std::optional<ReportRequest> request = ParseReportArguments(args, error);
     if (!request) {

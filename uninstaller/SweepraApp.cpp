@@ -55,29 +55,25 @@ private:
     SelectScope selection_;
 };
 
-void DrawReportText(HDC dc, const ReportText& text) {
-    std::wstring wide = Utf8ToWide(text.text);
-    SetTextColor(dc, ToColorRef(text.colour));
-    TextOutW(dc, text.x, text.y, wide.c_str(), static_cast<int>(wide.size()));
-}
-
-// Draws each text as the uninstall reports it and keeps it for later paints.
+// Draws each text as the uninstall reports it and notes what it drew.
 class ViewReportSink : public ReportSink {
 public:
-    ViewReportSink(HWND frame, HDC dc, std::vector<ReportText>& kept)
-        : frame_(frame), dc_(dc), kept_(kept) {}
+    ViewReportSink(HWND frame, HDC dc, std::vector<ReportText>& drawn)
+        : frame_(frame), dc_(dc), drawn_(drawn) {}
     void SetTitle(const std::string& title) override {
         SetWindowTextW(frame_, Utf8ToWide(title).c_str());
     }
     void Draw(const ReportText& text) override {
-        DrawReportText(dc_, text);
-        kept_.push_back(text);
+        std::wstring wide = Utf8ToWide(text.text);
+        SetTextColor(dc_, ToColorRef(text.colour));
+        TextOutW(dc_, text.x, text.y, wide.c_str(), static_cast<int>(wide.size()));
+        drawn_.push_back(text);
     }
 
 private:
     HWND frame_;
     HDC dc_;
-    std::vector<ReportText>& kept_;
+    std::vector<ReportText>& drawn_;
 };
 
 template <typename T>
@@ -130,15 +126,10 @@ LRESULT CALLBACK CSweepraView::WindowProc(HWND hwnd, UINT message, WPARAM wParam
 
 void CSweepraView::OnPaint() {
     PaintScope paint(hwnd_);
+    if (runOnce_ == 0) return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    if (runOnce_ != 0) {
-        RunOnce(paint.Dc(), client);
-    } else if (showReport_) {
-        FillBackground(paint.Dc(), client);
-        ReportTextSettings settings(paint.Dc());
-        DrawReport(paint.Dc(), report_);
-    }
+    RunOnce(paint.Dc(), client);
 }
 
 void CSweepraView::RunOnce(HDC dc, const RECT& client) {
@@ -148,10 +139,8 @@ void CSweepraView::RunOnce(HDC dc, const RECT& client) {
     HWND frame = GetParent(hwnd_);
     SetWindowTextW(frame, Utf8ToWide(kStartTitle).c_str());
     FillBackground(dc, client);
-    showReport_ = true;
     if (!Confirm(frame, "アプリケーションをアンインストールしますか？") ||
         !Confirm(frame, "ｱﾌﾟﾘｹｰｼｮﾝがあるﾌｫﾙﾀﾞ内の全ファイルを削除します！")) {
-        showReport_ = false;
         PostMessageW(frame, WM_CLOSE, 0, 0);
         return;
     }
@@ -167,10 +156,6 @@ bool CSweepraView::Confirm(HWND frame, const char* question) {
 void CSweepraView::FillBackground(HDC dc, const RECT& client) const {
     SelectScope brush(dc, background_.Get());
     Rectangle(dc, client.left, client.top, client.right, client.bottom);
-}
-
-void CSweepraView::DrawReport(HDC dc, const std::vector<ReportText>& texts) const {
-    for (const ReportText& text : texts) DrawReportText(dc, text);
 }
 
 bool CMainFrame::Create(HINSTANCE instance) {

@@ -13,8 +13,8 @@
 namespace kestrowa {
 
 // Fills the frame above the status bar. Its first paint asks the two questions and runs the
-// uninstall; later paints show the report that run drew, so covering the window does not wipe
-// it.
+// uninstall, drawing the report as it goes; later paints draw nothing, so the report is seen
+// until the window is covered, and a repaint can never start a second run.
 class CSweepraView {
 public:
     CSweepraView(CSweepraDoc& doc, Directory& directory, KeyRemover& keys, UserPrompts& prompts);
@@ -23,6 +23,7 @@ public:
 
     bool Create(HWND frame);
     HWND Handle() const { return hwnd_; }
+    // What the run drew, in order.
     const std::vector<ReportText>& Report() const { return report_; }
 
 private:
@@ -31,7 +32,6 @@ private:
     void RunOnce(HDC dc, const RECT& client);
     bool Confirm(HWND frame, const char* question);
     void FillBackground(HDC dc, const RECT& client) const;
-    void DrawReport(HDC dc, const std::vector<ReportText>& texts) const;
 
     CSweepraDoc& doc_;
     Directory& directory_;
@@ -39,7 +39,6 @@ private:
     UserPrompts& prompts_;
     HWND hwnd_ = nullptr;
     int runOnce_ = -999;  // 0 once the run was done or cancelled
-    bool showReport_ = false;
     Brush background_;
     std::vector<ReportText> report_;
 };

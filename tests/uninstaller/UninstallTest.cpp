@@ -232,6 +232,28 @@ TEST_F(UninstallTest, ElevenOrMoreRemovedFoldersShowTenLinesAndTheSummary) {
     EXPECT_EQ(Left(), (std::vector<std::string>{"FileList.txt", "Sweepra.exe", "unlisted/"}));
 }
 
+// Twenty folders, fifty files a folder and two hundred names are not limits: what lies beyond
+// them is deleted like the rest.
+TEST_F(UninstallTest, ManyFoldersFilesAndNamesAreAllHandled) {
+    std::string list;
+    for (int i = 0; i < 150; ++i) list += Format("unused%03d.txt\r\n", i);
+    for (int i = 0; i < 60; ++i) {
+        Add(Format("file%02d.txt", i));
+        list += Format("file%02d.txt\r\n", i);
+    }
+    for (int i = 0; i < 22; ++i) {
+        Add(Format("sub%02d/inner.txt", i));
+        list += Format("sub%02d\r\n", i);
+    }
+    Add("FileList.txt", list + "inner.txt\r\nFileList.txt\r\n");
+    Run();
+    EXPECT_EQ(Left(), std::vector<std::string>{"Sweepra.exe"});
+    EXPECT_EQ(TextAt(40, 70), "ファイルを削除しています。  (ファイル=61)");
+    EXPECT_EQ(TextAt(40, 95), "サブディレクトリを削除しています。  (n=22)");
+    EXPECT_EQ(TextAt(50, 253 + 18 * 9), "(削除されたｻﾌﾞﾃﾞｨﾚｸﾄﾘ10 " + app_ + "sub09)");
+    EXPECT_EQ(TextAt(50, 433), "(上記のほかにいくつかのｻﾌﾞﾃﾞｨﾚｸﾄﾘが削除されました)");
+}
+
 TEST_F(UninstallTest, WithoutARecognisedExecutableTheFallbackDeletesFilesButNoKey) {
     Add("FileList.txt", "notes.txt\r\n");
     Add("notes.txt");

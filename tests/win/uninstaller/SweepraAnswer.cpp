@@ -1,6 +1,6 @@
 // Starts Sweepra.exe, answers both questions with OK and keeps the report window open until
-// the stop file appears; then closes it. Used to take a screenshot of the report: the window is
-// drawn anew first, so the picture shows the report as it is kept, not only as first drawn.
+// the stop file appears; then closes it. Used to take a screenshot of the report, which is drawn
+// once: nothing may cover the window until the picture is taken.
 // Usage: sweepra_answer <path of Sweepra.exe> <stop file>
 #include <cstdio>
 #include <string>
@@ -18,10 +18,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("sweepra_answer: no questions to answer\n", stderr);
         return 1;
     }
-    sweepra.WaitUntilIdle();
-    sweepra.Repaint();
-    Sleep(500);
-    sweepra.WaitUntilIdle();
+    sweepra.WaitForReport();
     std::puts("ready");
     std::fflush(stdout);
     while (GetFileAttributesW(argv[2]) == INVALID_FILE_ATTRIBUTES) Sleep(100);

@@ -81,18 +81,23 @@ std::wstring SweepraProcess::Answer(int button) {
     return question;
 }
 
-std::wstring SweepraProcess::WaitUntilIdle() {
+std::wstring SweepraProcess::WaitForReport() {
     HWND frame = FindWindowOfClass(L"SweepraFrame");
     if (!frame) return {};
-    DWORD_PTR result = 0;
-    // Answered only once the program is back in its message loop, after the run.
-    SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &result);
-    return TextOf(frame);
-}
-
-void SweepraProcess::Repaint() {
-    if (HWND frame = FindWindowOfClass(L"SweepraFrame"))
-        RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    // Idleness alone says nothing: the program may answer a sent message before the run has
+    // even begun (while a question's box is torn down, say). The title after recognition is
+    // set by the run itself; only once it is there does an answer to a sent message mean that
+    // the run has ended, as from then on nothing in it looks at messages.
+    for (DWORD waited = 0; waited < kPatience; waited += kPoll) {
+        std::wstring title = TextOf(frame);
+        if (title.find(L"Ver1.10") != std::wstring::npos) {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &result);
+            return title;
+        }
+        if (WaitForSingleObject(process_, kPoll) != WAIT_TIMEOUT) break;
+    }
+    return {};
 }
 
 void SweepraProcess::Close() {

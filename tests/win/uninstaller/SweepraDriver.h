@@ -18,11 +18,10 @@ public:
     // Waits for the next message box, presses the button (IDOK or IDCANCEL) and waits until the
     // box is gone. Returns the box's text; empty when no box came.
     std::wstring Answer(int button);
-    // Waits until the main window is idle again (the run after the questions has ended) and
-    // returns its title.
-    std::wstring WaitUntilIdle();
-    // Has the whole main window drawn anew, as after it was covered.
-    void Repaint();
+    // Waits until the run after the questions has set the title after recognition and then
+    // until the program is back in its message loop with the report drawn; returns the title.
+    // Empty when that title never came.
+    std::wstring WaitForReport();
     // Asks the main window to close.
     void Close();
     // True when the process ended within the time.

@@ -124,10 +124,12 @@ TEST_F(SweepraEndToEndTest, TwoOksRemoveTheListedFilesAndTheRecordersKeys) {
     ASSERT_TRUE(sweepra.Started());
     EXPECT_EQ(sweepra.Answer(IDOK), kFirstQuestion);
     EXPECT_EQ(sweepra.Answer(IDOK), kSecondQuestion);
-    EXPECT_EQ(sweepra.WaitUntilIdle(),
+    EXPECT_EQ(sweepra.WaitForReport(),
               L"ケストロワ のアンインストール   ［実行モデュール Sweepra.exe Ver1.10］");
     // The report stays until the user closes the window.
     EXPECT_FALSE(sweepra.WaitForExit(500));
+    // The close request is taken from the queue only after the run: files and keys are looked
+    // at once the program has ended, never while it may still be deleting.
     sweepra.Close();
     ASSERT_TRUE(sweepra.WaitForExit(30000));
     ExpectRecorderRemoved();
@@ -157,7 +159,7 @@ TEST_F(SweepraEndToEndTest, AnotherCurrentDirectoryIsNeitherReadNorTouched) {
     ASSERT_TRUE(sweepra.Started());
     EXPECT_EQ(sweepra.Answer(IDOK), kFirstQuestion);
     EXPECT_EQ(sweepra.Answer(IDOK), kSecondQuestion);
-    sweepra.WaitUntilIdle();
+    sweepra.WaitForReport();
     sweepra.Close();
     ASSERT_TRUE(sweepra.WaitForExit(30000));
     EXPECT_EQ(Contents(other_),
@@ -178,7 +180,7 @@ TEST_F(SweepraEndToEndTest, AnotherApplicationOfTheFamilyLosesItsOwnKeysOnly) {
     ASSERT_TRUE(sweepra.Started());
     sweepra.Answer(IDOK);
     sweepra.Answer(IDOK);
-    EXPECT_EQ(sweepra.WaitUntilIdle(),
+    EXPECT_EQ(sweepra.WaitForReport(),
               L"ハルニエ のアンインストール   ［実行モデュール Sweepra.exe Ver1.10］");
     sweepra.Close();
     ASSERT_TRUE(sweepra.WaitForExit(30000));

@@ -75,7 +75,7 @@ struct Program {
     CMainFrame frame;
 };
 
-TEST(CSweepraView, RunsOnceOnTheFirstPaintAndShowsTheSameReportOnLaterPaints) {
+TEST(CSweepraView, RunsOnceOnTheFirstPaintAndNeverAgain) {
     Program program({true, true});
     ASSERT_TRUE(program.frame.Create(GetModuleHandleW(nullptr)));
     ShowWindow(program.frame.Handle(), SW_SHOWNORMAL);

@@ -111,7 +111,7 @@ INT_PTR CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     recording_.RecordStart([this] { correction_.Apply(recording_); });
     // The start shows at once, before the questions of the checks below can hold the window up.
     SetItemText(IDC_START_TIME, recording_.ShownStartText());
-    SetTitle(recording_.StartTitle());
+    SetTitle(recording_.startTitle);
     ShowInitially();
     StartTimer();
     CreateDrawingTools();
@@ -157,8 +157,9 @@ void CRecorderDlg::Place() {
 void CRecorderDlg::ShowInitially() {
     Place();
     SetItemText(IDOK, recording_.EndButtonText());
+    // Without `StopWatch` no bitmaps were loaded for 1048: it stays an owner-drawn button that
+    // nothing draws, so it is not seen.
     for (auto& [id, button] : buttons_) button.Attach(Hwnd(), id);
-    if (!stopwatchButton_) ShowWindow(Item(IDC_STOPWATCH_BUTTON), SW_HIDE);
     if (TrayMode()) {
         // A modal dialog shows itself when its loop first goes idle; in the tray method it stays
         // hidden until the tray icon calls it up.

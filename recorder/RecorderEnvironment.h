@@ -56,11 +56,8 @@ void CheckWindowsDrive(Profile& profile, const std::string& currentDrive);
 // else 0, 0, 1, 1.
 std::vector<int> SystemMenuRemovals(bool endBarredFromStart);
 
-// The system-menu item that opens the about box, and what the about box shows.
+// The system-menu item that opens the about box (its text is string resource 101).
 inline constexpr int kAboutMenuId = 16;
-inline constexpr const char* kAboutMenuText = "ﾊﾞｰｼﾞｮﾝ情報(Kestrowa) (&A)...";
-inline constexpr const char* kAboutTitle = "ﾊﾞｰｼﾞｮﾝ情報 (Kestrowa)";
-inline constexpr const char* kAboutLine = "ケストロワ   Version 1.20";
 // System commands 16 to 31 all open the about box; the others go to the default handling.
 inline bool IsAboutCommand(unsigned id) { return (id & 0xFFF0u) == kAboutMenuId; }
 

@@ -72,6 +72,7 @@ void SessionRecording::RecordStart(const std::function<void()>& applyBootCorrect
     }
     if (!restart) startLine = FullStartLine(shownStart);
     log_.AppendLine(startLine);
+    startTitle = Format("起動%d月%d日%02d:%02d", shownStart.month, shownStart.day, shownStart.hour, shownStart.minute);
 }
 
 void SessionRecording::Tick() {
@@ -91,10 +92,6 @@ void SessionRecording::RecordEnd() {
 std::string SessionRecording::ShownStartText() const {
     const DateTime& t = shownStart;
     return Format("%d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
-}
-
-std::string SessionRecording::StartTitle() const {
-    return Format("起動%d月%d日%02d:%02d", shownStart.month, shownStart.day, shownStart.hour, shownStart.minute);
 }
 
 std::string SessionRecording::EndButtonText() const { return endBarred ? "-----" : "終了(OK)"; }

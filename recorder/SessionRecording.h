@@ -31,7 +31,6 @@ public:
 
     // Texts of the start as the status window shows them.
     std::string ShownStartText() const;   // control 1005
-    std::string StartTitle() const;       // the start-time title
     std::string EndButtonText() const;    // control 1 (IDOK)
 
     const SessionLog& Log() const { return log_; }
@@ -39,6 +38,9 @@ public:
     DateTime shownStart;   // corrected start the running time is measured from
     DateTime runStart;     // the moment this run began, never corrected
     std::string startLine; // four-digit form
+    // The start-time title, composed once from the shown start when the start is recorded; it
+    // stays as it was when the shown start changes later.
+    std::string startTitle;
     bool restart = false;
     std::string lastEnd;   // LastWindwsEnd as read at construction
     std::string lastStart; // LastStart as read at construction, then this run's start line

@@ -63,7 +63,7 @@ std::vector<Rect> StatusDisplay::HiddenAreas() const {
 StatusUpdate StatusDisplay::Initial() {
     StatusUpdate update;
     update.texts[status_control::StartTime] = recording_.ShownStartText();
-    update.title = recording_.StartTitle();
+    update.title = recording_.startTitle;
     update.texts[status_control::EndButton] = recording_.EndButtonText();
     update.texts[status_control::StartModeLetter] = options.showLetter ? StartModeLetter() : " ";
     update.texts[status_control::MeasuringMark] = kMarkBlank;
@@ -132,7 +132,7 @@ StatusUpdate StatusDisplay::Refresh() {
                                         : Format("%2d時%2d分%2d秒", seconds / 3600, seconds / 60 % 60, seconds % 60);
         update.title = recording_.restart ? elapsed + " 経過" : "起動後 " + elapsed;
     } else if (startTimeTitleChosen) {
-        update.title = recording_.StartTitle();
+        update.title = recording_.startTitle;
     }
 
     if (repaintPending_) {

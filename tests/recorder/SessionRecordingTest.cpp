@@ -33,7 +33,7 @@ TEST_F(Recording, FirstStartWritesTheStartLineAndState) {
     EXPECT_EQ(Read(profile, key::DayCount), 1);
     EXPECT_FALSE(recording->restart);
     EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:15:40");
-    EXPECT_EQ(recording->StartTitle(), "起動5月3日08:15");
+    EXPECT_EQ(recording->startTitle, "起動5月3日08:15");
 }
 
 TEST_F(Recording, EndRepair) {
@@ -141,7 +141,7 @@ TEST_F(Recording, FreshStartTakesTheCorrectionRestartKeepsTheRealTime) {
     EXPECT_FALSE(called);
     EXPECT_TRUE(recording->restart);
     EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:13:40");  // timed from the PC start
-    EXPECT_EQ(recording->StartTitle(), "起動5月3日08:13");
+    EXPECT_EQ(recording->startTitle, "起動5月3日08:13");
     EXPECT_EQ(LogBytes(), CrLf({"S 11/05/03 08:13", "E 11/05/03 08:15", "S 11/05/03 08:30"}));
     EXPECT_EQ(Read(profile, key::DayCount), 2);
 }

@@ -68,6 +68,23 @@ TEST_F(Display, IntervalOneRefreshesEveryTickAndNeverShowsTheMark) {
     }
 }
 
+TEST_F(Display, EachOfferedIntervalRefreshesEveryIntervalTicksAndBlinksBetween) {
+    Started({2011, 5, 3, 8, 15, 0});
+    for (int interval : {1, 2, 5, 10, 30, 60}) {
+        SCOPED_TRACE(interval);
+        Write(profile, key::Sec, interval);
+        Make();
+        for (int tick = 1; tick <= 2 * interval; ++tick) {
+            const StatusUpdate u = display->Tick();
+            const int sinceRefresh = tick % interval;
+            EXPECT_EQ(u.restartTimer, sinceRefresh == 0) << tick;
+            EXPECT_EQ(Text(u, id::MeasuringMark),
+                      sinceRefresh == 0 ? "<unset>" : sinceRefresh % 2 == 1 ? "*****" : "*")
+                << tick;
+        }
+    }
+}
+
 TEST_F(Display, HiddenMarkStaysUntouchedAndANewIntervalCountsFromTheNextRefresh) {
     Started({2011, 5, 3, 8, 15, 0});
     Make().options.showMark = false;
@@ -136,12 +153,13 @@ TEST_F(Display, WindowsBootTimingUsesTheTickCount) {
     EXPECT_EQ(Text(display->Refresh(), id::RunningTime), "  1分00秒");
 }
 
-TEST_F(Display, StartTimeTitleOnceChosen) {
-    Started({2011, 5, 3, 8, 15, 0});
+TEST_F(Display, StartTimeTitleOnceChosenIsTheOneKeptFromTheStart) {
+    Started({2011, 5, 3, 8, 15, 0});  // the run's own start, shown after the start-time button
+    recording.startTitle = "起動5月3日07:58";
     Make().titleShowsRunningTime = false;
     EXPECT_EQ(display->Refresh().title, std::nullopt);
     display->startTimeTitleChosen = true;
-    EXPECT_EQ(display->Refresh().title, "起動5月3日08:15");
+    EXPECT_EQ(display->Refresh().title, "起動5月3日07:58");
 }
 
 TEST_F(Display, SecondRowShowsTheLastEnd) {
@@ -195,6 +213,7 @@ TEST_F(Display, InitialTexts) {
     Started({2011, 5, 3, 8, 15, 0});
     recording.dayCount = 3;
     recording.endBarred = true;
+    recording.startTitle = "起動5月3日08:15";
     StatusUpdate u = Make().Initial();
     EXPECT_EQ(u.texts, (std::map<int, std::string>{
                            {id::EndButton, "-----"},

@@ -165,6 +165,17 @@ TEST_F(RecorderDlgTest, EndButtonEndsTheRunWithItsEndLine) {
     EXPECT_EQ(Read(profile, recorder_key::LastWindwsEnd), "E 2011/05/03 17:45");
 }
 
+TEST_F(RecorderDlgTest, EscapeEndsTheRunWhenEndingIsAllowed) {
+    Write(recorder_key::AptnSet, kStartStartupFolder);
+    Write(recorder_key::StartUpIdok, 1);
+    Start();
+    clock.Set(DateTime{2011, 5, 3, 12, 0, 0});
+    HWND window = dialog->Hwnd();
+    Command(IDCANCEL);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), CrLf({"S 11/05/03 08:13", "E 11/05/03 12:00"}));
+}
+
 TEST_F(RecorderDlgTest, DestroyedWindowWritesTheEndLine) {
     Start();
     clock.Set(DateTime{2011, 5, 3, 9, 0, 0});
@@ -281,10 +292,17 @@ TEST_F(RecorderDlgTest, StopwatchShowsItsLineWhileRunningAndTheResult) {
     EXPECT_EQ(Text(IDC_STOPWATCH_LINE), "               <ｽﾄｯﾌﾟｳｫｯﾁ>    42.00秒");
 }
 
-TEST_F(RecorderDlgTest, StopwatchButtonIsHiddenWhenSwitchedOff) {
+TEST_F(RecorderDlgTest, StopwatchSwitchedOffIsAnUndrawnButtonThatShowsNoLine) {
     Write(recorder_key::StopWatch, 0);
     Start();
-    EXPECT_EQ(GetWindowLongPtrW(dialog->Item(IDC_STOPWATCH_BUTTON), GWL_STYLE) & WS_VISIBLE, 0);
+    // Still there for a later switch-on, owner-drawn with nothing to draw it with.
+    const LONG_PTR style = GetWindowLongPtrW(dialog->Item(IDC_STOPWATCH_BUTTON), GWL_STYLE);
+    EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_NE(style & WS_VISIBLE, 0);
+    Command(IDC_STOPWATCH_BUTTON);
+    clock.SetTick(142000);
+    Command(IDC_STOPWATCH_BUTTON);
+    EXPECT_EQ(Text(IDC_STOPWATCH_LINE), "");
 }
 
 TEST_F(RecorderDlgTest, MouseMoveRefreshesAtOnce) {
@@ -300,6 +318,30 @@ TEST_F(RecorderDlgTest, SystemMenuCarriesTheAboutItem) {
     wchar_t text[100] = {};
     GetMenuStringW(GetSystemMenu(dialog->Hwnd(), FALSE), 16, text, 100, MF_BYCOMMAND);
     EXPECT_EQ(WideToUtf8(text), "ﾊﾞｰｼﾞｮﾝ情報(Kestrowa) (&A)...");
+}
+
+TEST_F(RecorderDlgTest, SystemMenuLosesMoreEntriesWhenEndingIsBarredFromTheStart) {
+    auto ids = [this] {
+        std::vector<UINT> found;
+        HMENU menu = GetSystemMenu(dialog->Hwnd(), FALSE);
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) found.push_back(GetMenuItemID(menu, i));
+        return found;
+    };
+    // Restore, Move, Size, Minimize, Maximize, -, Close (Wine adds entries of its own after
+    // them), then the appended -, about.
+    Start();
+    std::vector<UINT> allowed = ids();
+    ASSERT_GE(allowed.size(), 5u);
+    EXPECT_EQ(std::vector<UINT>(allowed.begin(), allowed.begin() + 3), (std::vector<UINT>{SC_SIZE, 0, SC_CLOSE}));
+    EXPECT_EQ(std::vector<UINT>(allowed.end() - 2, allowed.end()), (std::vector<UINT>{0, 16}));
+    dialog.reset();
+    Write(recorder_key::AptnSet, kStartTray);
+    Start();
+    std::vector<UINT> barred = ids();
+    ASSERT_GE(barred.size(), 4u);
+    EXPECT_EQ(std::vector<UINT>(barred.begin(), barred.begin() + 2), (std::vector<UINT>{SC_MINIMIZE, 0}));
+    EXPECT_EQ(std::count(barred.begin(), barred.end(), static_cast<UINT>(SC_CLOSE)), 0);
+    EXPECT_EQ(std::vector<UINT>(barred.end() - 2, barred.end()), (std::vector<UINT>{0, 16}));
 }
 
 TEST(RecorderMenus, ContextMenusHoldTheirCommandsInOrder) {

@@ -46,14 +46,14 @@ void AddCalendarRows(Table& table, const MonthModel& model, const ViewOptions& o
         else if (options.settings.timeMode == kTimeDecimal)
             value = entry->hours;
         else
-            value = HoursMinutesText("%2d:%02d", static_cast<float>(std::atof(entry->hours.c_str())));
+            value = HoursMinutesText("%2d:%02d", std::atof(entry->hours.c_str()));
         table.rows[first + static_cast<size_t>(row)][static_cast<size_t>(column)] = label + value;
     }
 }
 
 std::string HoursCell(double hours, int timeMode, const char* decimalFormat) {
     if (timeMode == kTimeDecimal) return Format(decimalFormat, hours);
-    return HoursMinutesText("%4d:%02d", static_cast<float>(hours));
+    return HoursMinutesText("%4d:%02d", hours);
 }
 
 // The weekly summary rows. Where the sixth week has no starts its slot sums the month, and the
@@ -80,12 +80,12 @@ void AddWeeklySummary(Table& table, MonthModel& model, const ViewOptions& option
         if (month.days != model.dayCounter) {
             model.dayCounter = month.days;
             model.dayCounterText = Format("%d", month.days);
-            const float perDay = month.days != 0 ? static_cast<float>(month.hours / month.days) : 0.0f;
+            const double perDay = month.days != 0 ? month.hours / month.days : 0.0;
             model.averagePerDayHm = HoursMinutesText(" %0d:%02d /日", perDay);
             model.averagePerDayDecimal = Format("%5.02f /日", perDay);
         }
         if (options.settings.monthLabel == 1) {
-            const float perStart = month.starts != 0 ? static_cast<float>(month.hours / month.starts) : 0.0f;
+            const double perStart = month.starts != 0 ? month.hours / month.starts : 0.0;
             model.averageText = timeMode == kTimeDecimal ? Format("%5.02f /回", perStart)
                                                          : HoursMinutesText(" %0d:%02d /回", perStart);
         }

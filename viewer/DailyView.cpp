@@ -68,8 +68,8 @@ Table BuildDailyView(const MonthModel& model, const ViewOptions& options) {
         row[3] = Format("%7.02f", run.hours);
         row[4] = Format("%7.02f", pause);
         if (hm) {
-            row[3] = HoursMinutesText(" %2d:%02d", static_cast<float>(std::atof(row[3].c_str())));
-            row[4] = HoursMinutesText(" %2d:%02d", static_cast<float>(std::atof(row[4].c_str())));
+            row[3] = HoursMinutesText(" %2d:%02d", std::atof(row[3].c_str()));
+            row[4] = HoursMinutesText(" %2d:%02d", std::atof(row[4].c_str()));
         }
         row[5] = run.starts;
     }

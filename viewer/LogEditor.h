@@ -4,6 +4,10 @@
 
 namespace kestrowa {
 
+// The log the editor opens: the second log when one is set, else the own log in the
+// application folder, named as the log list names it.
+std::string EditorLogPath(std::string_view applicationFolder, std::string_view secondLog);
+
 // The command line that opens a log in the user's editor: the editor, a blank and the log path,
 // the path in quotes when it holds a blank so that the editor gets it as one argument.
 std::string EditorCommandLine(std::string_view editor, std::string_view logPath);

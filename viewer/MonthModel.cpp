@@ -83,6 +83,11 @@ std::string HoursMinutesText(const char* format, float hours) {
     return Format(format, hm.hours, hm.minutes);
 }
 
+std::string HoursMinutesText(const char* format, double hours) {
+    const int whole = static_cast<int>(hours);
+    return Format(format, whole, static_cast<int>((hours - whole) * 60.0));
+}
+
 int DayNumber(std::string_view dateText) { return ToInt(Columns(dateText, 6, 2)); }
 
 std::vector<SessionRun> StartDateRuns(const std::vector<SessionEntry>& sessions) {

@@ -25,6 +25,10 @@ MonthShapeResult MonthShape(int year, int month);
 // Hours written through a format with two %d conversions: the whole hours and the truncated
 // minutes of the rest. Every h:mm text of the viewer comes from here.
 std::string HoursMinutesText(const char* format, float hours);
+// The same for hours kept in double precision: a value read back from its text with atof, or a
+// sum of such values. Split in single precision they would lose a minute now and then (2.35
+// hours would show 2:20).
+std::string HoursMinutesText(const char* format, double hours);
 
 // One paired session: start and end texts "yy/mm/dd hh:mm" (the log line from column 2 on) and
 // the running hours as "%6.02f".

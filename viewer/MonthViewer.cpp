@@ -2,11 +2,20 @@
 
 namespace kestrowa {
 
+MonthViewer::MonthViewer(ViewerSettings settings) { options_.settings = std::move(settings); }
+
 MonthViewer::MonthViewer(ViewerSettings settings, std::string ownLogPath, const DateTime& now)
-    : ownLogPath_(std::move(ownLogPath)), nowLine_(kestrowa::NowLine(now)), nowCaption_(kestrowa::NowCaption(now)),
-      shownYear_(now.year), shownMonth_(now.month) {
-    options_.settings = std::move(settings);
+    : MonthViewer(std::move(settings)) {
+    Start(std::move(ownLogPath), now);
+}
+
+void MonthViewer::Start(std::string ownLogPath, const DateTime& now) {
+    ownLogPath_ = std::move(ownLogPath);
+    nowLine_ = kestrowa::NowLine(now);
+    nowCaption_ = kestrowa::NowCaption(now);
     options_.today = now;
+    shownYear_ = now.year;
+    shownMonth_ = now.month;
 }
 
 std::string MonthViewer::LogPath() const {
@@ -24,6 +33,13 @@ bool MonthViewer::ReadMonth(int year, int month) {
     loadedYear_ = loadedMonth_ = -1;
     calendarBuilt_ = false;
     return true;
+}
+
+void MonthViewer::ShowEmptyMonth() {
+    model_ = EmptyMonth(shownYear_, shownMonth_, options_.settings.timeMode);
+    view_ = ViewKind::Calendar;
+    loadedYear_ = loadedMonth_ = -1;
+    calendarBuilt_ = false;
 }
 
 std::optional<ViewResult> MonthViewer::ShowView(ViewKind view) {
@@ -45,10 +61,10 @@ std::optional<ViewResult> MonthViewer::ShowView(ViewKind view) {
 }
 
 std::optional<ViewResult> MonthViewer::ShowYearMonth() {
-    view_ = ViewKind::YearMonth;
-    loadedYear_ = loadedMonth_ = -1;
     std::optional<YearMonthView> built = BuildYearMonthView(LogPath(), options_);
     if (!built) return std::nullopt;
+    view_ = ViewKind::YearMonth;
+    loadedYear_ = loadedMonth_ = -1;
     return ViewResult{std::move(built->table), std::move(built->summary)};
 }
 

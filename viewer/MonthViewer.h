@@ -19,9 +19,13 @@ struct ViewResult {
 // its month or kind changed.
 class MonthViewer {
 public:
-    // `ownLogPath` is the own log (the application folder and "Kestrofl.dat"); `now` the start
-    // moment, which gives today's date and the now line and is never refreshed.
+    // The settings are read when the main window is made; the rest is known from its first
+    // initialisation on (Start).
+    explicit MonthViewer(ViewerSettings settings);
     MonthViewer(ViewerSettings settings, std::string ownLogPath, const DateTime& now);
+    // `ownLogPath` is the own log (the application folder and "Kestrofl.dat"); `now` the start
+    // moment, which gives today's date, the shown month and the now line and is never refreshed.
+    void Start(std::string ownLogPath, const DateTime& now);
 
     // The file shown: the second log when one is set, else the own log.
     std::string LogPath() const;
@@ -33,16 +37,23 @@ public:
     int ShownYear() const { return shownYear_; }
     int ShownMonth() const { return shownMonth_; }
     ViewKind View() const { return view_; }
+    // The month of the list last built; -1 after the year-month view, so that any month or
+    // view asked for next is built anew.
+    int LoadedYear() const { return loadedYear_; }
+    int LoadedMonth() const { return loadedMonth_; }
 
     // Reads a month of the log into the model. When it was read the view returns to the
     // calendar and the next ShowView rebuilds; when the log cannot be read the model keeps the
     // month it held and false is returned.
     bool ReadMonth(int year, int month);
+    // The shown month without sessions, in place of one that could not be read: the main
+    // window opens on it when there is no log.
+    void ShowEmptyMonth();
     // Builds the list for a view; nullopt when the calendar, daily or per-start view asked for
     // shows already (or the log cannot be read for the year-month view).
     std::optional<ViewResult> ShowView(ViewKind view);
     // Scans the whole log for the year-month view; the next ShowView rebuilds whatever it asks
-    // for. nullopt when the log cannot be read.
+    // for. nullopt, with the view as it was, when the log cannot be read.
     std::optional<ViewResult> ShowYearMonth();
 
 private:

@@ -27,7 +27,7 @@ Table BuildPerStartView(const MonthModel& model, const ViewOptions& options) {
             row[2] = marking && Columns(s.end, 0, 8) == Columns(s.start, 0, 8)
                          ? kDateBlank + std::string(Columns(s.end, 8, std::string::npos))
                          : s.end;
-            row[3] = hm ? HoursMinutesText(" %2d:%02d", static_cast<float>(std::atof(s.hours.c_str()))) : s.hours;
+            row[3] = hm ? HoursMinutesText(" %2d:%02d", std::atof(s.hours.c_str())) : s.hours;
             row[4] = Format(" %2d/%2d", static_cast<int>(i - runs[k].first + 1), dayStarts);
         }
     }

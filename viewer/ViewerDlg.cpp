@@ -103,7 +103,7 @@ HICON LoadIconSized(int width, int height) {
 CViewerDlg::CViewerDlg(ViewerContext context)
     : DialogWithTable(IDD_VIEWER),
       context_(std::move(context)),
-      settings_(ReadViewerSettings(context_.settings, context_.windowsDirectory)),
+      viewer_(ReadViewerSettings(context_.settings, context_.windowsDirectory)),
       bigIcon_(LoadIconSized(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON))),
       smallIcon_(LoadIconSized(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))),
       face_(GetSysColor(COLOR_BTNFACE)) {
@@ -155,32 +155,27 @@ INT_PTR CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
         wait_->Create(Hwnd());
         ShowWindow(wait_->Hwnd(), SW_SHOW);
         UpdateWindow(wait_->Hwnd());
+        applicationFolder_ = ApplicationFolder(context_.recorderProfile);
         // The year spin reaches up to this year, so the date is taken before the spins are set.
-        today_ = context_.clock.Now();
+        viewer_.Start(LogSource(applicationFolder_, ""), context_.clock.Now());
     }
     SetSpinRanges();
     if (first) {
         AttachButtons();
         CreateHelpFont();
-        applicationFolder_ = ApplicationFolder(context_.recorderProfile);
-        nowCaption_ = NowCaption(today_);
-        nowLine_ = NowLine(today_);
         list_ = ListView(Item(IDC_LIST));
         MeasureHelpScale();
         initialised_ = true;
     }
-    shownYear_ = today_.year;
-    shownMonth_ = today_.month;
-    WriteEdit(IDC_YEAR, Format("%d", shownYear_));
-    WriteEdit(IDC_MONTH, Format("%d", shownMonth_));
-    if (!ReadShownMonth()) {
-        // Nothing to read: the month is shown empty rather than leaving the wait window up.
-        model_ = EmptyMonth(shownYear_, shownMonth_, settings_.timeMode);
-    }
+    const DateTime& today = viewer_.Options().today;
+    WriteEdit(IDC_YEAR, Format("%d", today.year));
+    WriteEdit(IDC_MONTH, Format("%d", today.month));
+    // Nothing to read: the month is shown empty rather than leaving the wait window up.
+    if (!ReadShownMonth(today.year, today.month)) viewer_.ShowEmptyMonth();
     CheckViewRadio();
-    ShowView();
+    ShowView(viewer_.View());
     CloseWaitWindow();
-    SetItemText(IDC_UNIT, TimeUnitLabel(settings_.timeMode));
+    SetItemText(IDC_UNIT, TimeUnitLabel(viewer_.Options().settings.timeMode));
     return TRUE;
 }
 
@@ -201,7 +196,7 @@ void CViewerDlg::SetWindowIcons() {
 
 void CViewerDlg::SetSpinRanges() {
     UDACCEL step{0, 1};
-    const SpinRange years = YearSpinRange(today_);
+    const SpinRange years = YearSpinRange(viewer_.Options().today);
     SendDlgItemMessageW(Hwnd(), IDC_YEAR_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(years.low), years.high);
     SendDlgItemMessageW(Hwnd(), IDC_YEAR_SPIN, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
     SendDlgItemMessageW(Hwnd(), IDC_MONTH_SPIN, UDM_SETRANGE32, static_cast<WPARAM>(kMonthSpinRange.low),
@@ -225,50 +220,31 @@ void CViewerDlg::CloseWaitWindow() {
     firstShow_ = 1;
 }
 
-bool CViewerDlg::ReadShownMonth() {
-    SetTitle(WindowTitle(settings_.secondLog, nowCaption_));
-    const LogRead log{LogSource(applicationFolder_, settings_.secondLog), settings_.secondLog.empty(), nowLine_};
-    return ReadMonth(log, shownYear_, shownMonth_, settings_.timeMode, model_);
+bool CViewerDlg::ReadShownMonth(int year, int month) {
+    const bool read = viewer_.ReadMonth(year, month);
+    SetTitle(viewer_.Title());
+    return read;
 }
 
-ViewOptions CViewerDlg::Options() const {
-    ViewOptions options;
-    options.settings = settings_;
-    options.today = today_;
-    options.calendarDates = calendarDates_;
-    options.perStartDates = perStartDates_;
-    return options;
-}
-
-void CViewerDlg::SwitchView(ViewKind view) {
-    view_ = view;
-    ShowView();
-}
-
-void CViewerDlg::ShowView() {
-    if (shownMonth_ == loadedMonth_ && static_cast<int>(view_) == loadedView_ && shownYear_ == loadedYear_) return;
-    const ViewOptions options = Options();
-    switch (view_) {
-        case ViewKind::Calendar: ShowTable(BuildCalendarView(model_, options)); break;
-        case ViewKind::Daily: ShowTable(BuildDailyView(model_, options)); break;
-        case ViewKind::PerStart: ShowTable(BuildPerStartView(model_, options)); break;
-        case ViewKind::YearMonth: return;
-    }
-    // Taken after the calendar, whose weekly summary corrects the day counter and averages.
-    const SummaryTexts texts = MonthSummaryTexts(model_, view_, options);
+void CViewerDlg::ShowView(ViewKind view) {
+    // Nothing is built when the month and the view asked for are shown already.
+    const std::optional<ViewResult> built = viewer_.ShowView(view);
+    if (!built) return;
+    ShowTable(built->table);
     CheckViewRadio();
+    ShowSummary(built->summary);
+    WriteEdit(IDC_YEAR, Format("%d", viewer_.ShownYear()));
+}
+
+void CViewerDlg::ShowSummary(const SummaryTexts& texts) {
     SetItemText(IDC_VIEW_TITLE, texts.title);
-    SetItemText(IDC_UNIT, texts.unit);
-    SetItemText(IDC_AVERAGE, texts.average);
-    SetItemText(IDC_GROUP, texts.group);
-    loadedYear_ = shownYear_;
-    loadedMonth_ = shownMonth_;
-    loadedView_ = static_cast<int>(view_);
-    WriteEdit(IDC_YEAR, Format("%d", shownYear_));
     SetItemText(IDC_MONTH_CAPTION, texts.caption);
     SetItemText(IDC_TOTAL, texts.total);
     SetItemText(IDC_COUNT_LABEL, texts.countLabel);
     SetItemText(IDC_COUNT, texts.count);
+    SetItemText(IDC_AVERAGE, texts.average);
+    SetItemText(IDC_UNIT, texts.unit);
+    SetItemText(IDC_GROUP, texts.group);
 }
 
 void CViewerDlg::ShowTable(const Table& table) {
@@ -284,7 +260,7 @@ void CViewerDlg::ShowTable(const Table& table) {
 void CViewerDlg::CheckViewRadio() {
     // One by one: the ids of the four radios enclose those of other controls.
     for (ViewKind view : {ViewKind::Calendar, ViewKind::Daily, ViewKind::PerStart, ViewKind::YearMonth})
-        CheckDlgButton(Hwnd(), RadioOf(view), view == view_ ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(Hwnd(), RadioOf(view), view == viewer_.View() ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CViewerDlg::WriteEdit(int id, const std::string& text) {
@@ -294,70 +270,58 @@ void CViewerDlg::WriteEdit(int id, const std::string& text) {
     writingEdits_ = false;
 }
 
-INT_PTR CViewerDlg::OnYearChange(WPARAM wParam, LPARAM) {
-    if (HIWORD(wParam) != EN_CHANGE || !initialised_ || writingEdits_) return TRUE;
-    const MonthChoice choice = YearEdited(ItemText(IDC_YEAR), shownYear_, shownMonth_, today_);
-    shownYear_ = choice.year;
-    shownMonth_ = choice.month;
+void CViewerDlg::WriteChosenMonth(const MonthChoice& choice) {
     if (!choice.yearText.empty()) WriteEdit(IDC_YEAR, choice.yearText);
     if (!choice.monthText.empty()) WriteEdit(IDC_MONTH, choice.monthText);
-    if (shownYear_ != loadedYear_ && ReadShownMonth()) SwitchView(ViewKind::Calendar);
+}
+
+INT_PTR CViewerDlg::OnYearChange(WPARAM wParam, LPARAM) {
+    if (HIWORD(wParam) != EN_CHANGE || !initialised_ || writingEdits_) return TRUE;
+    const MonthChoice choice =
+        YearEdited(ItemText(IDC_YEAR), viewer_.ShownYear(), viewer_.ShownMonth(), viewer_.Options().today);
+    WriteChosenMonth(choice);
+    if (choice.year != viewer_.LoadedYear() && ReadShownMonth(choice.year, choice.month)) ShowView(ViewKind::Calendar);
     return TRUE;
 }
 
 INT_PTR CViewerDlg::OnMonthChange(WPARAM wParam, LPARAM) {
     if (HIWORD(wParam) != EN_CHANGE || !initialised_ || writingEdits_) return TRUE;
-    const MonthChoice choice = MonthEdited(ItemText(IDC_MONTH), shownYear_, shownMonth_, loadedMonth_, today_);
-    shownYear_ = choice.year;
-    shownMonth_ = choice.month;
-    if (!choice.yearText.empty()) WriteEdit(IDC_YEAR, choice.yearText);
-    if (!choice.monthText.empty()) WriteEdit(IDC_MONTH, choice.monthText);
-    if (ReadShownMonth()) SwitchView(ViewKind::Calendar);
+    const MonthChoice choice = MonthEdited(ItemText(IDC_MONTH), viewer_.ShownYear(), viewer_.ShownMonth(),
+                                           viewer_.LoadedMonth(), viewer_.Options().today);
+    WriteChosenMonth(choice);
+    if (ReadShownMonth(choice.year, choice.month)) ShowView(ViewKind::Calendar);
     return TRUE;
 }
 
 INT_PTR CViewerDlg::OnCalendar(WPARAM, LPARAM) {
-    SwitchView(ViewKind::Calendar);
+    ShowView(ViewKind::Calendar);
     return TRUE;
 }
 
 INT_PTR CViewerDlg::OnDaily(WPARAM, LPARAM) {
-    SwitchView(ViewKind::Daily);
+    ShowView(ViewKind::Daily);
     return TRUE;
 }
 
 INT_PTR CViewerDlg::OnPerStart(WPARAM, LPARAM) {
-    SwitchView(ViewKind::PerStart);
+    ShowView(ViewKind::PerStart);
     return TRUE;
 }
 
 INT_PTR CViewerDlg::OnYearMonth(WPARAM, LPARAM) {
-    std::optional<YearMonthView> built = BuildYearMonthView(LogSource(applicationFolder_, settings_.secondLog), Options());
-    if (!built) {
-        // The log cannot be read: the list keeps what it shows, and so does the radio.
-        CheckViewRadio();
-        return TRUE;
-    }
-    view_ = ViewKind::YearMonth;
-    loadedYear_ = -1;
-    loadedMonth_ = -1;
+    const std::optional<ViewResult> built = viewer_.ShowYearMonth();
+    // When the log cannot be read the list keeps what it shows, and the radio its view.
     CheckViewRadio();
-    const SummaryTexts& texts = built->summary;
-    SetItemText(IDC_VIEW_TITLE, texts.title);
-    SetItemText(IDC_MONTH_CAPTION, texts.caption);
-    SetItemText(IDC_TOTAL, texts.total);
-    SetItemText(IDC_COUNT, texts.count);
-    SetItemText(IDC_UNIT, texts.unit);
+    if (!built) return TRUE;
     ShowTable(built->table);
-    SetItemText(IDC_AVERAGE, texts.average);
-    SetItemText(IDC_GROUP, texts.group);
+    ShowSummary(built->summary);
     return TRUE;
 }
 
 INT_PTR CViewerDlg::OnLog(WPARAM, LPARAM) {
-    const std::string path = LogSource(applicationFolder_, settings_.secondLog);
+    const std::string path = EditorLogPath(applicationFolder_, viewer_.Options().settings.secondLog);
     if (!OpenFile(path, "rb")) return TRUE;
-    context_.runProcess(EditorCommandLine(settings_.editor, path), kEditorPlacement, Hwnd());
+    context_.runProcess(EditorCommandLine(viewer_.Options().settings.editor, path), kEditorPlacement, Hwnd());
     return TRUE;
 }
 
@@ -416,7 +380,7 @@ void CViewerDlg::TrackHelp(int x, int y) {
         const POINT bottomRight = HelpPoint(area.area.right, area.area.bottom);
         const RECT scaled{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
         if (!PtInRect(&scaled, at)) continue;
-        DrawHelpLine(area.text ? std::string(area.text) : ListHelpText(view_), false);
+        DrawHelpLine(area.text ? std::string(area.text) : ListHelpText(viewer_.View()), false);
         return;
     }
     if (helpShown_) DrawHelpLine(Repeat(kFullWidthBlank, kHelpBlanksWhenCleared), true);

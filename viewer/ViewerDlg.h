@@ -13,7 +13,8 @@
 #include "platform/win/ListView.h"
 #include "platform/win/MessageBoxes.h"
 #include "platform/win/Process.h"
-#include "viewer/MonthModel.h"
+#include "viewer/MonthSelection.h"
+#include "viewer/MonthViewer.h"
 #include "viewer/Table.h"
 #include "viewer/Views.h"
 
@@ -44,9 +45,9 @@ public:
     ~CViewerDlg() override;
     static std::span<const MessageEntry<CViewerDlg>> MessageTable();
 
-    ViewKind View() const { return view_; }
-    int ShownYear() const { return shownYear_; }
-    int ShownMonth() const { return shownMonth_; }
+    ViewKind View() const { return viewer_.View(); }
+    int ShownYear() const { return viewer_.ShownYear(); }
+    int ShownMonth() const { return viewer_.ShownMonth(); }
     // The text the help line shows now; "" while it is cleared.
     const std::string& HelpLine() const { return helpLine_; }
     bool WaitWindowOpen() const { return wait_ != nullptr; }
@@ -79,37 +80,27 @@ private:
     void AttachButtons();
     void CreateHelpFont();
     void CloseWaitWindow();
-    bool ReadShownMonth();
-    void SwitchView(ViewKind view);
-    void ShowView();
+    bool ReadShownMonth(int year, int month);
+    void ShowView(ViewKind view);
+    void ShowSummary(const SummaryTexts& texts);
     void ShowTable(const Table& table);
     void CheckViewRadio();
     void WriteEdit(int id, const std::string& text);
-    ViewOptions Options() const;
+    void WriteChosenMonth(const MonthChoice& choice);
     void MeasureHelpScale();
     POINT HelpPoint(int x, int y) const;
     void TrackHelp(int x, int y);
     void DrawHelpLine(const std::string& text, bool blank);
 
     ViewerContext context_;
-    ViewerSettings settings_;
-    MonthModel model_;
+    // The settings, the shown month, its model and the key of the list last built; the same
+    // logic gives orvelle-report its cells.
+    MonthViewer viewer_;
+    std::string applicationFolder_;  // the recorder's AppDir, read at the first initialisation
     ListView list_;
     std::unique_ptr<CWaitDlg> wait_;
-    DateTime today_;
     bool initialised_ = false;
     int firstShow_ = -1;
-    ViewKind view_ = ViewKind::Calendar;
-    int shownYear_ = 0;
-    int shownMonth_ = 0;
-    int loadedYear_ = 0;
-    int loadedMonth_ = 0;
-    int loadedView_ = 0;
-    int calendarDates_ = 1;
-    int perStartDates_ = 1;
-    std::string applicationFolder_;
-    std::string nowLine_;
-    std::string nowCaption_;
     // Set while the window writes the year and month edits itself, so that those writes are
     // not taken for the user's changes.
     bool writingEdits_ = false;

@@ -97,6 +97,11 @@ TEST(MonthSelection, MonthEdit) {
     EXPECT_EQ(wrap.month, 1);
 }
 
+TEST(LogEditor, TheOwnLogOrTheSecondLogOpens) {
+    EXPECT_EQ(EditorLogPath("C:\\Kestrowa\\", ""), "C:\\Kestrowa\\KESTROFL.DAT");
+    EXPECT_EQ(EditorLogPath("C:\\Kestrowa\\", "D:\\logs\\MEASONTM.LOG"), "D:\\logs\\MEASONTM.LOG");
+}
+
 TEST(LogEditor, CommandLineQuotesAPathWithBlanks) {
     EXPECT_EQ(EditorCommandLine("C:\\WINDOWS\\NOTEPAD.EXE", "C:\\Kestrowa\\Kestrofl.dat"),
               "C:\\WINDOWS\\NOTEPAD.EXE C:\\Kestrowa\\Kestrofl.dat");

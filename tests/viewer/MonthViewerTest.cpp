@@ -48,6 +48,15 @@ TEST(MonthViewer, AnUnreadableLogKeepsTheMonthShown) {
     EXPECT_EQ(viewer.Model().month, 5);
     EXPECT_EQ(viewer.Model().totalHm, "1:00");
     EXPECT_FALSE(viewer.ShowView(ViewKind::YearMonth).has_value());
+    EXPECT_EQ(viewer.View(), ViewKind::Calendar);
+
+    // At the start the main window shows the month empty instead.
+    viewer.ShowEmptyMonth();
+    std::optional<ViewResult> empty = viewer.ShowView(ViewKind::Calendar);
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->summary.caption, "2009年 4月 ");
+    EXPECT_EQ(empty->summary.total, "0:00");
+    EXPECT_EQ(empty->table.rows.at(0).at(3), " 1/   0");
 }
 
 TEST(MonthViewer, EveryViewShowsTheCalendarsCorrectedDayCount) {

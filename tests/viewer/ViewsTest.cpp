@@ -220,3 +220,16 @@ TEST(Summary, MonthViewTexts) {
     EXPECT_EQ(TimeUnitLabel(kTimeDecimal), "(*.*時間)");
     EXPECT_EQ(ViewTitle(ViewKind::Calendar), "日毎の稼働時間と起動回数        ");
 }
+
+TEST(HoursMinutes, ValuesReadBackFromTheirTextsSplitInDoublePrecision) {
+    // 141 minutes: hours text 2.35. In single precision 2.35 lies just below and would show 2:20.
+    MonthModel m = TestLog(CrLf({"S 09/05/05 08:00", "E 09/05/05 10:21"})).Month(2009, 5, kLater);
+    ViewOptions o = Options();
+    o.calendarDates = 0;
+    Table calendar = BuildCalendarView(m, o);
+    EXPECT_EQ(calendar.rows[1][2], " 5/ 2:21");
+    EXPECT_EQ(calendar.rows[16][2], "   2:21");  // the second week
+    EXPECT_EQ(calendar.rows[17][2], "   2:21");
+    EXPECT_EQ(BuildDailyView(m, o).rows[4][3], "  2:21");
+    EXPECT_EQ(BuildPerStartView(m, o).rows[0][3], "  2:21");
+}

@@ -105,3 +105,24 @@ TEST(YearMonthView, HundredHourMarks) {
 TEST(YearMonthView, MissingLog) {
     EXPECT_FALSE(BuildYearMonthView("/nonexistent/Kestrofl.dat", ViewOptions{}).has_value());
 }
+
+TEST(YearMonthView, OneAndThreeHundredHourMarks) {
+    // 25 sessions of 5 hours (125 h) in May, 65 of 5 hours (325 h) in June.
+    std::string bytes;
+    auto sessions = [&](const char* month, int count) {
+        for (int i = 0; i < count; ++i) {
+            const std::string day = (i / 3 + 1 < 10 ? "0" : "") + std::to_string(i / 3 + 1);
+            const std::string hour = i % 3 == 0 ? "01" : i % 3 == 1 ? "07" : "13";
+            const std::string end = i % 3 == 0 ? "06" : i % 3 == 1 ? "12" : "18";
+            bytes += "S 09/" + std::string(month) + "/" + day + " " + hour + ":00\r\nE 09/" + month + "/" + day +
+                     " " + end + ":00\r\n";
+        }
+    };
+    sessions("05", 25);
+    sessions("06", 65);
+    bytes += CrLf({"S 09/07/01 08:00"});
+    const Table t = Scan(bytes, 1).table;
+    ASSERT_EQ(t.rows.size(), 2u);
+    EXPECT_EQ(t.rows[0][1], "  125.00 　*");
+    EXPECT_EQ(t.rows[1][1], "  325.00 ***");
+}

@@ -10,6 +10,7 @@
 #include "platform/win/ListView.h"
 #include "platform/win/Text.h"
 #include "resources/viewer/ViewerResources.h"
+#include "viewer/LogEditor.h"
 #include "viewer/ViewerDlg.h"
 #include "viewer/report/Report.h"
 
@@ -265,7 +266,7 @@ TEST_F(ViewerDlgTest, TheLogOpensInTheEditorAtItsPlace) {
     Command(IDC_LOG);
     Command(ID_MENU_LOG);
     ASSERT_EQ(starts_.size(), 2u);
-    const std::string log = folder_ + "Kestrofl.dat";
+    const std::string log = folder_ + "KESTROFL.DAT";
     const std::string expected =
         "C:\\WINDOWS\\NOTEPAD.EXE " + (log.find(' ') == std::string::npos ? log : "\"" + log + "\"");
     EXPECT_EQ(starts_[0].commandLine, expected);
@@ -299,6 +300,10 @@ TEST_F(ViewerDlgTest, ASecondLogIsNamedInTheTitleAndShownWithoutTheRunningSessio
     EXPECT_EQ(Text(IDC_TOTAL), "11:30");
     EXPECT_EQ(Text(IDC_COUNT), " 3");
     EXPECT_EQ(list_.Cell(3, 3), "      0");
+    // The log button opens the log shown.
+    Command(IDC_LOG);
+    ASSERT_EQ(starts_.size(), 1u);
+    EXPECT_EQ(starts_[0].commandLine, EditorCommandLine("C:\\WINDOWS\\NOTEPAD.EXE", folder_ + "other.dat"));
 }
 
 std::string MenuText(HMENU menu, UINT id) {
@@ -347,7 +352,8 @@ TEST_F(ViewerDlgTest, ListCellsAreTheReportsCells) {
         ASSERT_TRUE(records.has_value());
         // Summary fields first, each as its name and text, then an empty record.
         const std::pair<const char*, int> fields[] = {{"caption", IDC_MONTH_CAPTION}, {"title", IDC_VIEW_TITLE},
-                                                      {"total", IDC_TOTAL},           {"count", IDC_COUNT},
+                                                      {"total", IDC_TOTAL},           {"count-label", IDC_COUNT_LABEL},
+                                                      {"count", IDC_COUNT},
                                                       {"average", IDC_AVERAGE},       {"unit", IDC_UNIT},
                                                       {"group", IDC_GROUP}};
         size_t first = 0;

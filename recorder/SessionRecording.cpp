@@ -90,8 +90,7 @@ void SessionRecording::RecordEnd() {
 }
 
 std::string SessionRecording::ShownStartText() const {
-    const DateTime& t = shownStart;
-    return Format("%d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+    return DateTimeText(shownStart);
 }
 
 std::string SessionRecording::EndButtonText() const { return endBarred ? "-----" : "終了(OK)"; }

@@ -4,6 +4,7 @@
 
 #include "recorder/BootCorrection.h"
 #include "recorder/CivilTime.h"
+#include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
 #include "shared/Strings.h"
 
@@ -17,10 +18,6 @@ constexpr BitmapSet kCurrentTimeBitmaps{"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSN
 constexpr BitmapSet kLastEndBitmaps{"IDB_BITMAP_TMACSS", "IDB_BITMAP_TMACSS", "IDB_BITMAP_TMPRSNT"};
 
 constexpr int kSecondsPerHour = 3600;
-
-std::string DateTimeText(const DateTime& t) {
-    return Format("%d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
-}
 
 }  // namespace
 

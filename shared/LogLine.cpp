@@ -21,6 +21,10 @@ bool DateBefore(std::string_view end, std::string_view start) {
 std::string FullStartLine(const DateTime& t) { return FullLine('S', t); }
 std::string FullEndLine(const DateTime& t) { return FullLine('E', t); }
 
+std::string DateTimeText(const DateTime& t) {
+    return Format("%d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
 std::string FileLine(std::string_view fullLine) {
     std::string line(Columns(fullLine, 0, 2));
     line += Columns(fullLine, 4, std::string_view::npos);

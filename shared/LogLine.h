@@ -11,6 +11,8 @@ namespace kestrowa {
 // "S 11/05/03 08:15" (16 characters), followed by CR LF.
 std::string FullStartLine(const DateTime& t);
 std::string FullEndLine(const DateTime& t);
+// A moment as the recorder shows it, "2011/05/03 08:15:40".
+std::string DateTimeText(const DateTime& t);
 // The file form of a full-form text: its first two characters and everything from the fifth on.
 std::string FileLine(std::string_view fullLine);
 

@@ -3,11 +3,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/win/MessageBoxes.h"
-#include "platform/win/Mutex.h"
-#include "platform/win/RegistryProfile.h"
-#include "platform/win/SystemClock.h"
-#include "platform/win/Text.h"
+#include "platform/win/ui/MessageBoxes.h"
+#include "platform/win/os/Mutex.h"
+#include "platform/win/os/RegistryProfile.h"
+#include "platform/win/os/SystemClock.h"
+#include "platform/win/os/Text.h"
 #include "shared/RecorderSettings.h"
 
 namespace kestrowa {

@@ -3,10 +3,10 @@
 #include <windowsx.h>
 
 #include "platform/File.h"
-#include "platform/win/Process.h"
-#include "platform/win/Text.h"
-#include "platform/win/AboutDlg.h"
-#include "platform/win/Handle.h"
+#include "platform/win/os/Process.h"
+#include "platform/win/os/Text.h"
+#include "platform/win/ui/AboutDlg.h"
+#include "platform/win/os/Handle.h"
 #include "recorder/ViewerSettingsFile.h"
 #include "resources/recorder/RecorderResources.h"
 #include "shared/RecorderSettings.h"

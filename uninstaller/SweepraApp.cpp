@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "platform/win/CurrentUserKeyRemover.h"
-#include "platform/win/Text.h"
+#include "platform/win/os/CurrentUserKeyRemover.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

@@ -5,8 +5,8 @@
 
 #include "platform/Directory.h"
 #include "platform/KeyRemover.h"
-#include "platform/win/Gdi.h"
-#include "platform/win/MessageBoxes.h"
+#include "platform/win/ui/Gdi.h"
+#include "platform/win/ui/MessageBoxes.h"
 #include "uninstaller/SweepraDoc.h"
 #include "uninstaller/Uninstall.h"
 

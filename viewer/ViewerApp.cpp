@@ -5,11 +5,11 @@
 
 #include <vector>
 
-#include "platform/win/IniProfile.h"
-#include "platform/win/MessageBoxes.h"
-#include "platform/win/RegistryProfile.h"
-#include "platform/win/SystemClock.h"
-#include "platform/win/Text.h"
+#include "platform/win/os/IniProfile.h"
+#include "platform/win/ui/MessageBoxes.h"
+#include "platform/win/os/RegistryProfile.h"
+#include "platform/win/os/SystemClock.h"
+#include "platform/win/os/Text.h"
 #include "shared/RecorderSettings.h"
 #include "viewer/ViewerDlg.h"
 #include "viewer/ViewerSettings.h"

@@ -4,13 +4,13 @@
 #include <commctrl.h>
 
 #include "platform/File.h"
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 #include "resources/viewer/ViewerResources.h"
 #include "shared/Strings.h"
 #include "viewer/LogEditor.h"
 #include "viewer/MonthSelection.h"
-#include "platform/win/AboutDlg.h"
-#include "platform/win/Handle.h"
+#include "platform/win/ui/AboutDlg.h"
+#include "platform/win/os/Handle.h"
 #include "viewer/WaitDlg.h"
 
 namespace kestrowa::orvelle {

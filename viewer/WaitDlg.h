@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/win/Dialog.h"
+#include "platform/win/ui/Dialog.h"
 
 namespace kestrowa::orvelle {
 

@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 #endif
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/win/RegistryProfile.h"
+#include "platform/win/os/RegistryProfile.h"
 #include "shared/RecorderSettings.h"
 
 using namespace kestrowa;

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "platform/File.h"
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 #include "shared/SessionLog.h"
 
 using namespace kestrowa;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "../../TempDir.h"
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 #include "resources/recorder/RecorderResources.h"
 #include "shared/RecorderSettings.h"
 

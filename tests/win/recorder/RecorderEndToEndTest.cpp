@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "../../TempDir.h"
-#include "platform/win/Handle.h"
-#include "platform/win/RegistryProfile.h"
-#include "platform/win/Text.h"
+#include "platform/win/os/Handle.h"
+#include "platform/win/os/RegistryProfile.h"
+#include "platform/win/os/Text.h"
 #include "shared/RecorderSettings.h"
 
 namespace kestrowa {

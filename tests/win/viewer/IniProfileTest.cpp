@@ -3,7 +3,7 @@
 #include <string>
 
 #include "TempDir.h"
-#include "platform/win/IniProfile.h"
+#include "platform/win/os/IniProfile.h"
 #include "viewer/ViewerSettings.h"
 
 using namespace kestrowa;

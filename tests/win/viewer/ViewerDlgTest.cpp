@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "platform/win/ListView.h"
-#include "platform/win/Text.h"
+#include "platform/win/ui/ListView.h"
+#include "platform/win/os/Text.h"
 #include "resources/viewer/ViewerResources.h"
 #include "viewer/LogEditor.h"
 #include "viewer/ViewerDlg.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/win/Handle.h"
+#include "platform/win/os/Handle.h"
 
 namespace kestrowa {
 

@@ -1,9 +1,9 @@
-#include "platform/win/Process.h"
+#include "platform/win/os/Process.h"
 
 #include <vector>
 
-#include "platform/win/Handle.h"
-#include "platform/win/Text.h"
+#include "platform/win/os/Handle.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

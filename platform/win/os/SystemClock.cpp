@@ -1,4 +1,4 @@
-#include "platform/win/SystemClock.h"
+#include "platform/win/os/SystemClock.h"
 
 #include <windows.h>
 

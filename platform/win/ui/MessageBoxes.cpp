@@ -1,8 +1,8 @@
-#include "platform/win/MessageBoxes.h"
+#include "platform/win/ui/MessageBoxes.h"
 
 #include <shellapi.h>
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

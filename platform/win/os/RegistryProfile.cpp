@@ -1,12 +1,12 @@
-#include "platform/win/RegistryProfile.h"
+#include "platform/win/os/RegistryProfile.h"
 
 #include <windows.h>
 
 #include <utility>
 #include <vector>
 
-#include "platform/win/Handle.h"
-#include "platform/win/Text.h"
+#include "platform/win/os/Handle.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

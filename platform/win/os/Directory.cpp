@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

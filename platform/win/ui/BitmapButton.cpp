@@ -1,4 +1,4 @@
-#include "platform/win/BitmapButton.h"
+#include "platform/win/ui/BitmapButton.h"
 
 namespace kestrowa {
 

@@ -1,8 +1,8 @@
-#include "platform/win/Mutex.h"
+#include "platform/win/os/Mutex.h"
 
 #include <windows.h>
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

@@ -1,8 +1,8 @@
-#include "platform/win/CurrentUserKeyRemover.h"
+#include "platform/win/os/CurrentUserKeyRemover.h"
 
 #include <windows.h>
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

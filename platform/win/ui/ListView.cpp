@@ -1,8 +1,8 @@
-#include "platform/win/ListView.h"
+#include "platform/win/ui/ListView.h"
 
 #include <commctrl.h>
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

@@ -1,10 +1,10 @@
-#include "platform/win/IniProfile.h"
+#include "platform/win/os/IniProfile.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

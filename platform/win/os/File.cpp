@@ -1,6 +1,6 @@
 #include "platform/File.h"
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

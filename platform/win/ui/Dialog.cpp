@@ -1,8 +1,8 @@
-#include "platform/win/Dialog.h"
+#include "platform/win/ui/Dialog.h"
 
 #include <vector>
 
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 namespace kestrowa {
 

@@ -1,4 +1,4 @@
-#include "platform/win/Text.h"
+#include "platform/win/os/Text.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/win/Gdi.h"
+#include "platform/win/ui/Gdi.h"
 
 namespace kestrowa {
 

@@ -1,4 +1,4 @@
-#include "platform/win/AboutDlg.h"
+#include "platform/win/ui/AboutDlg.h"
 
 namespace kestrowa {
 

@@ -1,4 +1,4 @@
-#include "platform/win/TrayIcon.h"
+#include "platform/win/ui/TrayIcon.h"
 
 #include <shellapi.h>
 

@@ -61,13 +61,17 @@ int RunUninstall(CSweepraDoc& doc, Directory& directory, KeyRemover& keys, Repor
     report.Draw({40, 70, Format("ファイルを削除しています。  (ファイル=%d)",
                                 static_cast<int>(scan.files[0].size()))});
 
+    // What could not be removed without reaching something else, relative to the folder.
+    std::vector<std::string> leftAlone;
     // Every group is looked at: an empty folder must not keep the listed files of the folders
     // after it, as the report says the uninstall is complete.
     for (size_t g = 0; g < scan.files.size(); ++g) {
-        std::string prefix = g == 0 ? folder : folder + scan.folders[g - 1] + separator;
+        std::string prefix = g == 0 ? "" : scan.folders[g - 1] + separator;
         for (const std::string& name : scan.files[g]) {
             if (g == 0 && ToLowerAscii(name) == ToLowerAscii(doc.SelfName())) continue;
-            if (doc.IsInstalled(name)) directory.RemoveFile(prefix + name);
+            if (doc.IsInstalled(name) &&
+                directory.RemoveFile(folder, prefix + name) == Removal::LeftAlone)
+                leftAlone.push_back(prefix + name);
         }
     }
 
@@ -82,9 +86,15 @@ int RunUninstall(CSweepraDoc& doc, Directory& directory, KeyRemover& keys, Repor
         else if (removed == kListedFolderLines)
             report.Draw({50, 433, "(上記のほかにいくつかのｻﾌﾞﾃﾞｨﾚｸﾄﾘが削除されました)"});
         // A folder that still holds something stays; its line is drawn all the same.
-        directory.RemoveEmptyFolder(folder + name);
+        if (directory.RemoveEmptyFolder(folder, name) == Removal::LeftAlone)
+            leftAlone.push_back(name);
         ++removed;
     }
+    // The user deletes the folder by hand in the end; these are worth a look before.
+    if (!leftAlone.empty())
+        report.Draw({40, 145, Format("安全に削除できなかった項目があります。  (n=%d)  ",
+                                     static_cast<int>(leftAlone.size())) +
+                                  folder + leftAlone.front()});
 
     report.Draw({40, 120, "レジストリのキーを解除しています。"});
     for (const std::string& key : app.registryKeys) keys.DeleteKey(key);

@@ -48,7 +48,8 @@ std::string TitleAfterRecognition(int row);
 // The whole uninstall once both confirmations were answered with OK: scan, recognise, read
 // the list, delete the listed files and folders, then the row's registry keys, reporting each
 // step. Deletes nothing outside the application folder and its direct subfolders, never the
-// folder itself nor the uninstaller. Returns the recognised row.
+// folder itself nor the uninstaller; what it cannot remove without reaching something else it
+// leaves and names in the report. Returns the recognised row.
 int RunUninstall(CSweepraDoc& doc, Directory& directory, KeyRemover& keys, ReportSink& report);
 
 }  // namespace kestrowa

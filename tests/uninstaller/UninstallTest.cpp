@@ -16,30 +16,33 @@ namespace {
 using Events = std::vector<std::string>;
 
 // The real file system, listed in name order as the target system's search returns it, with
-// every removal noted (paths relative to the application folder).
+// every removal noted. The entries named in `unsafe` stand for those the system could only
+// reach through a link: they are left alone.
 class RecordingDirectory : public Directory {
 public:
-    RecordingDirectory(std::string root, Events& events) : root_(std::move(root)), events_(events) {}
+    RecordingDirectory(Events& events, const Events& unsafe) : events_(events), unsafe_(unsafe) {}
     std::vector<DirectoryEntry> List(const std::string& folder) const override {
         std::vector<DirectoryEntry> entries = real_.List(folder);
         std::sort(entries.begin(), entries.end(),
                   [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
         return entries;
     }
-    bool RemoveFile(const std::string& path) override {
-        events_.push_back("remove file " + Relative(path));
-        return real_.RemoveFile(path);
+    Removal RemoveFile(const std::string& folder, const std::string& relative) override {
+        events_.push_back("remove file " + relative);
+        return Unsafe(relative) ? Removal::LeftAlone : real_.RemoveFile(folder, relative);
     }
-    bool RemoveEmptyFolder(const std::string& path) override {
-        events_.push_back("remove folder " + Relative(path));
-        return real_.RemoveEmptyFolder(path);
+    Removal RemoveEmptyFolder(const std::string& folder, const std::string& relative) override {
+        events_.push_back("remove folder " + relative);
+        return Unsafe(relative) ? Removal::LeftAlone : real_.RemoveEmptyFolder(folder, relative);
     }
 
 private:
-    std::string Relative(const std::string& path) const { return path.substr(root_.size()); }
+    bool Unsafe(const std::string& relative) const {
+        return std::find(unsafe_.begin(), unsafe_.end(), relative) != unsafe_.end();
+    }
     SystemDirectory real_;
-    std::string root_;
     Events& events_;
+    const Events& unsafe_;
 };
 
 class RecordingKeys : public KeyRemover {
@@ -80,7 +83,7 @@ protected:
     int Run(const std::string& selfName = "Sweepra.exe") {
         events_.clear();
         CSweepraDoc doc(app_ + selfName, [](std::string_view bytes) { return std::string(bytes); });
-        RecordingDirectory directory(app_, events_);
+        RecordingDirectory directory(events_, unsafe_);
         RecordingKeys keys(events_);
         RecordingSink sink(events_);
         int row = RunUninstall(doc, directory, keys, sink);
@@ -114,6 +117,7 @@ protected:
     TempDir dir_;
     std::string app_;
     Events events_;
+    Events unsafe_;
     std::vector<ReportText> texts_;
 };
 
@@ -165,11 +169,12 @@ TEST_F(UninstallTest, OnlyListedNamesGoInTheFolderAndInEachDirectSubfolder) {
     EXPECT_EQ(TextAt(40, 95), "サブディレクトリを削除しています。  (n=3)");
 }
 
-TEST_F(UninstallTest, BlanksAroundANameKeepItFromMatching) {
-    Add("FileList.txt", " KESTROWA.EXE\r\nKestrowa.html \r\n\tnotes.txt\r\n");
+TEST_F(UninstallTest, BlanksOrDotsAroundANameKeepItFromMatching) {
+    Add("FileList.txt", " KESTROWA.EXE\r\nKestrowa.html \r\n\tnotes.txt\r\nreadme.txt.\r\n");
     Add("KESTROWA.EXE");
     Add("Kestrowa.html");
     Add("notes.txt");
+    Add("readme.txt");
     Run();
     EXPECT_EQ(Removals(), (Events{"delete key Software\\Nimbra\\Kestrowa\\System",
                                   "delete key Software\\Nimbra\\Kestrowa"}));
@@ -261,6 +266,19 @@ TEST_F(UninstallTest, WithoutARecognisedExecutableTheFallbackDeletesFilesButNoKe
     EXPECT_EQ(TextAt(20, 35), "アンインストーラ ：");
     EXPECT_EQ(TextAt(20, 195), "アンインストーラをインストールしたディレクトリを手動で削除してください。");
     EXPECT_EQ(Removals(), (Events{"remove file notes.txt"}));
+}
+
+TEST_F(UninstallTest, WhatCannotBeRemovedSafelyIsCountedAndTheFirstNamed) {
+    Add("FileList.txt", "KESTROWA.EXE\r\nlink.txt\r\nOrvelle\r\nlinked\r\n");
+    Add("KESTROWA.EXE");
+    Add("link.txt");
+    Add("Orvelle/link.txt");
+    AddFolder("linked");
+    unsafe_ = {"link.txt", "Orvelle/link.txt", "linked"};
+    Run();
+    EXPECT_EQ(TextAt(40, 145), "安全に削除できなかった項目があります。  (n=3)  " + app_ + "link.txt");
+    EXPECT_EQ(Left(), (std::vector<std::string>{"FileList.txt", "Orvelle/", "Orvelle/link.txt",
+                                                "Sweepra.exe", "link.txt", "linked/"}));
 }
 
 TEST_F(UninstallTest, ALinkedFolderIsNotLookedInto) {

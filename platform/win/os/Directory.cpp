@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/EntryPath.h"
+#include "platform/win/os/Handle.h"
 #include "platform/win/os/Text.h"
 
 namespace kestrowa {
@@ -20,12 +22,57 @@ public:
 private:
     HANDLE h_;
 };
+
+KernelHandle Open(const std::string& path, DWORD access, DWORD flags) {
+    return KernelHandle(CreateFileW(Utf8ToWide(ExactPath(path)).c_str(), access,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr));
+}
+
+// Where an open file or folder really lies, every link resolved; empty when the system cannot
+// tell.
+std::string FinalPath(const KernelHandle& handle) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetFinalPathNameByHandleW(handle.Get(), path.data(),
+                                            static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return WideToUtf8(path);
+        }
+        path.resize(n);
+    }
+}
+
+Removal Remove(const std::string& folder, const std::string& relative, bool wantFolder) {
+    // The folder itself is wherever its path leads; what lies in it is opened as it is, a
+    // link as the link. Wine opens a host link's target all the same and so does any system
+    // that follows a link regardless: the entry's real path then differs from the one asked
+    // for, and removing through it would remove that target.
+    KernelHandle root = Open(folder, FILE_READ_ATTRIBUTES, 0);
+    KernelHandle entry = Open(folder + relative, DELETE | FILE_READ_ATTRIBUTES,
+                              FILE_FLAG_OPEN_REPARSE_POINT);
+    if (!root || !entry) return Removal::Failed;
+    if (!IsEntryOf(FinalPath(entry), FinalPath(root), relative, '\\')) return Removal::LeftAlone;
+    FILE_ATTRIBUTE_TAG_INFO info{};
+    if (!GetFileInformationByHandleEx(entry.Get(), FileAttributeTagInfo, &info, sizeof info) ||
+        ((info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) != wantFolder)
+        return Removal::Failed;
+    // Through the handle, so exactly the entry that was checked goes; a folder that still
+    // holds something refuses.
+    FILE_DISPOSITION_INFO dispose{TRUE};
+    return SetFileInformationByHandle(entry.Get(), FileDispositionInfo, &dispose, sizeof dispose)
+               ? Removal::Removed
+               : Removal::Failed;
+}
+
 }  // namespace
 
 std::vector<DirectoryEntry> SystemDirectory::List(const std::string& folder) const {
     std::vector<DirectoryEntry> entries;
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW(Utf8ToWide(folder + "*.*").c_str(), &data));
+    FindHandle find(FindFirstFileW(Utf8ToWide(ExactPath(folder) + "*").c_str(), &data));
     if (find.Get() == INVALID_HANDLE_VALUE) return entries;
     do {
         std::wstring_view name(data.cFileName);
@@ -36,12 +83,12 @@ std::vector<DirectoryEntry> SystemDirectory::List(const std::string& folder) con
     return entries;
 }
 
-bool SystemDirectory::RemoveFile(const std::string& path) {
-    return DeleteFileW(Utf8ToWide(path).c_str()) != 0;
+Removal SystemDirectory::RemoveFile(const std::string& folder, const std::string& relative) {
+    return Remove(folder, relative, false);
 }
 
-bool SystemDirectory::RemoveEmptyFolder(const std::string& path) {
-    return RemoveDirectoryW(Utf8ToWide(path).c_str()) != 0;
+Removal SystemDirectory::RemoveEmptyFolder(const std::string& folder, const std::string& relative) {
+    return Remove(folder, relative, true);
 }
 
 }  // namespace kestrowa

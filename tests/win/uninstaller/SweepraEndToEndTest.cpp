@@ -5,10 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "SweepraDriver.h"
+#include "platform/win/os/Text.h"
 
 namespace fs = std::filesystem;
 
@@ -33,6 +36,38 @@ void CreateKey(const std::wstring& path) {
     const wchar_t value[] = L"C:\\Kestrowa\\";
     RegSetValueExW(key, L"AppDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
     RegCloseKey(key);
+}
+
+// Runs a host program on the host's names of `paths` and waits until `done` holds, as Wine starts
+// it apart from this process. Links of the host are made and removed so: Wine shows a link to a
+// file as that file, and removing it through Wine removes the target.
+bool OnHost(const std::string& program, const wchar_t* option,
+            std::initializer_list<fs::path> paths, const std::function<bool()>& done) {
+    auto toUnix = reinterpret_cast<LPSTR(CDECL*)(LPCWSTR)>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    if (!toUnix) return false;
+    std::wstring commandLine = HostPathToWindows(program) + L" " + option;
+    for (const fs::path& path : paths) {
+        LPSTR name = toUnix(path.c_str());
+        commandLine += L" \"" + kestrowa::Utf8ToWide(name ? name : "") + L"\"";
+        HeapFree(GetProcessHeap(), 0, name);
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    for (int waited = 0; waited < 10000; waited += 50, Sleep(50))
+        if (done()) return true;
+    return false;
+}
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // An install folder of the suite in a temporary folder of its own, with the shipped
@@ -115,6 +150,17 @@ protected:
 
     std::wstring Exe() const { return (app_ / L"Sweepra.exe").wstring(); }
 
+    // Both questions answered with OK, the report awaited, the window closed.
+    void RunToTheEnd() {
+        SweepraProcess sweepra(Exe(), app_.wstring());
+        ASSERT_TRUE(sweepra.Started());
+        sweepra.Answer(IDOK);
+        sweepra.Answer(IDOK);
+        EXPECT_FALSE(sweepra.WaitForReport().empty());
+        sweepra.Close();
+        ASSERT_TRUE(sweepra.WaitForExit(30000));
+    }
+
     fs::path base_, app_, other_;
     std::wstring otherAppKey_, ownKey_;
 };
@@ -189,6 +235,42 @@ TEST_F(SweepraEndToEndTest, AnotherApplicationOfTheFamilyLosesItsOwnKeysOnly) {
     EXPECT_FALSE(KeyExists(L"Software\\Nimbra\\Harnie"));
     EXPECT_TRUE(KeyExists(L"Software\\Nimbra\\Kestrowa\\System"));
     EXPECT_TRUE(KeyExists(ownKey_));
+}
+
+TEST_F(SweepraEndToEndTest, AListedLinkInTheFolderOrASubfolderLeavesItsTargetAlone) {
+    // Listed names, in the folder and in a subfolder, that are links to files elsewhere.
+    const fs::path links[] = {app_ / L"Kestrowa.html", app_ / L"Orvelle\\Orvelle.html"};
+    for (const fs::path& link : links) {
+        Write(other_ / link.filename(), "canary");
+        fs::remove(link);
+        ASSERT_TRUE(OnHost("/bin/ln", L"-s", {other_ / link.filename(), link},
+                           [&] { return fs::exists(link); }));
+    }
+    RunToTheEnd();
+    EXPECT_EQ(Read(other_ / L"Kestrowa.html"), "canary");
+    EXPECT_EQ(Read(other_ / L"Orvelle.html"), "canary");
+    // The rest of the list still goes.
+    EXPECT_FALSE(fs::exists(app_ / L"KESTROWA.EXE"));
+    EXPECT_FALSE(fs::exists(app_ / L"Orvelle\\ORVELLE.EXE"));
+    EXPECT_FALSE(KeyExists(L"Software\\Nimbra\\Kestrowa"));
+    OnHost("/bin/rm", L"-f", {links[0], links[1]},
+           [&] { return !fs::exists(links[0]) && !fs::exists(links[1]); });
+}
+
+TEST_F(SweepraEndToEndTest, ANameEndingInADotOrABlankNeverDeletesTheFileWithoutIt) {
+    // The system's path rules would turn "notes.txt." into "notes.txt"; only the exact names
+    // are the listed ones.
+    const std::vector<fs::path> exact = {L"\\\\?\\" + (app_ / L"notes.txt.").wstring(),
+                                         L"\\\\?\\" + (app_ / L"Orvelle\\memo.txt ").wstring()};
+    for (const fs::path& path : exact) Write(path, "x");
+    Write(app_ / L"notes.txt", "x");
+    Write(app_ / L"Orvelle\\memo.txt", "x");
+    Write(app_ / L"FileList.txt", "notes.txt.\r\nmemo.txt \r\n");
+    RunToTheEnd();
+    EXPECT_EQ(Read(app_ / L"notes.txt"), "x");
+    EXPECT_EQ(Read(app_ / L"Orvelle\\memo.txt"), "x");
+    // Names the ordinary path rules cannot reach are not left for the clean-up.
+    for (const fs::path& path : exact) DeleteFileW(path.c_str());
 }
 
 }  // namespace

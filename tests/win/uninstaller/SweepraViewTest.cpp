@@ -35,8 +35,12 @@ public:
         ++lists;
         return {{"KESTROWA.EXE", false, false}};
     }
-    bool RemoveFile(const std::string&) override { return ++removals, true; }
-    bool RemoveEmptyFolder(const std::string&) override { return ++removals, true; }
+    Removal RemoveFile(const std::string&, const std::string&) override {
+        return ++removals, Removal::Removed;
+    }
+    Removal RemoveEmptyFolder(const std::string&, const std::string&) override {
+        return ++removals, Removal::Removed;
+    }
     mutable int lists = 0;
     int removals = 0;
 };

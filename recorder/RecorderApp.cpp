@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/win/os/Handle.h"
 #include "platform/win/ui/MessageBoxes.h"
 #include "platform/win/os/Mutex.h"
 #include "platform/win/os/RegistryProfile.h"
@@ -23,9 +24,7 @@ class SystemFileTimes : public FileTimes {
 public:
     std::optional<DateTime> LastWriteTime(const std::string& path) const override {
         WIN32_FIND_DATAW found{};
-        HANDLE search = FindFirstFileW(Utf8ToWide(path).c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-        FindClose(search);
+        if (!FindHandle(FindFirstFileW(Utf8ToWide(path).c_str(), &found))) return std::nullopt;
         FILETIME local{};
         SYSTEMTIME t{};
         if (!FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &t))

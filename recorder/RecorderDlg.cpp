@@ -6,7 +6,7 @@
 #include "platform/win/os/Process.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/AboutDlg.h"
-#include "platform/win/os/Handle.h"
+#include "recorder/RecorderDlgIds.h"
 #include "recorder/ViewerSettingsFile.h"
 #include "resources/recorder/RecorderResources.h"
 #include "shared/RecorderSettings.h"
@@ -36,6 +36,12 @@ constexpr InitialBitmaps kInitialBitmaps[] = {
     {IDC_STOPWATCH_BUTTON, {"IDB_BITMAP_START", "IDB_BITMAP_START", "IDB_BITMAP_STOP"}},
 };
 
+// Icon 128 at the size of a metric pair, shared: the system keeps it.
+HICON ProgramIcon(int metricX, int metricY) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                         GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_SHARED));
+}
+
 COLORREF InkColour(Ink ink, COLORREF face) {
     switch (ink) {
         case Ink::Blue: return RGB(0, 0, 255);
@@ -62,24 +68,21 @@ CRecorderDlg::CRecorderDlg(RecorderContext context)
     ResetViewerSettings(context_.environment.viewerSettingsPath);
 }
 
-// A window created by a test ends with the object: its end is recorded like any other.
-CRecorderDlg::~CRecorderDlg() { DestroyModeless(); }
-
 std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
     using D = CRecorderDlg;
     static const MessageEntry<D> table[] = {
         OnMessage(WM_INITDIALOG, &D::OnInitDialog),
         OnMessage(WM_WINDOWPOSCHANGING, &D::OnWindowPosChanging),
         OnMessage(WM_SHOWWINDOW, &D::OnShowWindow),
-        OnMessage(WM_PAINT, &D::OnPaint),
+        OnMessageResult(WM_PAINT, &D::OnPaint),
         OnMessage(WM_MOUSEMOVE, &D::OnMouseMove),
         OnMessage(WM_RBUTTONUP, &D::OnRightButtonUp),
         OnMessage(WM_TIMER, &D::OnTimer),
         OnMessage(kTrayCallback, &D::OnTrayNotify),
-        OnMessage(WM_SYSCOMMAND, &D::OnSysCommand),
-        OnMessage(WM_DRAWITEM, &D::OnDrawItem),
+        OnMessageResult(WM_SYSCOMMAND, &D::OnSysCommand),
+        OnMessageResult(WM_DRAWITEM, &D::OnDrawItem),
         OnMessage(WM_DESTROY, &D::OnDestroy),
-        OnCommand(IDOK, &D::OnEnd),
+        OnCommand(IDC_END_BUTTON, &D::OnEnd),
         // Escape ends the recorder like the end button, and like it not while ending is barred.
         OnCommand(IDCANCEL, &D::OnEnd),
         OnCommand(ID_APP_EXIT, &D::OnAppExit),
@@ -99,15 +102,15 @@ std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
 
 bool CRecorderDlg::TrayMode() const { return recording_.startMethod == kStartTray; }
 
-INT_PTR CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
-    if (recording_.state != SessionRecording::State::NotInitialised) return TRUE;
+void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
+    if (recording_.state != SessionRecording::State::NotInitialised) return;
     if (TrayMode()) {
         trayIcon_.Reset(static_cast<HICON>(
             LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
         tray_.Add(Hwnd(), kTrayIconId, kTrayCallback, trayIcon_.Get());
     }
     EditSystemMenu();
-    SetWindowIcons();
+    SetIcons(ProgramIcon(SM_CXICON, SM_CYICON), ProgramIcon(SM_CXSMICON, SM_CYSMICON));
     recording_.RecordStart([this] { correction_.Apply(recording_); });
     // The start shows at once, before the questions of the checks below can hold the window up.
     SetItemText(IDC_START_TIME, recording_.ShownStartText());
@@ -120,28 +123,12 @@ INT_PTR CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     });
     CheckWindowsDrive(context_.profile, context_.environment.windowsDrive);
     Apply(display_.Initial());
-    return TRUE;
 }
 
 void CRecorderDlg::EditSystemMenu() {
+    AppendAboutItem(Hwnd());
     HMENU menu = GetSystemMenu(Hwnd(), FALSE);
-    if (!menu) return;
-    wchar_t about[100] = {};
-    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 100) > 0) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, kAboutMenuId, about);
-    }
     for (int position : SystemMenuRemovals(TrayMode())) RemoveMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
-}
-
-void CRecorderDlg::SetWindowIcons() {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    auto load = [instance](int metricX, int metricY) {
-        return LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, GetSystemMetrics(metricX),
-                          GetSystemMetrics(metricY), LR_SHARED);
-    };
-    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(SM_CXICON, SM_CYICON)));
-    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(SM_CXSMICON, SM_CYSMICON)));
 }
 
 void CRecorderDlg::Place() {
@@ -161,8 +148,8 @@ void CRecorderDlg::ShowInitially() {
     // nothing draws, so it is not seen.
     for (auto& [id, button] : buttons_) button.Attach(Hwnd(), id);
     if (TrayMode()) {
-        // A modal dialog shows itself when its loop first goes idle; in the tray method it stays
-        // hidden until the tray icon calls it up.
+        // The modal run shows a dialog that its initialisation left hidden; in the tray method it
+        // stays hidden until the tray icon calls it up.
         keepHidden_ = true;
         ShowWindow(Hwnd(), SW_HIDE);
     } else {
@@ -179,8 +166,7 @@ void CRecorderDlg::CreateDrawingTools() {
     face_ = GetSysColor(COLOR_BTNFACE);
     blankPen_.Reset(CreatePen(PS_SOLID, 1, face_));
     blankBrush_.Reset(CreateSolidBrush(face_));
-    hintFont_.Reset(CreateFontW(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ ゴシック"));
+    hintFont_ = MakeFont("ＭＳ ゴシック", 12, FW_NORMAL);
 }
 
 void CRecorderDlg::Apply(const StatusUpdate& update) {
@@ -225,80 +211,54 @@ void CRecorderDlg::AttachBitmaps(int id, const BitmapSet& set) {
     button.Attach(Hwnd(), id);
 }
 
-INT_PTR CRecorderDlg::OnWindowPosChanging(WPARAM, LPARAM lParam) {
+void CRecorderDlg::OnWindowPosChanging(WPARAM, LPARAM lParam) {
     auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
     if (keepHidden_) position->flags &= ~static_cast<UINT>(SWP_SHOWWINDOW);
-    return FALSE;
 }
 
-INT_PTR CRecorderDlg::OnShowWindow(WPARAM wParam, LPARAM) {
+void CRecorderDlg::OnShowWindow(WPARAM wParam, LPARAM) {
     if (wParam) Place();
+}
+
+LRESULT CRecorderDlg::OnPaint(WPARAM, LPARAM) {
+    if (PaintIconWhileMinimized(ProgramIcon(SM_CXICON, SM_CYICON))) return TRUE;
+    display_.RequestRepaint();
     return FALSE;
 }
 
-INT_PTR CRecorderDlg::OnPaint(WPARAM, LPARAM) {
-    if (!IsIconic(Hwnd())) {
-        display_.RequestRepaint();
-        return FALSE;
-    }
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Hwnd(), &paint);
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    const int cx = GetSystemMetrics(SM_CXICON);
-    const int cy = GetSystemMetrics(SM_CYICON);
-    HICON icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, cx, cy, LR_SHARED));
-    DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, icon);
-    EndPaint(Hwnd(), &paint);
-    return TRUE;
-}
-
-INT_PTR CRecorderDlg::OnMouseMove(WPARAM, LPARAM lParam) {
+void CRecorderDlg::OnMouseMove(WPARAM, LPARAM lParam) {
     Apply(display_.Refresh());
     StartTimer();
     DrawHints(hints_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnRightButtonUp(WPARAM, LPARAM lParam) {
-    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ClientToScreen(Hwnd(), &at);
-    SetForegroundWindow(Hwnd());
-    const bool shortMenu = TrayMode() || recording_.endBarred;
-    MenuHandle menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(shortMenu ? IDR_MENU_TRAY : IDR_MENU_FULL)));
-    if (HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr)
-        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
-    return TRUE;
+void CRecorderDlg::OnRightButtonUp(WPARAM, LPARAM lParam) {
+    ShowPopupMenu(TrayMode() || recording_.endBarred ? IDR_MENU_TRAY : IDR_MENU_FULL, lParam);
 }
 
-INT_PTR CRecorderDlg::OnTimer(WPARAM, LPARAM) {
-    Apply(display_.Tick());
-    return TRUE;
-}
+void CRecorderDlg::OnTimer(WPARAM, LPARAM) { Apply(display_.Tick()); }
 
-INT_PTR CRecorderDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
-    if (wParam != kTrayIconId || lParam != WM_LBUTTONDOWN) return TRUE;
+void CRecorderDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
+    if (wParam != kTrayIconId || lParam != WM_LBUTTONDOWN) return;
     MessageBeep(MB_OK);
     keepHidden_ = false;
     ShowWindow(Hwnd(), SW_RESTORE);
     SetForegroundWindow(Hwnd());
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnSysCommand(WPARAM wParam, LPARAM) {
-    if (!IsAboutCommand(static_cast<unsigned>(wParam))) return FALSE;
+LRESULT CRecorderDlg::OnSysCommand(WPARAM wParam, LPARAM) {
+    if (!IsAboutCommand(wParam)) return FALSE;
     CAboutDlg().RunModal(Hwnd());
     return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnDrawItem(WPARAM, LPARAM lParam) {
+LRESULT CRecorderDlg::OnDrawItem(WPARAM, LPARAM lParam) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     auto found = buttons_.find(static_cast<int>(item.CtlID));
     return found != buttons_.end() && found->second.Draw(item);
 }
 
-INT_PTR CRecorderDlg::OnDestroy(WPARAM, LPARAM) {
+void CRecorderDlg::OnDestroy(WPARAM, LPARAM) {
     recording_.RecordEnd();
     if (timerRunning_) KillTimer(Hwnd(), kTimerId);
     timerRunning_ = false;
@@ -306,59 +266,49 @@ INT_PTR CRecorderDlg::OnDestroy(WPARAM, LPARAM) {
     hintFont_.Reset();
     blankPen_.Reset();
     blankBrush_.Reset();
-    return FALSE;
 }
 
-INT_PTR CRecorderDlg::OnEnd(WPARAM, LPARAM) {
+void CRecorderDlg::OnEnd() {
     if (!recording_.endBarred) End(IDOK);
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnAppExit(WPARAM, LPARAM) {
+void CRecorderDlg::OnAppExit() {
     End(IDOK);
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnMinimize(WPARAM, LPARAM) {
+void CRecorderDlg::OnMinimize() {
     ShowWindow(Hwnd(), TrayMode() ? SW_HIDE : SW_MINIMIZE);
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnViewer(WPARAM, LPARAM) {
+void CRecorderDlg::OnViewer() {
     const std::string& folder = context_.environment.applicationFolder;
     if (!OpenFile(ViewerLogCheckPath(folder), "rb")) {
         context_.prompts.ShowMessage(Hwnd(), kViewerNotYetText, kProgramCaption, MB_ICONEXCLAMATION | MB_OK);
-        return TRUE;
+        return;
     }
     const ViewerWindow window;
     RunProcessAndWait(ViewerProgramPath(folder), {window.x, window.y, window.width, window.height}, Hwnd());
     viewerLog_ = ReadViewerSecondLog(context_.environment.viewerSettingsPath);
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnAbout(WPARAM, LPARAM) {
+void CRecorderDlg::OnAbout() {
     CAboutDlg().RunModal(Hwnd());
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnHelp(WPARAM, LPARAM) {
+void CRecorderDlg::OnHelp() {
     context_.prompts.OpenDocument(Hwnd(), context_.environment.applicationFolder + kHelpFileName);
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnStopwatch(WPARAM, LPARAM) {
+void CRecorderDlg::OnStopwatch() {
     Apply(stopwatch_.Press(context_.clock.TickCount(), stopwatchButton_));
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnStartTimeButton(WPARAM, LPARAM) {
+void CRecorderDlg::OnStartTimeButton() {
     Apply(display_.ToggleStartTime());
-    return TRUE;
 }
 
-INT_PTR CRecorderDlg::OnSecondRowButton(WPARAM, LPARAM) {
+void CRecorderDlg::OnSecondRowButton() {
     Apply(display_.ToggleSecondRow());
-    return TRUE;
 }
 
 }  // namespace kestrowa

@@ -42,7 +42,6 @@ struct RecorderContext {
 class CRecorderDlg : public DialogWithTable<CRecorderDlg> {
 public:
     explicit CRecorderDlg(RecorderContext context);
-    ~CRecorderDlg() override;
     static std::span<const MessageEntry<CRecorderDlg>> MessageTable();
 
     const SessionRecording& Recording() const { return recording_; }
@@ -51,29 +50,28 @@ public:
     bool TrayIconAdded() const { return tray_.Added(); }
 
 private:
-    INT_PTR OnInitDialog(WPARAM, LPARAM);
-    INT_PTR OnWindowPosChanging(WPARAM, LPARAM);
-    INT_PTR OnShowWindow(WPARAM, LPARAM);
-    INT_PTR OnPaint(WPARAM, LPARAM);
-    INT_PTR OnMouseMove(WPARAM, LPARAM);
-    INT_PTR OnRightButtonUp(WPARAM, LPARAM);
-    INT_PTR OnTimer(WPARAM, LPARAM);
-    INT_PTR OnTrayNotify(WPARAM, LPARAM);
-    INT_PTR OnSysCommand(WPARAM, LPARAM);
-    INT_PTR OnDrawItem(WPARAM, LPARAM);
-    INT_PTR OnDestroy(WPARAM, LPARAM);
-    INT_PTR OnEnd(WPARAM, LPARAM);
-    INT_PTR OnAppExit(WPARAM, LPARAM);
-    INT_PTR OnMinimize(WPARAM, LPARAM);
-    INT_PTR OnViewer(WPARAM, LPARAM);
-    INT_PTR OnAbout(WPARAM, LPARAM);
-    INT_PTR OnHelp(WPARAM, LPARAM);
-    INT_PTR OnStopwatch(WPARAM, LPARAM);
-    INT_PTR OnStartTimeButton(WPARAM, LPARAM);
-    INT_PTR OnSecondRowButton(WPARAM, LPARAM);
+    void OnInitDialog(WPARAM, LPARAM);
+    void OnWindowPosChanging(WPARAM, LPARAM);
+    void OnShowWindow(WPARAM, LPARAM);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    void OnMouseMove(WPARAM, LPARAM);
+    void OnRightButtonUp(WPARAM, LPARAM);
+    void OnTimer(WPARAM, LPARAM);
+    void OnTrayNotify(WPARAM, LPARAM);
+    LRESULT OnSysCommand(WPARAM, LPARAM);
+    LRESULT OnDrawItem(WPARAM, LPARAM);
+    void OnDestroy(WPARAM, LPARAM);
+    void OnEnd();
+    void OnAppExit();
+    void OnMinimize();
+    void OnViewer();
+    void OnAbout();
+    void OnHelp();
+    void OnStopwatch();
+    void OnStartTimeButton();
+    void OnSecondRowButton();
 
     void EditSystemMenu();
-    void SetWindowIcons();
     void Place();
     void ShowInitially();
     void StartTimer();

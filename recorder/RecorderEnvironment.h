@@ -56,9 +56,4 @@ void CheckWindowsDrive(Profile& profile, const std::string& currentDrive);
 // else 0, 0, 1, 1.
 std::vector<int> SystemMenuRemovals(bool endBarredFromStart);
 
-// The system-menu item that opens the about box (its text is string resource 101).
-inline constexpr int kAboutMenuId = 16;
-// System commands 16 to 31 all open the about box; the others go to the default handling.
-inline bool IsAboutCommand(unsigned id) { return (id & 0xFFF0u) == kAboutMenuId; }
-
 }  // namespace kestrowa

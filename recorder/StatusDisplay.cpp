@@ -59,24 +59,24 @@ std::vector<Rect> StatusDisplay::HiddenAreas() const {
 
 StatusUpdate StatusDisplay::Initial() {
     StatusUpdate update;
-    update.texts[status_control::StartTime] = recording_.ShownStartText();
+    update.texts[IDC_START_TIME] = recording_.ShownStartText();
     update.title = recording_.startTitle;
-    update.texts[status_control::EndButton] = recording_.EndButtonText();
-    update.texts[status_control::StartModeLetter] = options.showLetter ? StartModeLetter() : " ";
-    update.texts[status_control::MeasuringMark] = kMarkBlank;
-    update.texts[status_control::TodayCount] =
+    update.texts[IDC_END_BUTTON] = recording_.EndButtonText();
+    update.texts[IDC_START_MODE] = options.showLetter ? StartModeLetter() : " ";
+    update.texts[IDC_MARK] = kMarkBlank;
+    update.texts[IDC_DAY_COUNT] =
         options.showTodayCount ? Format("%2d回目の起動", recording_.dayCount) : kFieldBlank;
 
     month = recording_.Log().SummarizeMonth(clock_.Now());
     if (month.logPresent) {
         if (options.showMonth) {
-            update.texts[status_control::MonthLabel] = " 今月稼動";
-            update.texts[status_control::MonthCount] = MonthCountText(month);
-            update.texts[status_control::MonthTotal] = MonthTotalText();
+            update.texts[IDC_MONTH_LABEL] = " 今月稼動";
+            update.texts[IDC_MONTH_COUNT] = MonthCountText(month);
+            update.texts[IDC_MONTH_TOTAL] = MonthTotalText();
         } else {
-            update.texts[status_control::MonthLabel] = kFieldBlank;
-            update.texts[status_control::MonthCount] = kFieldBlank;
-            update.texts[status_control::MonthTotal] = kFieldBlank;
+            update.texts[IDC_MONTH_LABEL] = kFieldBlank;
+            update.texts[IDC_MONTH_COUNT] = kFieldBlank;
+            update.texts[IDC_MONTH_TOTAL] = kFieldBlank;
         }
     }
     update.blank = HiddenAreas();
@@ -88,7 +88,7 @@ StatusUpdate StatusDisplay::Tick() {
     if (tickCounter_ < countdownLimit_) {
         ++tickCounter_;
         StatusUpdate update;
-        if (options.showMark) update.texts[status_control::MeasuringMark] = tickCounter_ % 2 == 1 ? "*****" : "*";
+        if (options.showMark) update.texts[IDC_MARK] = tickCounter_ % 2 == 1 ? "*****" : "*";
         return update;
     }
     tickCounter_ = 0;
@@ -101,7 +101,7 @@ StatusUpdate StatusDisplay::Tick() {
 StatusUpdate StatusDisplay::Refresh() {
     StatusUpdate update;
     const DateTime now = clock_.Now();
-    if (!secondRowShowsLastEnd) update.texts[status_control::SecondRow] = DateTimeText(now);
+    if (!secondRowShowsLastEnd) update.texts[IDC_SECOND_ROW] = DateTimeText(now);
 
     int seconds = 0;
     if (recording_.restartHandling && options.correct == 4) {
@@ -109,7 +109,7 @@ StatusUpdate StatusDisplay::Refresh() {
         const std::uint32_t tick = clock_.TickCount();
         seconds = static_cast<int>(tick / 1000);
         runningMinutes = static_cast<int>(tick / 60000);
-        update.texts[status_control::RunningTime] =
+        update.texts[IDC_RUNNING_TIME] =
             seconds < kSecondsPerHour
                 ? Format("%2d分%02d秒", seconds / 60, seconds % 60)
                 : Format("%2d時%02d分%02d秒", seconds / 3600, seconds / 60 % 60, seconds % 60);
@@ -117,7 +117,7 @@ StatusUpdate StatusDisplay::Refresh() {
         // From the full date and time of the shown start, so that runs over a day keep counting.
         seconds = static_cast<int>(SecondsOf(now) - SecondsOf(recording_.shownStart));
         runningMinutes = seconds / 60;
-        update.texts[status_control::RunningTime] =
+        update.texts[IDC_RUNNING_TIME] =
             seconds < kSecondsPerHour
                 ? Format(" %2d分%02d秒", seconds / 60, seconds % 60)
                 : Format("%d時%02d分%02d秒", seconds / 3600, seconds / 60 % 60, seconds % 60);
@@ -155,15 +155,15 @@ StatusUpdate StatusDisplay::ToggleStartTime() {
     if (recording_.restartHandling) {
         recording_.restartHandling = false;
         if (ownStartApplies) recording_.shownStart = recording_.runStart;
-        update.bitmaps[status_control::StartTimeButton] = kRunStartBitmaps;
+        update.bitmaps[IDC_START_TIME_BUTTON] = kRunStartBitmaps;
     } else {
         recording_.restartHandling = true;
         if (Read(profile_, recorder_key::PresentYear) != 0) {
             if (ownStartApplies) recording_.shownStart = StoredPcStart(profile_);
-            update.bitmaps[status_control::StartTimeButton] = kPcStartBitmaps;
+            update.bitmaps[IDC_START_TIME_BUTTON] = kPcStartBitmaps;
         }
     }
-    update.texts[status_control::StartTime] = recording_.ShownStartText();
+    update.texts[IDC_START_TIME] = recording_.ShownStartText();
     update.Merge(Refresh());
     return update;
 }
@@ -172,13 +172,13 @@ StatusUpdate StatusDisplay::ToggleSecondRow() {
     if (secondRowShowsLastEnd) {
         secondRowShowsLastEnd = false;
         StatusUpdate update = Refresh();
-        update.bitmaps[status_control::SecondRowButton] = kCurrentTimeBitmaps;
+        update.bitmaps[IDC_SECOND_ROW_BUTTON] = kCurrentTimeBitmaps;
         return update;
     }
     secondRowShowsLastEnd = true;
     StatusUpdate update;
-    update.texts[status_control::SecondRow] = "20" + std::string(Columns(recording_.lastEnd, 4, std::string::npos));
-    update.bitmaps[status_control::SecondRowButton] = kLastEndBitmaps;
+    update.texts[IDC_SECOND_ROW] = "20" + std::string(Columns(recording_.lastEnd, 4, std::string::npos));
+    update.bitmaps[IDC_SECOND_ROW_BUTTON] = kLastEndBitmaps;
     return update;
 }
 

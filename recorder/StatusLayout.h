@@ -5,32 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "recorder/RecorderDlgIds.h"
 #include "recorder/RecorderEnvironment.h"
 
 namespace kestrowa {
-
-// Controls of the status window (template 102) whose texts or bitmaps the logic sets.
-namespace status_control {
-inline constexpr int EndButton = 1;  // IDOK
-inline constexpr int MeasuringMark = 1004;
-inline constexpr int StartTime = 1005;
-inline constexpr int RunningTime = 1006;
-inline constexpr int SecondRow = 1008;
-inline constexpr int Settings = 1009;
-inline constexpr int Viewer = 1010;
-inline constexpr int Minimize = 1029;
-inline constexpr int Version = 1024;
-inline constexpr int StartModeLetter = 1037;
-inline constexpr int StopwatchLine = 1039;
-inline constexpr int TodayCount = 1045;
-inline constexpr int Stopwatch = 1048;
-inline constexpr int MonthTotal = 1050;
-inline constexpr int MonthCount = 1051;
-inline constexpr int StartTimeButton = 1054;
-inline constexpr int SecondRowButton = 1055;
-inline constexpr int MonthLabel = 1059;
-inline constexpr int Help = 57670;
-}  // namespace status_control
 
 // A rectangle in client pixels; a point on the left or top edge is inside, one on the right or
 // bottom edge is not.

@@ -16,8 +16,8 @@ StatusUpdate Stopwatch::Press(std::uint32_t tickCount, bool buttonPresent) {
         startMark = now;
         running = true;
         if (buttonPresent) {
-            update.bitmaps[status_control::Stopwatch] = kRunningBitmaps;
-            update.texts[status_control::StopwatchLine] = std::string(17, ' ') + "<計測中>" + std::string(31, ' ');
+            update.bitmaps[IDC_STOPWATCH_BUTTON] = kRunningBitmaps;
+            update.texts[IDC_STOPWATCH_LINE] = std::string(17, ' ') + "<計測中>" + std::string(31, ' ');
         }
         return update;
     }
@@ -25,13 +25,13 @@ StatusUpdate Stopwatch::Press(std::uint32_t tickCount, bool buttonPresent) {
     const double seconds = elapsed * 0.01;
     running = false;
     if (buttonPresent) {
-        update.bitmaps[status_control::Stopwatch] = kStoppedBitmaps;
+        update.bitmaps[IDC_STOPWATCH_BUTTON] = kStoppedBitmaps;
         const int whole = static_cast<int>(seconds);
         if (whole < 60) {
-            update.texts[status_control::StopwatchLine] = Format("               <ｽﾄｯﾌﾟｳｫｯﾁ>    %.02f秒", seconds);
+            update.texts[IDC_STOPWATCH_LINE] = Format("               <ｽﾄｯﾌﾟｳｫｯﾁ>    %.02f秒", seconds);
         } else {
             const int minutes = whole / 60;
-            update.texts[status_control::StopwatchLine] =
+            update.texts[IDC_STOPWATCH_LINE] =
                 Format("         <ｽﾄｯﾌﾟｳｫｯﾁ> %3d分%05.02f秒", minutes, seconds - minutes * 60);
         }
     }

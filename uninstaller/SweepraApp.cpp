@@ -18,20 +18,6 @@ COLORREF ToColorRef(std::uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-class PaintScope {
-public:
-    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
-    PaintScope(const PaintScope&) = delete;
-    PaintScope& operator=(const PaintScope&) = delete;
-    ~PaintScope() { EndPaint(hwnd_, &ps_); }
-    HDC Dc() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    PAINTSTRUCT ps_;
-    HDC dc_;
-};
-
 // The report's text settings: white text without background in the report font, undone when
 // the scope ends.
 class ReportTextSettings {
@@ -76,16 +62,6 @@ private:
     std::vector<ReportText>& drawn_;
 };
 
-template <typename T>
-T* Self(HWND hwnd, UINT message, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<T*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        return self;
-    }
-    return reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
-
 }  // namespace
 
 CSweepraView::CSweepraView(CSweepraDoc& doc, Directory& directory, KeyRemover& keys,
@@ -96,47 +72,36 @@ CSweepraView::CSweepraView(CSweepraDoc& doc, Directory& directory, KeyRemover& k
       prompts_(prompts),
       background_(CreateSolidBrush(ToColorRef(kReportBackground))) {}
 
+std::span<const MessageEntry<CSweepraView>> CSweepraView::MessageTable() {
+    static const MessageEntry<CSweepraView> table[] = {
+        OnMessageResult(WM_PAINT, &CSweepraView::OnPaint),
+    };
+    return table;
+}
+
 bool CSweepraView::Create(HWND frame) {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(frame, GWLP_HINSTANCE));
     WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
+    wc.hInstance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(frame, GWLP_HINSTANCE));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kViewClass;
-    RegisterClassExW(&wc);
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, kViewClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                            frame, nullptr, instance, this);
-    return hwnd_ != nullptr;
+    return CreateOfClass(wc, WS_EX_CLIENTEDGE, L"", WS_CHILD | WS_VISIBLE, frame) != nullptr;
 }
 
-LRESULT CALLBACK CSweepraView::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        CSweepraView* self = Self<CSweepraView>(hwnd, message, lParam);
-        if (self && message == WM_PAINT) {
-            self->OnPaint();
-            return 0;
-        }
-    } catch (...) {
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-void CSweepraView::OnPaint() {
-    PaintScope paint(hwnd_);
-    if (runOnce_ == 0) return;
+LRESULT CSweepraView::OnPaint(WPARAM, LPARAM) {
+    PaintScope paint(Hwnd());
+    if (runOnce_ == 0) return 0;
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(Hwnd(), &client);
     RunOnce(paint.Dc(), client);
+    return 0;
 }
 
 void CSweepraView::RunOnce(HDC dc, const RECT& client) {
     // The questions below run their own message loops, in which this view may be painted
     // again: the run must already count as started by then.
     runOnce_ = 0;
-    HWND frame = GetParent(hwnd_);
+    HWND frame = GetParent(Hwnd());
     SetWindowTextW(frame, Utf8ToWide(kStartTitle).c_str());
     FillBackground(dc, client);
     if (!Confirm(frame, "アプリケーションをアンインストールしますか？") ||
@@ -158,71 +123,53 @@ void CSweepraView::FillBackground(HDC dc, const RECT& client) const {
     Rectangle(dc, client.left, client.top, client.right, client.bottom);
 }
 
+std::span<const MessageEntry<CMainFrame>> CMainFrame::MessageTable() {
+    using F = CMainFrame;
+    static const MessageEntry<F> table[] = {
+        OnMessageResult(WM_CREATE, &F::OnCreate),
+        OnMessage(WM_SIZE, &F::OnSize),
+        OnMessage(WM_TIMER, &F::OnTimer),
+        OnMessage(WM_DESTROY, &F::OnDestroy),
+    };
+    return table;
+}
+
 bool CMainFrame::Create(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kFrameClass;
-    RegisterClassExW(&wc);
-    hwnd_ = CreateWindowExW(0, kFrameClass, Utf8ToWide(kProgramName).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                            this);
-    return hwnd_ != nullptr;
+    return CreateOfClass(wc, 0, Utf8ToWide(kProgramName).c_str(), WS_OVERLAPPEDWINDOW, nullptr) != nullptr;
 }
 
-LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        CMainFrame* self = Self<CMainFrame>(hwnd, message, lParam);
-        if (self) {
-            if (message == WM_NCCREATE) self->hwnd_ = hwnd;
-            return self->OnMessage(message, wParam, lParam);
-        }
-    } catch (...) {
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+void CMainFrame::OnTimer(WPARAM wParam, LPARAM) {
+    if (wParam == kIndicatorTimer) UpdateIndicators();
 }
 
-LRESULT CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            OnCreate();
-            return view_.Handle() ? 0 : -1;
-        case WM_SIZE:
-            LayOut();
-            return 0;
-        case WM_TIMER:
-            if (wParam == kIndicatorTimer) UpdateIndicators();
-            return 0;
-        case WM_DESTROY:
-            KillTimer(hwnd_, kIndicatorTimer);
-            PostQuitMessage(0);
-            return 0;
-    }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+void CMainFrame::OnDestroy(WPARAM, LPARAM) {
+    KillTimer(Hwnd(), kIndicatorTimer);
+    PostQuitMessage(0);
 }
 
-void CMainFrame::OnCreate() {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+LRESULT CMainFrame::OnCreate(WPARAM, LPARAM) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Hwnd(), GWLP_HINSTANCE));
     toolBar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | TBSTYLE_FLAT | CCS_TOP, 0,
-                               0, 0, 0, hwnd_, nullptr, instance, nullptr);
+                               0, 0, 0, Hwnd(), nullptr, instance, nullptr);
     if (toolBar_) SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
-                                 0, 0, 0, 0, hwnd_, nullptr, instance, nullptr);
+                                 0, 0, 0, 0, Hwnd(), nullptr, instance, nullptr);
     UpdateIndicators();
-    SetTimer(hwnd_, kIndicatorTimer, 500, nullptr);
-    view_.Create(hwnd_);
+    SetTimer(Hwnd(), kIndicatorTimer, 500, nullptr);
+    return view_.Create(Hwnd()) ? 0 : -1;
 }
 
-void CMainFrame::LayOut() {
+void CMainFrame::OnSize(WPARAM, LPARAM) {
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(Hwnd(), &client);
     int statusHeight = 0;
     if (statusBar_) {
         SendMessageW(statusBar_, WM_SIZE, 0, 0);
@@ -236,8 +183,8 @@ void CMainFrame::LayOut() {
         GetWindowRect(statusBar_, &bar);
         statusHeight = bar.bottom - bar.top;
     }
-    if (view_.Handle())
-        MoveWindow(view_.Handle(), 0, 0, client.right, client.bottom - statusHeight, TRUE);
+    if (view_.Hwnd())
+        MoveWindow(view_.Hwnd(), 0, 0, client.right, client.bottom - statusHeight, TRUE);
 }
 
 void CMainFrame::UpdateIndicators() {
@@ -283,8 +230,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     CSweepraView view(doc, directory, keys, prompts);
     CMainFrame frame(view);
     if (!frame.Create(instance)) return 1;
-    ShowWindow(frame.Handle(), show);
-    UpdateWindow(frame.Handle());
+    ShowWindow(frame.Hwnd(), show);
+    UpdateWindow(frame.Hwnd());
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

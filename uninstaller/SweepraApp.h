@@ -7,6 +7,7 @@
 #include "platform/KeyRemover.h"
 #include "platform/win/ui/Gdi.h"
 #include "platform/win/ui/MessageBoxes.h"
+#include "platform/win/ui/Window.h"
 #include "uninstaller/SweepraDoc.h"
 #include "uninstaller/Uninstall.h"
 
@@ -15,20 +16,17 @@ namespace kestrowa {
 // Fills the frame above the status bar. Its first paint asks the two questions and runs the
 // uninstall, drawing the report as it goes; later paints draw nothing, so the report is seen
 // until the window is covered, and a repaint can never start a second run.
-class CSweepraView {
+class CSweepraView : public WindowWithTable<CSweepraView> {
 public:
     CSweepraView(CSweepraDoc& doc, Directory& directory, KeyRemover& keys, UserPrompts& prompts);
-    CSweepraView(const CSweepraView&) = delete;
-    CSweepraView& operator=(const CSweepraView&) = delete;
+    static std::span<const MessageEntry<CSweepraView>> MessageTable();
 
     bool Create(HWND frame);
-    HWND Handle() const { return hwnd_; }
     // What the run drew, in order.
     const std::vector<ReportText>& Report() const { return report_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnPaint();
+    LRESULT OnPaint(WPARAM, LPARAM);
     void RunOnce(HDC dc, const RECT& client);
     bool Confirm(HWND frame, const char* question);
     void FillBackground(HDC dc, const RECT& client) const;
@@ -37,31 +35,27 @@ private:
     Directory& directory_;
     KeyRemover& keys_;
     UserPrompts& prompts_;
-    HWND hwnd_ = nullptr;
     int runOnce_ = -999;  // 0 once the run was done or cancelled
     Brush background_;
     std::vector<ReportText> report_;
 };
 
 // The one main window: the view, a status bar, and a tool bar that stays hidden; no menu.
-class CMainFrame {
+class CMainFrame : public WindowWithTable<CMainFrame> {
 public:
     explicit CMainFrame(CSweepraView& view) : view_(view) {}
-    CMainFrame(const CMainFrame&) = delete;
-    CMainFrame& operator=(const CMainFrame&) = delete;
+    static std::span<const MessageEntry<CMainFrame>> MessageTable();
 
     bool Create(HINSTANCE instance);
-    HWND Handle() const { return hwnd_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnCreate();
-    void LayOut();
+    LRESULT OnCreate(WPARAM, LPARAM);
+    void OnSize(WPARAM, LPARAM);
+    void OnTimer(WPARAM, LPARAM);
+    void OnDestroy(WPARAM, LPARAM);
     void UpdateIndicators();
 
     CSweepraView& view_;
-    HWND hwnd_ = nullptr;
     HWND statusBar_ = nullptr;
     HWND toolBar_ = nullptr;
 };

@@ -5,12 +5,12 @@
 
 #include "platform/File.h"
 #include "platform/win/os/Text.h"
+#include "platform/win/ui/AboutDlg.h"
 #include "resources/viewer/ViewerResources.h"
 #include "shared/Strings.h"
 #include "viewer/LogEditor.h"
 #include "viewer/MonthSelection.h"
-#include "platform/win/ui/AboutDlg.h"
-#include "platform/win/os/Handle.h"
+#include "viewer/ViewerDlgIds.h"
 #include "viewer/WaitDlg.h"
 
 namespace kestrowa::orvelle {
@@ -111,19 +111,20 @@ CViewerDlg::CViewerDlg(ViewerContext context)
         buttons_[i].Load(kButtonFaces[i].bitmap, kButtonFaces[i].bitmap, kButtonFaces[i].bitmap);
 }
 
-CViewerDlg::~CViewerDlg() { DestroyModeless(); }
+// Out of line: the wait window's class is known here only.
+CViewerDlg::~CViewerDlg() = default;
 
 std::span<const MessageEntry<CViewerDlg>> CViewerDlg::MessageTable() {
     using D = CViewerDlg;
     static const MessageEntry<D> table[] = {
         OnMessage(WM_INITDIALOG, &D::OnInitDialog),
-        OnMessage(WM_PAINT, &D::OnPaint),
-        OnMessage(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
+        OnMessageResult(WM_PAINT, &D::OnPaint),
+        OnMessageResult(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
         OnMessage(WM_MOUSEMOVE, &D::OnMouseMove),
         OnMessage(WM_SETCURSOR, &D::OnSetCursor),
         OnMessage(WM_RBUTTONDOWN, &D::OnRightButtonDown),
-        OnMessage(WM_SYSCOMMAND, &D::OnSysCommand),
-        OnMessage(WM_DRAWITEM, &D::OnDrawItem),
+        OnMessageResult(WM_SYSCOMMAND, &D::OnSysCommand),
+        OnMessageResult(WM_DRAWITEM, &D::OnDrawItem),
         OnMessage(WM_DESTROY, &D::OnDestroy),
         OnCommand(IDOK, &D::OnOk),
         OnCommand(IDCANCEL, &D::OnCancel),
@@ -140,18 +141,18 @@ std::span<const MessageEntry<CViewerDlg>> CViewerDlg::MessageTable() {
         OnCommand(ID_MENU_LOG, &D::OnLog),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(ID_HELP_INDEX, &D::OnHelp),
-        OnCommand(IDC_YEAR, &D::OnYearChange),
-        OnCommand(IDC_MONTH, &D::OnMonthChange),
+        OnCommand(IDC_YEAR, EN_CHANGE, &D::OnYearChange),
+        OnCommand(IDC_MONTH, EN_CHANGE, &D::OnMonthChange),
     };
     return table;
 }
 
-INT_PTR CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
-    EditSystemMenu();
-    SetWindowIcons();
+void CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
+    AppendAboutItem(Hwnd());
+    SetIcons(bigIcon_.Get(), smallIcon_.Get());
     const bool first = !initialised_;
     if (first) {
-        wait_ = std::make_unique<CWaitDlg>();
+        wait_ = std::make_unique<Modeless<CWaitDlg>>();
         wait_->Create(Hwnd());
         ShowWindow(wait_->Hwnd(), SW_SHOW);
         UpdateWindow(wait_->Hwnd());
@@ -176,22 +177,6 @@ INT_PTR CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
     ShowView(viewer_.View());
     CloseWaitWindow();
     SetItemText(IDC_UNIT, TimeUnitLabel(viewer_.Options().settings.timeMode));
-    return TRUE;
-}
-
-void CViewerDlg::EditSystemMenu() {
-    HMENU menu = GetSystemMenu(Hwnd(), FALSE);
-    if (!menu) return;
-    wchar_t about[100] = {};
-    if (LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, about, 100) > 0) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, IDM_ABOUTBOX, about);
-    }
-}
-
-void CViewerDlg::SetWindowIcons() {
-    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.Get()));
-    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
 }
 
 void CViewerDlg::SetSpinRanges() {
@@ -209,9 +194,7 @@ void CViewerDlg::AttachButtons() {
 }
 
 void CViewerDlg::CreateHelpFont() {
-    helpFont_.Reset(CreateFontW(kHelpFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ ゴシック"));
+    helpFont_ = MakeFont("ＭＳ ゴシック", kHelpFontHeight, FW_NORMAL);
 }
 
 void CViewerDlg::CloseWaitWindow() {
@@ -275,82 +258,68 @@ void CViewerDlg::WriteChosenMonth(const MonthChoice& choice) {
     if (!choice.monthText.empty()) WriteEdit(IDC_MONTH, choice.monthText);
 }
 
-INT_PTR CViewerDlg::OnYearChange(WPARAM wParam, LPARAM) {
-    if (HIWORD(wParam) != EN_CHANGE || !initialised_ || writingEdits_) return TRUE;
+void CViewerDlg::OnYearChange() {
+    if (!initialised_ || writingEdits_) return;
     const MonthChoice choice =
         YearEdited(ItemText(IDC_YEAR), viewer_.ShownYear(), viewer_.ShownMonth(), viewer_.Options().today);
     WriteChosenMonth(choice);
     if (choice.year != viewer_.LoadedYear() && ReadShownMonth(choice.year, choice.month)) ShowView(ViewKind::Calendar);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnMonthChange(WPARAM wParam, LPARAM) {
-    if (HIWORD(wParam) != EN_CHANGE || !initialised_ || writingEdits_) return TRUE;
+void CViewerDlg::OnMonthChange() {
+    if (!initialised_ || writingEdits_) return;
     const MonthChoice choice = MonthEdited(ItemText(IDC_MONTH), viewer_.ShownYear(), viewer_.ShownMonth(),
                                            viewer_.LoadedMonth(), viewer_.Options().today);
     WriteChosenMonth(choice);
     if (ReadShownMonth(choice.year, choice.month)) ShowView(ViewKind::Calendar);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnCalendar(WPARAM, LPARAM) {
+void CViewerDlg::OnCalendar() {
     ShowView(ViewKind::Calendar);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnDaily(WPARAM, LPARAM) {
+void CViewerDlg::OnDaily() {
     ShowView(ViewKind::Daily);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnPerStart(WPARAM, LPARAM) {
+void CViewerDlg::OnPerStart() {
     ShowView(ViewKind::PerStart);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnYearMonth(WPARAM, LPARAM) {
+void CViewerDlg::OnYearMonth() {
     const std::optional<ViewResult> built = viewer_.ShowYearMonth();
     // When the log cannot be read the list keeps what it shows, and the radio its view.
     CheckViewRadio();
-    if (!built) return TRUE;
+    if (!built) return;
     ShowTable(built->table);
     ShowSummary(built->summary);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnLog(WPARAM, LPARAM) {
+void CViewerDlg::OnLog() {
     const std::string path = EditorLogPath(applicationFolder_, viewer_.Options().settings.secondLog);
-    if (!OpenFile(path, "rb")) return TRUE;
+    if (!OpenFile(path, "rb")) return;
     context_.runProcess(EditorCommandLine(viewer_.Options().settings.editor, path), kEditorPlacement, Hwnd());
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnAbout(WPARAM, LPARAM) {
+void CViewerDlg::OnAbout() {
     CAboutDlg().RunModal(Hwnd());
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnHelp(WPARAM, LPARAM) {
+void CViewerDlg::OnHelp() {
     context_.prompts.OpenDocument(Hwnd(), context_.helpDocument);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnOk(WPARAM, LPARAM) {
+void CViewerDlg::OnOk() {
     End(IDOK);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnCancel(WPARAM, LPARAM) {
+void CViewerDlg::OnCancel() {
     End(IDCANCEL);
-    return TRUE;
 }
 
-INT_PTR CViewerDlg::OnMouseMove(WPARAM, LPARAM lParam) {
-    TrackHelp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    return TRUE;
-}
+void CViewerDlg::OnMouseMove(WPARAM, LPARAM lParam) { TrackHelp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
 
-INT_PTR CViewerDlg::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+void CViewerDlg::OnSetCursor(WPARAM wParam, LPARAM lParam) {
     // The controls take their own mouse moves; the pointer over them still names them.
     if (reinterpret_cast<HWND>(wParam) != Hwnd() && HIWORD(lParam) == WM_MOUSEMOVE) {
         POINT at{};
@@ -358,7 +327,6 @@ INT_PTR CViewerDlg::OnSetCursor(WPARAM wParam, LPARAM lParam) {
         ScreenToClient(Hwnd(), &at);
         TrackHelp(at.x, at.y);
     }
-    return FALSE;
 }
 
 void CViewerDlg::MeasureHelpScale() {
@@ -409,49 +377,28 @@ void CViewerDlg::DrawHelpLine(const std::string& text, bool blank) {
     out(line.x + 1, text);
 }
 
-INT_PTR CViewerDlg::OnRightButtonDown(WPARAM, LPARAM lParam) {
-    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ClientToScreen(Hwnd(), &at);
-    SetForegroundWindow(Hwnd());
-    MenuHandle menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MENU_VIEWER)));
-    if (HMENU popup = menu.Get() ? GetSubMenu(menu.Get(), 0) : nullptr)
-        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
-    return FALSE;
-}
+void CViewerDlg::OnRightButtonDown(WPARAM, LPARAM lParam) { ShowPopupMenu(IDR_MENU_VIEWER, lParam); }
 
-INT_PTR CViewerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
-    // Ids 16 to 31 all stand for the about item.
-    if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return FALSE;
+LRESULT CViewerDlg::OnSysCommand(WPARAM wParam, LPARAM) {
+    if (!IsAboutCommand(wParam)) return FALSE;
     CAboutDlg().RunModal(Hwnd());
     return TRUE;
 }
 
-INT_PTR CViewerDlg::OnDrawItem(WPARAM, LPARAM lParam) {
+LRESULT CViewerDlg::OnDrawItem(WPARAM, LPARAM lParam) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     for (const BitmapButton& button : buttons_)
         if (button.Draw(item)) return TRUE;
     return FALSE;
 }
 
-INT_PTR CViewerDlg::OnPaint(WPARAM, LPARAM) {
-    if (!IsIconic(Hwnd())) return FALSE;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Hwnd(), &paint);
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    const int cx = GetSystemMetrics(SM_CXICON);
-    const int cy = GetSystemMetrics(SM_CYICON);
-    DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, bigIcon_.Get());
-    EndPaint(Hwnd(), &paint);
-    return TRUE;
-}
+LRESULT CViewerDlg::OnPaint(WPARAM, LPARAM) { return PaintIconWhileMinimized(bigIcon_.Get()); }
 
-INT_PTR CViewerDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<INT_PTR>(bigIcon_.Get()); }
+LRESULT CViewerDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(bigIcon_.Get()); }
 
-INT_PTR CViewerDlg::OnDestroy(WPARAM, LPARAM) {
+void CViewerDlg::OnDestroy(WPARAM, LPARAM) {
     wait_.reset();
     helpFont_.Reset();
-    return FALSE;
 }
 
 }  // namespace kestrowa::orvelle

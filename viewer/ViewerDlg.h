@@ -50,32 +50,30 @@ public:
     int ShownMonth() const { return viewer_.ShownMonth(); }
     // The text the help line shows now; "" while it is cleared.
     const std::string& HelpLine() const { return helpLine_; }
-    bool WaitWindowOpen() const { return wait_ != nullptr; }
+    bool WaitWindowOpen() const { return static_cast<bool>(wait_); }
 
 private:
-    INT_PTR OnInitDialog(WPARAM, LPARAM);
-    INT_PTR OnPaint(WPARAM, LPARAM);
-    INT_PTR OnQueryDragIcon(WPARAM, LPARAM);
-    INT_PTR OnMouseMove(WPARAM, LPARAM);
-    INT_PTR OnSetCursor(WPARAM, LPARAM);
-    INT_PTR OnRightButtonDown(WPARAM, LPARAM);
-    INT_PTR OnSysCommand(WPARAM, LPARAM);
-    INT_PTR OnDrawItem(WPARAM, LPARAM);
-    INT_PTR OnDestroy(WPARAM, LPARAM);
-    INT_PTR OnOk(WPARAM, LPARAM);
-    INT_PTR OnCancel(WPARAM, LPARAM);
-    INT_PTR OnCalendar(WPARAM, LPARAM);
-    INT_PTR OnDaily(WPARAM, LPARAM);
-    INT_PTR OnPerStart(WPARAM, LPARAM);
-    INT_PTR OnYearMonth(WPARAM, LPARAM);
-    INT_PTR OnLog(WPARAM, LPARAM);
-    INT_PTR OnAbout(WPARAM, LPARAM);
-    INT_PTR OnHelp(WPARAM, LPARAM);
-    INT_PTR OnYearChange(WPARAM, LPARAM);
-    INT_PTR OnMonthChange(WPARAM, LPARAM);
+    void OnInitDialog(WPARAM, LPARAM);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    void OnMouseMove(WPARAM, LPARAM);
+    void OnSetCursor(WPARAM, LPARAM);
+    void OnRightButtonDown(WPARAM, LPARAM);
+    LRESULT OnSysCommand(WPARAM, LPARAM);
+    LRESULT OnDrawItem(WPARAM, LPARAM);
+    void OnDestroy(WPARAM, LPARAM);
+    void OnOk();
+    void OnCancel();
+    void OnCalendar();
+    void OnDaily();
+    void OnPerStart();
+    void OnYearMonth();
+    void OnLog();
+    void OnAbout();
+    void OnHelp();
+    void OnYearChange();
+    void OnMonthChange();
 
-    void EditSystemMenu();
-    void SetWindowIcons();
     void SetSpinRanges();
     void AttachButtons();
     void CreateHelpFont();
@@ -98,7 +96,7 @@ private:
     MonthViewer viewer_;
     std::string applicationFolder_;  // the recorder's AppDir, read at the first initialisation
     ListView list_;
-    std::unique_ptr<CWaitDlg> wait_;
+    std::unique_ptr<Modeless<CWaitDlg>> wait_;
     bool initialised_ = false;
     int firstShow_ = -1;
     // Set while the window writes the year and month edits itself, so that those writes are

@@ -1,6 +1,7 @@
 #include "viewer/WaitDlg.h"
 
 #include "resources/viewer/ViewerResources.h"
+#include "viewer/WaitDlgIds.h"
 
 namespace kestrowa::orvelle {
 
@@ -13,11 +14,10 @@ std::span<const MessageEntry<CWaitDlg>> CWaitDlg::MessageTable() {
     return table;
 }
 
-INT_PTR CWaitDlg::OnInitDialog(WPARAM, LPARAM) {
+void CWaitDlg::OnInitDialog(WPARAM, LPARAM) {
     HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                                IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    return TRUE;
 }
 
 }  // namespace kestrowa::orvelle

@@ -4,14 +4,14 @@
 namespace kestrowa::orvelle {
 
 // The wait window, template 139: shown while the viewer first reads the log, closed when the
-// first month is shown. Modeless; destroying the object closes it.
+// first month is shown. Modeless (`Modeless<CWaitDlg>`); destroying the object closes it.
 class CWaitDlg : public DialogWithTable<CWaitDlg> {
 public:
     CWaitDlg();
     static std::span<const MessageEntry<CWaitDlg>> MessageTable();
 
 private:
-    INT_PTR OnInitDialog(WPARAM, LPARAM);
+    void OnInitDialog(WPARAM, LPARAM);
 };
 
 }  // namespace kestrowa::orvelle

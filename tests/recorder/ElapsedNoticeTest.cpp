@@ -97,14 +97,14 @@ TEST(StopwatchButton, StartAndStopTexts) {
         Stopwatch watch;
         StatusUpdate started = watch.Press(c.startTick, true);
         EXPECT_TRUE(watch.running);
-        EXPECT_EQ(started.texts.at(status_control::StopwatchLine),
+        EXPECT_EQ(started.texts.at(IDC_STOPWATCH_LINE),
                   "                 <計測中>                               ");
-        EXPECT_EQ(started.bitmaps.at(status_control::Stopwatch),
+        EXPECT_EQ(started.bitmaps.at(IDC_STOPWATCH_BUTTON),
                   (BitmapSet{"IDB_BITMAP_STOP", "IDB_BITMAP_STOP", "IDB_BITMAP_START"}));
         StatusUpdate stopped = watch.Press(c.stopTick, true);
         EXPECT_FALSE(watch.running);
-        EXPECT_EQ(stopped.texts.at(status_control::StopwatchLine), c.text);
-        EXPECT_EQ(stopped.bitmaps.at(status_control::Stopwatch),
+        EXPECT_EQ(stopped.texts.at(IDC_STOPWATCH_LINE), c.text);
+        EXPECT_EQ(stopped.bitmaps.at(IDC_STOPWATCH_BUTTON),
                   (BitmapSet{"IDB_BITMAP_START", "IDB_BITMAP_START", "IDB_BITMAP_STOP"}));
     }
 }

@@ -58,11 +58,4 @@ TEST(Environment, WindowsDriveCheck) {
     EXPECT_EQ(Read(profile, key::WinDrive), "E:");
 }
 
-TEST(Environment, AboutCommands) {
-    EXPECT_TRUE(IsAboutCommand(16));
-    EXPECT_TRUE(IsAboutCommand(31));
-    EXPECT_FALSE(IsAboutCommand(32));
-    EXPECT_FALSE(IsAboutCommand(0xF060));  // close
-}
-
 }  // namespace

@@ -7,7 +7,6 @@
 
 using namespace kestrowa;
 namespace key = recorder_key;
-namespace id = status_control;
 
 namespace {
 
@@ -42,7 +41,7 @@ TEST_F(Display, MarkBlinksBetweenRefreshes) {
     Make();
     for (const char* mark : {"*****", "*", "*****", "*"}) {
         StatusUpdate u = display->Tick();
-        EXPECT_EQ(u.texts, (std::map<int, std::string>{{id::MeasuringMark, mark}}));
+        EXPECT_EQ(u.texts, (std::map<int, std::string>{{IDC_MARK, mark}}));
         EXPECT_FALSE(u.restartTimer);
     }
     clock.Set({2011, 5, 3, 8, 15, 5});
@@ -50,9 +49,9 @@ TEST_F(Display, MarkBlinksBetweenRefreshes) {
     for (int i = 5; i < 30; ++i) display->Tick();
     EXPECT_EQ(Read(profile, key::LastWindwsEnd), "E 2011/05/03 08:15") << "the 30th tick leaves the heartbeat";
     EXPECT_TRUE(refresh.restartTimer);
-    EXPECT_EQ(Text(refresh, id::MeasuringMark), "<unset>");
-    EXPECT_EQ(Text(refresh, id::RunningTime), "  0分05秒");
-    EXPECT_EQ(Text(refresh, id::SecondRow), "2011/05/03 08:15:05");
+    EXPECT_EQ(Text(refresh, IDC_MARK), "<unset>");
+    EXPECT_EQ(Text(refresh, IDC_RUNNING_TIME), "  0分05秒");
+    EXPECT_EQ(Text(refresh, IDC_SECOND_ROW), "2011/05/03 08:15:05");
 }
 
 TEST_F(Display, IntervalOneRefreshesEveryTickAndNeverShowsTheMark) {
@@ -63,8 +62,8 @@ TEST_F(Display, IntervalOneRefreshesEveryTickAndNeverShowsTheMark) {
         clock.Set({2011, 5, 3, 8, 15, second});
         StatusUpdate u = display->Tick();
         EXPECT_TRUE(u.restartTimer);
-        EXPECT_EQ(Text(u, id::MeasuringMark), "<unset>");
-        EXPECT_EQ(Text(u, id::RunningTime), "  0分0" + std::to_string(second) + "秒");
+        EXPECT_EQ(Text(u, IDC_MARK), "<unset>");
+        EXPECT_EQ(Text(u, IDC_RUNNING_TIME), "  0分0" + std::to_string(second) + "秒");
     }
 }
 
@@ -78,7 +77,7 @@ TEST_F(Display, EachOfferedIntervalRefreshesEveryIntervalTicksAndBlinksBetween) 
             const StatusUpdate u = display->Tick();
             const int sinceRefresh = tick % interval;
             EXPECT_EQ(u.restartTimer, sinceRefresh == 0) << tick;
-            EXPECT_EQ(Text(u, id::MeasuringMark),
+            EXPECT_EQ(Text(u, IDC_MARK),
                       sinceRefresh == 0 ? "<unset>" : sinceRefresh % 2 == 1 ? "*****" : "*")
                 << tick;
         }
@@ -122,7 +121,7 @@ TEST_F(Display, RunningTimeAndTitle) {
         Started(c.start, c.restart);
         clock.Set(c.now);
         StatusUpdate u = Make().Refresh();
-        EXPECT_EQ(Text(u, id::RunningTime), c.running);
+        EXPECT_EQ(Text(u, IDC_RUNNING_TIME), c.running);
         EXPECT_EQ(u.title, c.title);
         EXPECT_EQ(display->runningMinutes, c.minutes);
     }
@@ -145,12 +144,12 @@ TEST_F(Display, WindowsBootTimingUsesTheTickCount) {
     for (const Case& c : cases) {
         clock.SetTick(c.tick);
         StatusUpdate u = Make().Refresh();
-        EXPECT_EQ(Text(u, id::RunningTime), c.running);
+        EXPECT_EQ(Text(u, IDC_RUNNING_TIME), c.running);
         EXPECT_EQ(u.title, c.title);
         EXPECT_EQ(display->runningMinutes, c.minutes);
     }
     recording.restartHandling = false;  // timed from the shown start again
-    EXPECT_EQ(Text(display->Refresh(), id::RunningTime), "  1分00秒");
+    EXPECT_EQ(Text(display->Refresh(), IDC_RUNNING_TIME), "  1分00秒");
 }
 
 TEST_F(Display, StartTimeTitleOnceChosenIsTheOneKeptFromTheStart) {
@@ -167,15 +166,15 @@ TEST_F(Display, SecondRowShowsTheLastEnd) {
     Started({2011, 5, 3, 18, 0, 0});
     Make();
     StatusUpdate lastEnd = display->ToggleSecondRow();
-    EXPECT_EQ(Text(lastEnd, id::SecondRow), "2011/05/03 17:45");
-    EXPECT_EQ(lastEnd.bitmaps.at(id::SecondRowButton),
+    EXPECT_EQ(Text(lastEnd, IDC_SECOND_ROW), "2011/05/03 17:45");
+    EXPECT_EQ(lastEnd.bitmaps.at(IDC_SECOND_ROW_BUTTON),
               (BitmapSet{"IDB_BITMAP_TMACSS", "IDB_BITMAP_TMACSS", "IDB_BITMAP_TMPRSNT"}));
-    EXPECT_EQ(Text(display->Refresh(), id::SecondRow), "<unset>");
+    EXPECT_EQ(Text(display->Refresh(), IDC_SECOND_ROW), "<unset>");
 
     clock.Set({2011, 5, 3, 18, 0, 9});
     StatusUpdate current = display->ToggleSecondRow();
-    EXPECT_EQ(Text(current, id::SecondRow), "2011/05/03 18:00:09");
-    EXPECT_EQ(current.bitmaps.at(id::SecondRowButton),
+    EXPECT_EQ(Text(current, IDC_SECOND_ROW), "2011/05/03 18:00:09");
+    EXPECT_EQ(current.bitmaps.at(IDC_SECOND_ROW_BUTTON),
               (BitmapSet{"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMACSS"}));
 }
 
@@ -216,14 +215,14 @@ TEST_F(Display, InitialTexts) {
     recording.startTitle = "起動5月3日08:15";
     StatusUpdate u = Make().Initial();
     EXPECT_EQ(u.texts, (std::map<int, std::string>{
-                           {id::EndButton, "-----"},
-                           {id::MeasuringMark, "        "},
-                           {id::StartTime, "2011/05/03 08:15:00"},
-                           {id::StartModeLetter, "A"},
-                           {id::TodayCount, " 3回目の起動"},
-                           {id::MonthTotal, "2.50時間"},
-                           {id::MonthCount, "  1回"},
-                           {id::MonthLabel, " 今月稼動"},
+                           {IDC_END_BUTTON, "-----"},
+                           {IDC_MARK, "        "},
+                           {IDC_START_TIME, "2011/05/03 08:15:00"},
+                           {IDC_START_MODE, "A"},
+                           {IDC_DAY_COUNT, " 3回目の起動"},
+                           {IDC_MONTH_TOTAL, "2.50時間"},
+                           {IDC_MONTH_COUNT, "  1回"},
+                           {IDC_MONTH_LABEL, " 今月稼動"},
                        }));
     EXPECT_EQ(u.title, "起動5月3日08:15");
     EXPECT_TRUE(u.blank.empty());
@@ -239,8 +238,8 @@ TEST_F(Display, InitialTextsOfHiddenItems) {
     Make().options.showLetter = false;
     display->options.showMark = false;
     StatusUpdate u = display->Initial();
-    EXPECT_EQ(Text(u, id::StartModeLetter), " ");
-    for (int control : {id::TodayCount, id::MonthLabel, id::MonthTotal, id::MonthCount})
+    EXPECT_EQ(Text(u, IDC_START_MODE), " ");
+    for (int control : {IDC_DAY_COUNT, IDC_MONTH_LABEL, IDC_MONTH_TOTAL, IDC_MONTH_COUNT})
         EXPECT_EQ(Text(u, control), kFieldBlank) << control;
     EXPECT_EQ(u.blank, (std::vector<Rect>{kMarkArea, kTodayCountArea, kMonthArea}));
 }
@@ -248,7 +247,7 @@ TEST_F(Display, InitialTextsOfHiddenItems) {
 TEST_F(Display, WithoutALogTheMonthFieldsKeepTheirTemplateTexts) {
     Started({2011, 5, 3, 8, 15, 0});
     StatusUpdate u = Make().Initial();
-    for (int control : {id::MonthLabel, id::MonthTotal, id::MonthCount}) EXPECT_EQ(Text(u, control), "<unset>");
+    for (int control : {IDC_MONTH_LABEL, IDC_MONTH_TOTAL, IDC_MONTH_COUNT}) EXPECT_EQ(Text(u, control), "<unset>");
 }
 
 TEST_F(Display, StartModeLetter) {
@@ -276,16 +275,16 @@ TEST_F(Display, StartTimeButtonSwitchesBetweenPcStartAndRunStart) {
 
     StatusUpdate own = display->ToggleStartTime();
     EXPECT_FALSE(recording.restartHandling);
-    EXPECT_EQ(Text(own, id::StartTime), "2011/05/03 10:05:09");
-    EXPECT_EQ(Text(own, id::RunningTime), "  1分00秒");
-    EXPECT_EQ(own.bitmaps.at(id::StartTimeButton),
+    EXPECT_EQ(Text(own, IDC_START_TIME), "2011/05/03 10:05:09");
+    EXPECT_EQ(Text(own, IDC_RUNNING_TIME), "  1分00秒");
+    EXPECT_EQ(own.bitmaps.at(IDC_START_TIME_BUTTON),
               (BitmapSet{"IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSSTRT"}));
 
     StatusUpdate pc = display->ToggleStartTime();
     EXPECT_TRUE(recording.restartHandling);
-    EXPECT_EQ(Text(pc, id::StartTime), "2011/05/03 08:13:40");
-    EXPECT_EQ(Text(pc, id::RunningTime), "1時52分29秒");
-    EXPECT_EQ(pc.bitmaps.at(id::StartTimeButton),
+    EXPECT_EQ(Text(pc, IDC_START_TIME), "2011/05/03 08:13:40");
+    EXPECT_EQ(Text(pc, IDC_RUNNING_TIME), "1時52分29秒");
+    EXPECT_EQ(pc.bitmaps.at(IDC_START_TIME_BUTTON),
               (BitmapSet{"IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSREST"}));
 }
 
@@ -294,11 +293,11 @@ TEST_F(Display, StartTimeButtonOnAFreshStartOrWithoutAStoredPcStart) {
     Started({2011, 5, 3, 8, 15, 0});
     recording.shownStart = {2011, 5, 3, 8, 13, 0};  // corrected
     Make();
-    EXPECT_EQ(Text(display->ToggleStartTime(), id::StartTime), "2011/05/03 08:13:00");
+    EXPECT_EQ(Text(display->ToggleStartTime(), IDC_START_TIME), "2011/05/03 08:13:00");
     StatusUpdate back = display->ToggleStartTime();  // PresentYear 0: the bitmaps stay
     EXPECT_TRUE(recording.restartHandling);
     EXPECT_TRUE(back.bitmaps.empty());
-    EXPECT_EQ(Text(back, id::StartTime), "2011/05/03 08:13:00");
+    EXPECT_EQ(Text(back, IDC_START_TIME), "2011/05/03 08:13:00");
 }
 
 TEST(Placement, BasePositionAndOffsets) {

@@ -9,20 +9,6 @@
 namespace kestrowa {
 
 namespace {
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE h) : h_(h) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-    }
-    HANDLE Get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
-
 KernelHandle Open(const std::string& path, DWORD access, DWORD flags) {
     return KernelHandle(CreateFileW(Utf8ToWide(ExactPath(path)).c_str(), access,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -73,7 +59,7 @@ std::vector<DirectoryEntry> SystemDirectory::List(const std::string& folder) con
     std::vector<DirectoryEntry> entries;
     WIN32_FIND_DATAW data;
     FindHandle find(FindFirstFileW(Utf8ToWide(ExactPath(folder) + "*").c_str(), &data));
-    if (find.Get() == INVALID_HANDLE_VALUE) return entries;
+    if (!find) return entries;
     do {
         std::wstring_view name(data.cFileName);
         if (name == L"." || name == L"..") continue;

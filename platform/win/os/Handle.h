@@ -36,19 +36,20 @@ private:
     HANDLE h_;
 };
 
-// Owns a menu loaded from the resources.
-class MenuHandle {
+// Owns a directory search begun by FindFirstFileW.
+class FindHandle {
 public:
-    explicit MenuHandle(HMENU menu) : menu_(menu) {}
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    ~MenuHandle() {
-        if (menu_) DestroyMenu(menu_);
+    explicit FindHandle(HANDLE h) : h_(h) {}
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    ~FindHandle() {
+        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
     }
-    HMENU Get() const { return menu_; }
+    HANDLE Get() const { return h_; }
+    explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
 
 private:
-    HMENU menu_;
+    HANDLE h_;
 };
 
 }  // namespace kestrowa

@@ -12,9 +12,14 @@ std::span<const MessageEntry<CAboutDlg>> CAboutDlg::MessageTable() {
     return table;
 }
 
-INT_PTR CAboutDlg::OnOk(WPARAM, LPARAM) {
-    End(IDOK);
-    return TRUE;
+void CAboutDlg::OnOk() { End(IDOK); }
+
+void AppendAboutItem(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    wchar_t text[100] = {};
+    if (!menu || LoadStringW(GetModuleHandleW(nullptr), kAboutMenuTextId, text, 100) <= 0) return;
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kAboutMenuId, text);
 }
 
 }  // namespace kestrowa

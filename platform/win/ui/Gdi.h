@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <string_view>
 #include <utility>
 
 namespace kestrowa {
@@ -34,6 +35,10 @@ using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 
+// A font of `face` (UTF-8), `height` pixels and `weight` in the Shift-JIS character set, the
+// other choices left to the font mapper.
+Font MakeFont(std::string_view face, int height, int weight);
+
 // Owns an icon made by LoadImage without LR_SHARED.
 class Icon {
 public:
@@ -49,6 +54,21 @@ public:
 
 private:
     HICON icon_;
+};
+
+// Painting of a window between BeginPaint and EndPaint, for the life of the scope.
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &paint_)) {}
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    ~PaintScope() { EndPaint(hwnd_, &paint_); }
+    HDC Dc() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT paint_;
+    HDC dc_;
 };
 
 // The device context of a window's client area, released when it goes out of scope.

@@ -9,7 +9,7 @@
 
 #include "../../TempDir.h"
 #include "platform/win/os/Text.h"
-#include "resources/recorder/RecorderResources.h"
+#include "recorder/RecorderDlgIds.h"
 #include "shared/RecorderSettings.h"
 
 namespace kestrowa {
@@ -47,13 +47,13 @@ protected:
     RecordingPrompts prompts;
     NoBootFiles files;
     TempDir dir;
-    std::unique_ptr<CRecorderDlg> dialog;
+    std::unique_ptr<Modeless<CRecorderDlg>> dialog;
 
     std::string Folder() const { return dir.Path().string() + "\\"; }
 
     void Start() {
         RecorderSystem system{"C:", OsFamily::Nt, Folder(), dir.File("ORVELLE.INI")};
-        dialog = std::make_unique<CRecorderDlg>(RecorderContext{clock, profile, prompts, files, system});
+        dialog = std::make_unique<Modeless<CRecorderDlg>>(RecorderContext{clock, profile, prompts, files, system});
         ASSERT_NE(dialog->Create(nullptr), nullptr);
     }
     std::string Text(int id) const { return dialog->ItemText(id); }

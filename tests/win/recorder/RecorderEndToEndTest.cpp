@@ -198,6 +198,22 @@ TEST_F(RecorderEndToEndTest, TrayMethodKeepsTheWindowHiddenAndCannotBeEnded) {
     EXPECT_EQ(Lines(Log()).size(), 1u);
 }
 
+// The modal loop shows its dialog when it first goes idle; the status window must still be
+// minimized seconds after the start in the two methods that show it.
+TEST_F(RecorderEndToEndTest, ManualAndStartupMethodsStayMinimized) {
+    for (int method : {kStartManual, kStartStartupFolder}) {
+        SCOPED_TRACE(method);
+        Write(profile_, recorder_key::AptnSet, method);
+        Recorder& recorder = StartAndWait();
+        HWND status = recorder.StatusWindow();
+        ASSERT_NE(status, nullptr);
+        std::this_thread::sleep_for(3s);
+        EXPECT_TRUE(IsWindowVisible(status));
+        EXPECT_TRUE(IsIconic(status));
+        recorder.Kill();
+    }
+}
+
 TEST_F(RecorderEndToEndTest, EndButtonWritesTheEndLine) {
     Write(profile_, recorder_key::StartUpIdok, 1);
     Recorder& recorder = StartAndWait();

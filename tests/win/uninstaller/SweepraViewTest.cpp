@@ -82,13 +82,13 @@ struct Program {
 TEST(CSweepraView, RunsOnceOnTheFirstPaintAndNeverAgain) {
     Program program({true, true});
     ASSERT_TRUE(program.frame.Create(GetModuleHandleW(nullptr)));
-    ShowWindow(program.frame.Handle(), SW_SHOWNORMAL);
-    UpdateWindow(program.frame.Handle());
+    ShowWindow(program.frame.Hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(program.frame.Hwnd());
     Pump();
     EXPECT_EQ(program.prompts.questions,
               (std::vector<std::string>{"アプリケーションをアンインストールしますか？",
                                         "ｱﾌﾟﾘｹｰｼｮﾝがあるﾌｫﾙﾀﾞ内の全ファイルを削除します！"}));
-    EXPECT_EQ(Title(program.frame.Handle()),
+    EXPECT_EQ(Title(program.frame.Hwnd()),
               L"ケストロワ のアンインストール   ［実行モデュール Sweepra.exe Ver1.10］");
     EXPECT_EQ(program.keys.deleted, 2);
     ASSERT_EQ(program.view.Report().size(), 9u);
@@ -96,26 +96,26 @@ TEST(CSweepraView, RunsOnceOnTheFirstPaintAndNeverAgain) {
 
     const std::vector<ReportText> report = program.view.Report();
     int lists = program.directory.lists;
-    RedrawWindow(program.view.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(program.view.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     Pump();
     EXPECT_EQ(program.directory.lists, lists) << "a repaint must not run the uninstall again";
     EXPECT_EQ(program.view.Report(), report);
-    EXPECT_TRUE(IsWindow(program.frame.Handle()));
-    DestroyWindow(program.frame.Handle());
+    EXPECT_TRUE(IsWindow(program.frame.Hwnd()));
+    DestroyWindow(program.frame.Hwnd());
 }
 
 TEST(CSweepraView, CancelInEitherQuestionTouchesNothingAndClosesTheWindow) {
     for (bool firstOk : {false, true}) {
         Program program({firstOk, false});
         ASSERT_TRUE(program.frame.Create(GetModuleHandleW(nullptr)));
-        ShowWindow(program.frame.Handle(), SW_SHOWNORMAL);
-        UpdateWindow(program.frame.Handle());
-        EXPECT_EQ(Title(program.frame.Handle()), L"Sweepra.exe Ver1.11");
+        ShowWindow(program.frame.Hwnd(), SW_SHOWNORMAL);
+        UpdateWindow(program.frame.Hwnd());
+        EXPECT_EQ(Title(program.frame.Hwnd()), L"Sweepra.exe Ver1.11");
         Pump();
         EXPECT_EQ(program.prompts.questions.size(), firstOk ? 2u : 1u);
         EXPECT_EQ(program.directory.lists + program.directory.removals + program.keys.deleted, 0);
         EXPECT_TRUE(program.view.Report().empty());
-        EXPECT_FALSE(IsWindow(program.frame.Handle()));
+        EXPECT_FALSE(IsWindow(program.frame.Hwnd()));
         Pump();  // the quit message the closed frame posted
     }
 }

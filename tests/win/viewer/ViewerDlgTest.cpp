@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "platform/win/ui/AboutDlg.h"
 #include "platform/win/ui/ListView.h"
 #include "platform/win/os/Text.h"
-#include "resources/viewer/ViewerResources.h"
+#include "viewer/ViewerDlgIds.h"
 #include "viewer/LogEditor.h"
 #include "viewer/ViewerDlg.h"
 #include "viewer/report/Report.h"
@@ -51,7 +52,7 @@ protected:
     void Open(const std::string* log = &kLog) {
         if (log) dir_.Write("Kestrofl.dat", *log);
         recorder_.WriteText("System", "AppDir", folder_);
-        dialog_ = std::make_unique<CViewerDlg>(ViewerContext{
+        dialog_ = std::make_unique<Modeless<CViewerDlg>>(ViewerContext{
             clock_, settings_, recorder_, prompts_, "C:\\WINDOWS", "C:\\Orvelle\\Orvelle.html",
             [this](const std::string& line, const WindowPlacementHint& placement, HWND) {
                 starts_.push_back({line, placement});
@@ -98,7 +99,7 @@ protected:
     MemoryProfile recorder_;
     NoPrompts prompts_;
     std::vector<ProcessStart> starts_;
-    std::unique_ptr<CViewerDlg> dialog_;
+    std::unique_ptr<Modeless<CViewerDlg>> dialog_;
     ListView list_;
 };
 
@@ -314,7 +315,7 @@ std::string MenuText(HMENU menu, UINT id) {
 
 TEST_F(ViewerDlgTest, MenusOfferTheCommandsInTheirOrder) {
     Open();
-    EXPECT_EQ(MenuText(GetSystemMenu(dialog_->Hwnd(), FALSE), IDM_ABOUTBOX), "ﾊﾞｰｼﾞｮﾝ情報(Orvelle) (&A)...");
+    EXPECT_EQ(MenuText(GetSystemMenu(dialog_->Hwnd(), FALSE), kAboutMenuId), "ﾊﾞｰｼﾞｮﾝ情報(Orvelle) (&A)...");
 
     HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MENU_VIEWER));
     ASSERT_NE(menu, nullptr);

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "shared/DialogScale.h"
+#include "shared/DrawList.h"
+#include "shared/DrawListSvg.h"
+
+using namespace kestrowa;
+
+namespace {
+
+// The elements of an SVG picture, one a line, without the header and the closing tag.
+std::vector<std::string> SvgElements(const std::string& svg) {
+    std::vector<std::string> lines;
+    size_t from = 0;
+    for (size_t end; (end = svg.find('\n', from)) != std::string::npos; from = end + 1)
+        lines.push_back(svg.substr(from, end - from));
+    return std::vector<std::string>(lines.begin() + 2, lines.end() - 1);
+}
+
+TEST(DrawListSvg, ElementsKeepThePixelCoordinatesAndTheChosenColours) {
+    DrawList list;
+    list.Rectangle({1, 1, 486, 194})  // before any choice: black outline, white fill
+        .SelectPen(0x0000FF, 2)
+        .Line(34, 175, 34, 20)
+        .LineTo(437, 20)  // goes on from the end of the line
+        .SelectPen(0xFF0000, 1)
+        .MoveTo(38, 175)
+        .LineTo(43, 150)
+        .LineTo(56, 141)
+        .SelectBrush(0x00FF00)
+        .Rectangle({38, 92, 48, 176})
+        .SelectPen(0x969696, 1, draw::LineStyle::Dotted)
+        .Line(34, 53, 437, 53)
+        .SelectFont("ＭＳ 明朝", 12, 400)
+        .Text(12, 120, " 5", kBlack, kWhite);
+    const std::string svg = DrawListSvg(list, 488, 196);
+    EXPECT_EQ(svg.substr(0, svg.find('\n', 40) + 1),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"488\" height=\"196\" viewBox=\"0 0 488 196\">\n");
+    EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
+    EXPECT_EQ(SvgElements(svg),
+              (std::vector<std::string>{
+                  R"(<rect x="1" y="1" width="485" height="193" stroke="#000000" stroke-width="1" fill="#ffffff"/>)",
+                  R"(<line x1="34" y1="175" x2="34" y2="20" stroke="#0000ff" stroke-width="2"/>)",
+                  R"(<line x1="34" y1="20" x2="437" y2="20" stroke="#0000ff" stroke-width="2"/>)",
+                  R"(<line x1="38" y1="175" x2="43" y2="150" stroke="#ff0000" stroke-width="1"/>)",
+                  R"(<line x1="43" y1="150" x2="56" y2="141" stroke="#ff0000" stroke-width="1"/>)",
+                  R"(<rect x="38" y="92" width="10" height="84" stroke="#ff0000" stroke-width="1" fill="#00ff00"/>)",
+                  R"(<line x1="34" y1="53" x2="437" y2="53" stroke="#969696" stroke-width="1" stroke-dasharray="3 3"/>)",
+                  R"(<text x="12" y="120" fill="#000000" font-family="ＭＳ 明朝" font-size="12" font-weight="400" )"
+                  R"(dominant-baseline="text-before-edge" xml:space="preserve"> 5</text>)",
+              }));
+}
+
+TEST(DrawListSvg, TextsAreEscapedAndTakeTheirInk) {
+    DrawList list;
+    list.SelectFont("A&B", 20, 600).Text(20, 10, "<\"a\" & 'b'>", 0xFFFFFF);
+    EXPECT_EQ(SvgElements(DrawListSvg(list, 10, 10)),
+              std::vector<std::string>{R"(<text x="20" y="10" fill="#ffffff" font-family="A&amp;B" font-size="20" )"
+                                       R"(font-weight="600" dominant-baseline="text-before-edge" xml:space="preserve">)"
+                                       R"(&lt;&quot;a&quot; &amp; &apos;b&apos;&gt;</text>)"});
+}
+
+TEST(DrawListText, OneElementALine) {
+    DrawList list;
+    list.SelectPen(0x0000FF, 2)
+        .SelectPen(0x969696, 1, draw::LineStyle::Dotted)
+        .SelectBrush(0x00C800)
+        .SelectFont("ＭＳ ゴシック", 12, 400)
+        .MoveTo(38, 175)
+        .LineTo(43, 150)
+        .Line(34, 175, 437, 175)
+        .Rectangle({1, 2, 3, 4})
+        .Text(8, 93, "ヘルプ", kBlue, 0xD4D0C8)
+        .Text(20, 10, "a \"b\" \\ c\r\n", kWhite);
+    EXPECT_EQ(DrawListText(list),
+              "pen #0000ff 2 solid\n"
+              "pen #969696 1 dotted\n"
+              "brush #00c800\n"
+              "font \"ＭＳ ゴシック\" 12 400\n"
+              "moveto 38 175\n"
+              "lineto 43 150\n"
+              "line 34 175 437 175\n"
+              "rect 1 2 3 4\n"
+              "text 8 93 #0000ff on #d4d0c8 \"ヘルプ\"\n"
+              "text 20 10 #ffffff \"a \\\"b\\\" \\\\ c\\r\\n\"\n");
+    EXPECT_EQ(DrawListText(DrawList()), "");
+}
+
+TEST(DrawList, AppendKeepsTheOrderAndTextsPicksTheTexts) {
+    DrawList first;
+    first.SelectFont("f", 20, 600).Text(20, 10, "one", kWhite);
+    DrawList second;
+    second.Line(0, 0, 1, 1).Text(40, 70, "two", kWhite);
+    first.Append(second);
+    EXPECT_EQ(first.Elements().size(), 4u);
+    const std::vector<draw::Text> texts = first.Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "one");
+    EXPECT_EQ(texts[1], (draw::Text{40, 70, "two", kWhite, std::nullopt}));
+}
+
+TEST(DialogScale, PlacesFollowTheRealBaseUnitsRounded) {
+    struct Case {
+        BaseUnits design, real;
+        Rect in, out;
+    } cases[] = {
+        {{7, 13}, {7, 13}, {203, 5, 227, 28}, {203, 5, 227, 28}},
+        {{7, 13}, {8, 16}, {203, 5, 227, 28}, {232, 6, 259, 34}},   // 231.99 → 232, 6.15 → 6, 259.4, 34.46
+        {{7, 13}, {6, 12}, {229, 75, 295, 104}, {196, 69, 253, 96}},  // 196.29, 69.23, 252.86, 96
+        {{8, 15}, {8, 16}, {10, 470, 10, 470}, {10, 501, 10, 501}},   // 501.33
+        {{8, 15}, {12, 15}, {-3, 0, 1, 0}, {-5, 0, 2, 0}},           // -4.5 and 1.5 away from zero
+    };
+    for (const Case& c : cases) {
+        const DialogScale scale(c.design, c.real);
+        EXPECT_EQ(scale.Of(c.in), c.out) << c.real.x << "x" << c.real.y;
+        EXPECT_EQ(scale.X(c.in.left), c.out.left);
+        EXPECT_EQ(scale.Y(c.in.top), c.out.top);
+    }
+    EXPECT_EQ(DialogScale().Of({1, 2, 3, 4}), (Rect{1, 2, 3, 4}));
+}
+
+}  // namespace

@@ -2,6 +2,12 @@
 
 namespace kestrowa {
 
+namespace {
+constexpr const char* kHintFace = "ＭＳ ゴシック";
+constexpr int kHintFontHeight = 12;
+constexpr int kHintFontWeight = 400;
+}  // namespace
+
 const std::array<HintArea, 6>& HintAreas() {
     static const std::array<HintArea, 6> areas{{
         {{203, 5, 227, 28}, "最小化(タスクバーで表示)"},
@@ -14,24 +20,28 @@ const std::array<HintArea, 6>& HintAreas() {
     return areas;
 }
 
-const HintArea* HintAt(int x, int y) {
+const HintArea* HintAt(int x, int y, const DialogScale& scale) {
     for (const HintArea& hint : HintAreas()) {
-        if (hint.area.Contains(x, y)) return &hint;
+        if (scale.Of(hint.area).Contains(x, y)) return &hint;
     }
     return nullptr;
 }
 
 std::string HintBlankText() { return std::string(29, ' ') + "　 "; }
 
-std::vector<HintOutput> MouseHints::MouseMove(int x, int y) {
-    if (const HintArea* hint = HintAt(x, y)) {
-        shown = true;
-        return {{7, 106, HintBlankText(), Ink::Black, Ink::ButtonFace},
-                {8, 93, std::string(hint->text), Ink::Blue, Ink::ButtonFace}};
+DrawList MouseHints::MouseMove(int x, int y, const DialogScale& scale) {
+    DrawList drawing;
+    if (const HintArea* hint = HintAt(x, y, scale)) {
+        shown_ = std::string(hint->text);
+        drawing.SelectFont(kHintFace, kHintFontHeight, kHintFontWeight)
+            .Text(scale.X(7), scale.Y(106), HintBlankText(), kBlack, face_)
+            .Text(scale.X(8), scale.Y(93), shown_, kBlue, face_);
+    } else if (!shown_.empty()) {
+        shown_.clear();
+        drawing.SelectFont(kHintFace, kHintFontHeight, kHintFontWeight)
+            .Text(scale.X(7), scale.Y(93), HintBlankText(), face_, face_);
     }
-    if (!shown) return {};
-    shown = false;
-    return {{7, 93, HintBlankText(), Ink::ButtonFace, Ink::ButtonFace}};
+    return drawing;
 }
 
 }  // namespace kestrowa

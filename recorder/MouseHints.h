@@ -2,9 +2,9 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "recorder/StatusLayout.h"
+#include "shared/DialogScale.h"
+#include "shared/DrawList.h"
 
 namespace kestrowa {
 
@@ -15,30 +15,27 @@ struct HintArea {
 };
 // The six areas, in the order they are tested: minimize, Ver, help, settings, viewer, end.
 const std::array<HintArea, 6>& HintAreas();
-// The first area that holds the point (client pixels), or null.
-const HintArea* HintAt(int x, int y);
-
-enum class Ink { Black, Blue, ButtonFace };
-
-// One text output with the hint font ("ＭＳ ゴシック", height 12): text and background colour
-// as given; after the outputs the window sets the colours back to black on white.
-struct HintOutput {
-    int x = 0;
-    int y = 0;
-    std::string text;
-    Ink ink = Ink::Black;
-    Ink background = Ink::ButtonFace;
-    bool operator==(const HintOutput&) const = default;
-};
+// The first area that holds the point (client pixels), the areas moved by `scale`; or null.
+const HintArea* HintAt(int x, int y, const DialogScale& scale);
 
 // The blank line that clears a hint: 29 spaces, a full-width space and a space.
 std::string HintBlankText();
 
-// Whether a hint is drawn; every mouse move over the dialog asks what to draw.
+// The hint line at the bottom of the status window, drawn in the hint font ("ＭＳ ゴシック",
+// height 12) on the window's button-face colour.
 class MouseHints {
 public:
-    bool shown = false;
-    std::vector<HintOutput> MouseMove(int x, int y);
+    explicit MouseHints(Colour face) : face_(face) {}
+    // What to draw after the mouse moved to (x, y) (client pixels), every place moved by `scale`:
+    // over an area its hint on a blank line; outside every area the blank line once, when a hint
+    // was shown; else nothing.
+    DrawList MouseMove(int x, int y, const DialogScale& scale);
+    // The hint shown now; "" when none.
+    const std::string& Shown() const { return shown_; }
+
+private:
+    Colour face_;
+    std::string shown_;
 };
 
 }  // namespace kestrowa

@@ -6,6 +6,8 @@
 #include "platform/win/os/Process.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/AboutDlg.h"
+#include "platform/win/ui/DialogUnits.h"
+#include "platform/win/ui/DrawListReplay.h"
 #include "recorder/RecorderDlgIds.h"
 #include "recorder/ViewerSettingsFile.h"
 #include "resources/recorder/RecorderResources.h"
@@ -41,15 +43,6 @@ HICON ProgramIcon(int metricX, int metricY) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                          GetSystemMetrics(metricX), GetSystemMetrics(metricY), LR_SHARED));
 }
-
-COLORREF InkColour(Ink ink, COLORREF face) {
-    switch (ink) {
-        case Ink::Blue: return RGB(0, 0, 255);
-        case Ink::ButtonFace: return face;
-        case Ink::Black: break;
-    }
-    return RGB(0, 0, 0);
-}
 }  // namespace
 
 CRecorderDlg::CRecorderDlg(RecorderContext context)
@@ -59,7 +52,9 @@ CRecorderDlg::CRecorderDlg(RecorderContext context)
       recording_(context_.clock, context_.profile, SessionLog(SessionLogPath(context_.environment.applicationFolder))),
       correction_(context_.clock, context_.profile, context_.fileTimes, context_.environment.family,
                   context_.environment.windowsDrive),
-      display_(context_.clock, context_.profile, recording_) {
+      display_(context_.clock, context_.profile, recording_),
+      face_(FromColorRef(GetSysColor(COLOR_BTNFACE))),
+      hints_(face_) {
     for (const InitialBitmaps& initial : kInitialBitmaps) {
         if (initial.id == IDC_STOPWATCH_BUTTON && !stopwatchButton_) continue;
         buttons_[initial.id].Load(Utf8ToWide(initial.set.normal).c_str(), Utf8ToWide(initial.set.pressed).c_str(),
@@ -117,7 +112,7 @@ void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     SetTitle(recording_.startTitle);
     ShowInitially();
     StartTimer();
-    CreateDrawingTools();
+    scale_ = MeasureDialogScale(Hwnd(), kStatusDesignUnits);
     CheckApplicationFolder(context_.profile, context_.environment.applicationFolder, [this](const std::string& question) {
         return context_.prompts.ShowMessage(Hwnd(), question, kProgramCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
     });
@@ -162,17 +157,10 @@ void CRecorderDlg::StartTimer() {
     timerRunning_ = SetTimer(Hwnd(), kTimerId, kTimerPeriod, nullptr) != 0;
 }
 
-void CRecorderDlg::CreateDrawingTools() {
-    face_ = GetSysColor(COLOR_BTNFACE);
-    blankPen_.Reset(CreatePen(PS_SOLID, 1, face_));
-    blankBrush_.Reset(CreateSolidBrush(face_));
-    hintFont_ = MakeFont("ＭＳ ゴシック", 12, FW_NORMAL);
-}
-
 void CRecorderDlg::Apply(const StatusUpdate& update) {
     for (const auto& [id, text] : update.texts) SetItemText(id, text);
     if (update.title) SetTitle(*update.title);
-    Blank(update.blank);
+    Draw(BlankDrawing(update.blank, face_, scale_));
     for (const auto& [id, set] : update.bitmaps) AttachBitmaps(id, set);
     if (update.restartTimer) {
         KillTimer(Hwnd(), kTimerId);
@@ -183,26 +171,10 @@ void CRecorderDlg::Apply(const StatusUpdate& update) {
         context_.prompts.ShowMessage(Hwnd(), *update.notice, kNoticeCaption, MB_ICONEXCLAMATION | MB_OK);
 }
 
-void CRecorderDlg::Blank(const std::vector<Rect>& areas) {
-    if (areas.empty() || !blankPen_) return;
+void CRecorderDlg::Draw(const DrawList& drawing) {
+    if (drawing.Empty()) return;
     ClientDC dc(Hwnd());
-    SelectScope pen(dc.Get(), blankPen_.Get());
-    SelectScope brush(dc.Get(), blankBrush_.Get());
-    for (const Rect& area : areas) Rectangle(dc.Get(), area.left, area.top, area.right, area.bottom);
-}
-
-void CRecorderDlg::DrawHints(const std::vector<HintOutput>& outputs) {
-    if (outputs.empty() || !hintFont_) return;
-    ClientDC dc(Hwnd());
-    SelectScope font(dc.Get(), hintFont_.Get());
-    for (const HintOutput& output : outputs) {
-        SetTextColor(dc.Get(), InkColour(output.ink, face_));
-        SetBkColor(dc.Get(), InkColour(output.background, face_));
-        const std::wstring text = Utf8ToWide(output.text);
-        TextOutW(dc.Get(), output.x, output.y, text.c_str(), static_cast<int>(text.size()));
-    }
-    SetTextColor(dc.Get(), RGB(0, 0, 0));
-    SetBkColor(dc.Get(), RGB(255, 255, 255));
+    Replay(dc.Get(), drawing);
 }
 
 void CRecorderDlg::AttachBitmaps(int id, const BitmapSet& set) {
@@ -229,7 +201,7 @@ LRESULT CRecorderDlg::OnPaint(WPARAM, LPARAM) {
 void CRecorderDlg::OnMouseMove(WPARAM, LPARAM lParam) {
     Apply(display_.Refresh());
     StartTimer();
-    DrawHints(hints_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    Draw(hints_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_));
 }
 
 void CRecorderDlg::OnRightButtonUp(WPARAM, LPARAM lParam) {
@@ -263,9 +235,6 @@ void CRecorderDlg::OnDestroy(WPARAM, LPARAM) {
     if (timerRunning_) KillTimer(Hwnd(), kTimerId);
     timerRunning_ = false;
     tray_.Remove();
-    hintFont_.Reset();
-    blankPen_.Reset();
-    blankBrush_.Reset();
 }
 
 void CRecorderDlg::OnEnd() {

@@ -48,6 +48,8 @@ public:
     // The viewer's log as read back after the viewer last ended ("" for the own log).
     const std::string& ViewerLog() const { return viewerLog_; }
     bool TrayIconAdded() const { return tray_.Added(); }
+    // The hint the mouse shows now; "" when none.
+    const std::string& Hint() const { return hints_.Shown(); }
 
 private:
     void OnInitDialog(WPARAM, LPARAM);
@@ -75,10 +77,8 @@ private:
     void Place();
     void ShowInitially();
     void StartTimer();
-    void CreateDrawingTools();
     void Apply(const StatusUpdate& update);
-    void Blank(const std::vector<Rect>& areas);
-    void DrawHints(const std::vector<HintOutput>& outputs);
+    void Draw(const DrawList& drawing);
     void AttachBitmaps(int id, const BitmapSet& set);
     bool TrayMode() const;
 
@@ -88,17 +88,16 @@ private:
     BootCorrection correction_;
     StatusDisplay display_;
     Stopwatch stopwatch_;
+    Colour face_;
     MouseHints hints_;
+    // From the places the status window was laid out for to those of its real font.
+    DialogScale scale_;
     std::string viewerLog_;
     std::map<int, BitmapButton> buttons_;
     TrayIcon tray_;
     Icon trayIcon_;
     bool keepHidden_ = false;
     bool timerRunning_ = false;
-    COLORREF face_ = 0;
-    Pen blankPen_;
-    Brush blankBrush_;
-    Font hintFont_;
 };
 
 }  // namespace kestrowa

@@ -11,6 +11,14 @@ void StatusUpdate::Merge(StatusUpdate later) {
     if (later.notice) notice = std::move(later.notice);
 }
 
+DrawList BlankDrawing(const std::vector<Rect>& areas, Colour face, const DialogScale& scale) {
+    DrawList drawing;
+    if (areas.empty()) return drawing;
+    drawing.SelectPen(face).SelectBrush(face);
+    for (const Rect& area : areas) drawing.Rectangle(scale.Of(area));
+    return drawing;
+}
+
 WindowPosition StatusWindowPosition(int screenWidth, int screenHeight, OsFamily family, int leftRight, int upDown,
                                     int clientHeight) {
     const int fromRight = family == OsFamily::Nt ? 350 : 340;

@@ -7,24 +7,21 @@
 
 #include "recorder/RecorderDlgIds.h"
 #include "recorder/RecorderEnvironment.h"
+#include "shared/DialogScale.h"
+#include "shared/DrawList.h"
 
 namespace kestrowa {
 
-// A rectangle in client pixels; a point on the left or top edge is inside, one on the right or
-// bottom edge is not.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool operator==(const Rect&) const = default;
-};
+// The places in client pixels below (and the hint areas) are laid out for a dialog font of these
+// base units; the window moves them to the units its font really has.
+inline constexpr BaseUnits kStatusDesignUnits{7, 13};
 
-// Areas covered in the button-face colour (pen and brush of it) while their item is hidden.
+// Areas covered in the button-face colour while their item is hidden.
 inline constexpr Rect kMarkArea{159, 51, 206, 68};
 inline constexpr Rect kTodayCountArea{66, 34, 164, 50};
 inline constexpr Rect kMonthArea{66, 72, 206, 89};
+// The areas as rectangles drawn with pen and brush of the button-face colour, moved by `scale`.
+DrawList BlankDrawing(const std::vector<Rect>& areas, Colour face, const DialogScale& scale);
 
 // Bitmap resource names of a bitmap button: normal, pressed, focused.
 struct BitmapSet {

@@ -6,6 +6,8 @@
 #include "platform/File.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/AboutDlg.h"
+#include "platform/win/ui/DialogUnits.h"
+#include "platform/win/ui/DrawListReplay.h"
 #include "resources/viewer/ViewerResources.h"
 #include "shared/Strings.h"
 #include "viewer/LogEditor.h"
@@ -18,60 +20,6 @@ namespace kestrowa::orvelle {
 namespace {
 // The editor opens at this place and size (pixels).
 constexpr WindowPlacementHint kEditorPlacement{20, 55, 691, 504};
-
-// The help areas and the help line are laid out in client pixels of the template's font with
-// dialog base units of 8 × 15 pixels; another font's units scale them (see MeasureHelpScale).
-constexpr int kDesignBaseX = 8;
-constexpr int kDesignBaseY = 15;
-
-// The help line: client pixels of its text and the blanks that wipe it.
-constexpr int kHelpLineX = 10;
-constexpr int kHelpLineY = 470;
-constexpr int kHelpFontHeight = 12;
-constexpr const char* kFullWidthBlank = "　";
-constexpr int kHelpBlanksBehindText = 35;
-constexpr int kHelpBlanksWhenCleared = 32;
-constexpr int kHelpBlanksForNoView = 33;
-constexpr COLORREF kHelpInk = RGB(0, 0, 255);
-
-struct HelpArea {
-    RECT area;
-    const char* text;  // null: the text of the current view
-};
-// Tested in this order; the first area that holds the pointer gives the text.
-constexpr HelpArea kHelpAreas[] = {
-    {{390, 7, 438, 38}, "表示設定ダイアログを開く"},
-    {{440, 7, 468, 38}, "バージョン情報を表示する"},
-    {{472, 7, 502, 38}, "ヘルプファイルを開く"},
-    {{415, 43, 507, 73}, "年を切り換える"},
-    {{439, 56, 507, 87}, "月を切り換える"},
-    {{6, 436, 63, 464}, "月別：日毎の稼動時間・起動回数、週間の稼動状況を表示(ｶﾚﾝﾀﾞｰ形式)"},
-    {{66, 436, 111, 464}, "月別：日毎の最初の起動、最終の終了時刻、稼働時間等を表示"},
-    {{114, 436, 187, 464}, "月別：起動毎の開始・終了時刻、稼働時間等を表示"},
-    {{190, 436, 247, 464}, "年月毎の起動・稼動状況を表示(前月分まで集計)"},
-    {{250, 436, 295, 464}, "設定期間の稼動状況を表示"},
-    {{298, 436, 343, 464}, "ログファイルを表示"},
-    {{350, 433, 370, 463}, "月別：稼働時間の推移のグラフを表示"},
-    {{394, 433, 436, 463}, "月別：稼働時間のチャートを表示"},
-    {{450, 452, 507, 483}, "ログの表示を中断する"},
-    {{5, 98, 508, 433}, nullptr},
-};
-
-std::string Repeat(const char* piece, int count) {
-    std::string text;
-    for (int i = 0; i < count; ++i) text += piece;
-    return text;
-}
-
-std::string ListHelpText(ViewKind view) {
-    switch (view) {
-        case ViewKind::Calendar: return "月別：起動・稼動状況、週間の稼動状況(カレンダー形式)";
-        case ViewKind::Daily: return "月別：日毎の最初の起動、最終の終了時刻、稼働時間等";
-        case ViewKind::PerStart: return "月別：起動毎の開始・終了時刻、稼働時間等";
-        case ViewKind::YearMonth: return "年月毎の起動・稼動状況";
-    }
-    return Repeat(kFullWidthBlank, kHelpBlanksForNoView);
-}
 
 int RadioOf(ViewKind view) {
     switch (view) {
@@ -106,7 +54,7 @@ CViewerDlg::CViewerDlg(ViewerContext context)
       viewer_(ReadViewerSettings(context_.settings, context_.windowsDirectory)),
       bigIcon_(LoadIconSized(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON))),
       smallIcon_(LoadIconSized(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))),
-      face_(GetSysColor(COLOR_BTNFACE)) {
+      helpLine_(FromColorRef(GetSysColor(COLOR_BTNFACE))) {
     for (size_t i = 0; i < buttons_.size(); ++i)
         buttons_[i].Load(kButtonFaces[i].bitmap, kButtonFaces[i].bitmap, kButtonFaces[i].bitmap);
 }
@@ -163,9 +111,8 @@ void CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
     SetSpinRanges();
     if (first) {
         AttachButtons();
-        CreateHelpFont();
         list_ = ListView(Item(IDC_LIST));
-        MeasureHelpScale();
+        helpScale_ = MeasureDialogScale(Hwnd(), kViewerDesignUnits);
         initialised_ = true;
     }
     const DateTime& today = viewer_.Options().today;
@@ -191,10 +138,6 @@ void CViewerDlg::SetSpinRanges() {
 
 void CViewerDlg::AttachButtons() {
     for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i].Attach(Hwnd(), kButtonFaces[i].id);
-}
-
-void CViewerDlg::CreateHelpFont() {
-    helpFont_ = MakeFont("ＭＳ ゴシック", kHelpFontHeight, FW_NORMAL);
 }
 
 void CViewerDlg::CloseWaitWindow() {
@@ -329,52 +272,11 @@ void CViewerDlg::OnSetCursor(WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void CViewerDlg::MeasureHelpScale() {
-    // 100 base units across and down, in pixels of this dialog's font.
-    RECT units{0, 0, 400, 800};
-    if (!MapDialogRect(Hwnd(), &units)) return;
-    helpScaleX_ = units.right / (100.0 * kDesignBaseX);
-    helpScaleY_ = units.bottom / (100.0 * kDesignBaseY);
-}
-
-POINT CViewerDlg::HelpPoint(int x, int y) const {
-    return {static_cast<LONG>(x * helpScaleX_ + 0.5), static_cast<LONG>(y * helpScaleY_ + 0.5)};
-}
-
 void CViewerDlg::TrackHelp(int x, int y) {
-    const POINT at{x, y};
-    for (const HelpArea& area : kHelpAreas) {
-        const POINT topLeft = HelpPoint(area.area.left, area.area.top);
-        const POINT bottomRight = HelpPoint(area.area.right, area.area.bottom);
-        const RECT scaled{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-        if (!PtInRect(&scaled, at)) continue;
-        DrawHelpLine(area.text ? std::string(area.text) : ListHelpText(viewer_.View()), false);
-        return;
-    }
-    if (helpShown_) DrawHelpLine(Repeat(kFullWidthBlank, kHelpBlanksWhenCleared), true);
-}
-
-void CViewerDlg::DrawHelpLine(const std::string& text, bool blank) {
-    helpShown_ = !blank;
-    helpLine_ = blank ? std::string() : text;
-    if (!helpFont_) return;
-    const POINT line = HelpPoint(kHelpLineX, kHelpLineY);
+    const DrawList drawing = helpLine_.MouseMove(x, y, viewer_.View(), helpScale_);
+    if (drawing.Empty()) return;
     ClientDC dc(Hwnd());
-    SelectScope font(dc.Get(), helpFont_.Get());
-    SetBkColor(dc.Get(), face_);
-    auto out = [&](int x, const std::string& utf8) {
-        const std::wstring wide = Utf8ToWide(utf8);
-        TextOutW(dc.Get(), x, line.y, wide.c_str(), static_cast<int>(wide.size()));
-    };
-    if (blank) {
-        SetTextColor(dc.Get(), face_);
-        out(line.x, text);
-        return;
-    }
-    SetTextColor(dc.Get(), face_);
-    out(line.x, Repeat(kFullWidthBlank, kHelpBlanksBehindText));
-    SetTextColor(dc.Get(), kHelpInk);
-    out(line.x + 1, text);
+    Replay(dc.Get(), drawing);
 }
 
 void CViewerDlg::OnRightButtonDown(WPARAM, LPARAM lParam) { ShowPopupMenu(IDR_MENU_VIEWER, lParam); }
@@ -398,7 +300,6 @@ LRESULT CViewerDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LR
 
 void CViewerDlg::OnDestroy(WPARAM, LPARAM) {
     wait_.reset();
-    helpFont_.Reset();
 }
 
 }  // namespace kestrowa::orvelle

@@ -13,6 +13,7 @@
 #include "platform/win/ui/ListView.h"
 #include "platform/win/ui/MessageBoxes.h"
 #include "platform/win/os/Process.h"
+#include "viewer/HelpLine.h"
 #include "viewer/MonthSelection.h"
 #include "viewer/MonthViewer.h"
 #include "viewer/Table.h"
@@ -49,7 +50,7 @@ public:
     int ShownYear() const { return viewer_.ShownYear(); }
     int ShownMonth() const { return viewer_.ShownMonth(); }
     // The text the help line shows now; "" while it is cleared.
-    const std::string& HelpLine() const { return helpLine_; }
+    const std::string& HelpLine() const { return helpLine_.Shown(); }
     bool WaitWindowOpen() const { return static_cast<bool>(wait_); }
 
 private:
@@ -76,7 +77,6 @@ private:
 
     void SetSpinRanges();
     void AttachButtons();
-    void CreateHelpFont();
     void CloseWaitWindow();
     bool ReadShownMonth(int year, int month);
     void ShowView(ViewKind view);
@@ -85,10 +85,7 @@ private:
     void CheckViewRadio();
     void WriteEdit(int id, const std::string& text);
     void WriteChosenMonth(const MonthChoice& choice);
-    void MeasureHelpScale();
-    POINT HelpPoint(int x, int y) const;
     void TrackHelp(int x, int y);
-    void DrawHelpLine(const std::string& text, bool blank);
 
     ViewerContext context_;
     // The settings, the shown month, its model and the key of the list last built; the same
@@ -105,12 +102,9 @@ private:
     std::array<BitmapButton, 5> buttons_;
     Icon bigIcon_;
     Icon smallIcon_;
-    COLORREF face_ = 0;
-    Font helpFont_;
-    double helpScaleX_ = 1.0;
-    double helpScaleY_ = 1.0;
-    bool helpShown_ = true;
-    std::string helpLine_;
+    kestrowa::HelpLine helpLine_;
+    // From the places the help line was laid out for to those of the dialog's real font.
+    DialogScale helpScale_;
 };
 
 }  // namespace kestrowa::orvelle

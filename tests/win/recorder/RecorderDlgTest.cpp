@@ -313,6 +313,36 @@ TEST_F(RecorderDlgTest, MouseMoveRefreshesAtOnce) {
     EXPECT_EQ(Text(IDC_RUNNING_TIME), "  6分20秒");
 }
 
+// The hint areas follow the dialog's font as it came out here (Wine's replacement fonts are not
+// the ones the areas were laid out for): the middle of each button shows that button's hint.
+TEST_F(RecorderDlgTest, ThePointerOverEachButtonShowsItsHint) {
+    Start();
+    ShowWindow(dialog->Hwnd(), SW_RESTORE);
+    auto moveTo = [this](POINT at) {
+        SendMessageW(dialog->Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+        return dialog->Hint();
+    };
+    const struct {
+        int id;
+        const char* hint;
+    } buttons[] = {
+        {IDC_MINIMIZE, "最小化(タスクバーで表示)"},
+        {IDC_VERSION, "バージョン情報を表示する"},
+        {IDC_HELP_BUTTON, "ヘルプファイルを開く"},
+        {IDC_SETTINGS, "「環境設定」ﾀﾞｲｱﾛｸﾞを開く"},
+        {IDC_VIEWER, "「稼動状況の表示」ﾀﾞｲｱﾛｸﾞを開く"},
+        {IDOK, "本アプリケーションを終了する"},
+    };
+    for (const auto& button : buttons) {
+        RECT r{};
+        GetWindowRect(dialog->Item(button.id), &r);
+        POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ScreenToClient(dialog->Hwnd(), &middle);
+        EXPECT_EQ(moveTo(middle), button.hint) << button.id << " at " << middle.x << "," << middle.y;
+    }
+    EXPECT_EQ(moveTo({1, 1}), "");
+}
+
 TEST_F(RecorderDlgTest, SystemMenuCarriesTheAboutItem) {
     Start();
     wchar_t text[100] = {};

@@ -4,6 +4,8 @@
 
 #include "platform/win/os/CurrentUserKeyRemover.h"
 #include "platform/win/os/Text.h"
+#include "platform/win/ui/DrawListReplay.h"
+#include "platform/win/ui/Gdi.h"
 
 namespace kestrowa {
 
@@ -14,52 +16,22 @@ constexpr wchar_t kViewClass[] = L"SweepraView";
 constexpr char kProgramName[] = "Sweepra";
 constexpr UINT_PTR kIndicatorTimer = 1;
 
-COLORREF ToColorRef(std::uint32_t rgb) {
-    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-// The report's text settings: white text without background in the report font, undone when
-// the scope ends.
-class ReportTextSettings {
-public:
-    explicit ReportTextSettings(HDC dc)
-        : dc_(dc),
-          font_(CreateFontW(20, 0, 0, 0, 600, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_TT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_ROMAN,
-                            L"ＭＳ ゴシック")),
-          selection_(dc, font_.Get()) {
-        SetTextColor(dc, ToColorRef(kReportTextColour));
-        SetBkMode(dc, TRANSPARENT);
-    }
-    ReportTextSettings(const ReportTextSettings&) = delete;
-    ReportTextSettings& operator=(const ReportTextSettings&) = delete;
-    ~ReportTextSettings() { SetBkMode(dc_, OPAQUE); }
-
-private:
-    HDC dc_;
-    Font font_;
-    SelectScope selection_;
-};
-
-// Draws each text as the uninstall reports it and notes what it drew.
+// Draws each part as the uninstall reports it and notes what it drew.
 class ViewReportSink : public ReportSink {
 public:
-    ViewReportSink(HWND frame, HDC dc, std::vector<ReportText>& drawn)
-        : frame_(frame), dc_(dc), drawn_(drawn) {}
+    ViewReportSink(HWND frame, HDC dc, DrawList& drawn) : frame_(frame), dc_(dc), drawn_(drawn) {}
     void SetTitle(const std::string& title) override {
         SetWindowTextW(frame_, Utf8ToWide(title).c_str());
     }
-    void Draw(const ReportText& text) override {
-        std::wstring wide = Utf8ToWide(text.text);
-        SetTextColor(dc_, ToColorRef(text.colour));
-        TextOutW(dc_, text.x, text.y, wide.c_str(), static_cast<int>(wide.size()));
-        drawn_.push_back(text);
+    void Draw(const DrawList& part) override {
+        Replay(dc_, part);
+        drawn_.Append(part);
     }
 
 private:
     HWND frame_;
     HDC dc_;
-    std::vector<ReportText>& drawn_;
+    DrawList& drawn_;
 };
 
 }  // namespace
@@ -69,8 +41,7 @@ CSweepraView::CSweepraView(CSweepraDoc& doc, Directory& directory, KeyRemover& k
     : doc_(doc),
       directory_(directory),
       keys_(keys),
-      prompts_(prompts),
-      background_(CreateSolidBrush(ToColorRef(kReportBackground))) {}
+      prompts_(prompts) {}
 
 std::span<const MessageEntry<CSweepraView>> CSweepraView::MessageTable() {
     static const MessageEntry<CSweepraView> table[] = {
@@ -103,24 +74,18 @@ void CSweepraView::RunOnce(HDC dc, const RECT& client) {
     runOnce_ = 0;
     HWND frame = GetParent(Hwnd());
     SetWindowTextW(frame, Utf8ToWide(kStartTitle).c_str());
-    FillBackground(dc, client);
+    Replay(dc, ReportBackground(client.right, client.bottom));
     if (!Confirm(frame, "アプリケーションをアンインストールしますか？") ||
         !Confirm(frame, "ｱﾌﾟﾘｹｰｼｮﾝがあるﾌｫﾙﾀﾞ内の全ファイルを削除します！")) {
         PostMessageW(frame, WM_CLOSE, 0, 0);
         return;
     }
-    ReportTextSettings settings(dc);
     ViewReportSink sink(frame, dc, report_);
     RunUninstall(doc_, directory_, keys_, sink);
 }
 
 bool CSweepraView::Confirm(HWND frame, const char* question) {
     return prompts_.ShowMessage(frame, question, kProgramName, MB_OKCANCEL) == IDOK;
-}
-
-void CSweepraView::FillBackground(HDC dc, const RECT& client) const {
-    SelectScope brush(dc, background_.Get());
-    Rectangle(dc, client.left, client.top, client.right, client.bottom);
 }
 
 std::span<const MessageEntry<CMainFrame>> CMainFrame::MessageTable() {

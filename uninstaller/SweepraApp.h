@@ -1,11 +1,8 @@
 #pragma once
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/Directory.h"
 #include "platform/KeyRemover.h"
-#include "platform/win/ui/Gdi.h"
 #include "platform/win/ui/MessageBoxes.h"
 #include "platform/win/ui/Window.h"
 #include "uninstaller/SweepraDoc.h"
@@ -22,22 +19,20 @@ public:
     static std::span<const MessageEntry<CSweepraView>> MessageTable();
 
     bool Create(HWND frame);
-    // What the run drew, in order.
-    const std::vector<ReportText>& Report() const { return report_; }
+    // The report the run drew, in order.
+    const DrawList& Report() const { return report_; }
 
 private:
     LRESULT OnPaint(WPARAM, LPARAM);
     void RunOnce(HDC dc, const RECT& client);
     bool Confirm(HWND frame, const char* question);
-    void FillBackground(HDC dc, const RECT& client) const;
 
     CSweepraDoc& doc_;
     Directory& directory_;
     KeyRemover& keys_;
     UserPrompts& prompts_;
     int runOnce_ = -999;  // 0 once the run was done or cancelled
-    Brush background_;
-    std::vector<ReportText> report_;
+    DrawList report_;
 };
 
 // The one main window: the view, a status bar, and a tool bar that stays hidden; no menu.

@@ -10,6 +10,9 @@ namespace {
 // Whatever the uninstaller is called, a file whose name holds this is taken for it.
 constexpr const char* kUninstallerName = "sweepra.exe";
 constexpr int kListedFolderLines = 10;
+constexpr const char* kReportFace = "ＭＳ ゴシック";
+constexpr int kReportFontHeight = 20;
+constexpr int kReportFontWeight = 600;
 
 // Paths inside the application folder use the separator its own path ends with.
 char SeparatorOf(const std::string& folder) { return folder.empty() ? '\\' : folder.back(); }
@@ -42,6 +45,18 @@ FolderScan ScanAppFolder(const Directory& directory, const std::string& appFolde
     return scan;
 }
 
+DrawList ReportBackground(int width, int height) {
+    DrawList drawing;
+    drawing.SelectBrush(kReportBackground).Rectangle({0, 0, width, height});
+    return drawing;
+}
+
+DrawList ReportLine(int x, int y, std::string text) {
+    DrawList drawing;
+    drawing.SelectFont(kReportFace, kReportFontHeight, kReportFontWeight).Text(x, y, std::move(text), kReportTextColour);
+    return drawing;
+}
+
 std::string TitleAfterRecognition(int row) {
     return AppOfRow(row).displayName + " のアンインストール   ［実行モデュール Sweepra.exe Ver1.10］";
 }
@@ -50,16 +65,16 @@ int RunUninstall(CSweepraDoc& doc, Directory& directory, KeyRemover& keys, Repor
     const std::string& folder = doc.AppFolder();
     const char separator = SeparatorOf(folder);
 
-    report.Draw({20, 10, "アンインストールするアプリケーション"});
+    report.Draw(ReportLine(20, 10, "アンインストールするアプリケーション"));
     FolderScan scan = ScanAppFolder(directory, folder);
     int row = RecognizeApp(scan.files[0]);
     const TargetApp& app = AppOfRow(row);
     doc.ReadInstalledNames();
 
     report.SetTitle(TitleAfterRecognition(row));
-    report.Draw({20, 35, app.displayName + app.description});
-    report.Draw({40, 70, Format("ファイルを削除しています。  (ファイル=%d)",
-                                static_cast<int>(scan.files[0].size()))});
+    report.Draw(ReportLine(20, 35, app.displayName + app.description));
+    report.Draw(ReportLine(40, 70, Format("ファイルを削除しています。  (ファイル=%d)",
+                                          static_cast<int>(scan.files[0].size()))));
 
     // What could not be removed without reaching something else, relative to the folder.
     std::vector<std::string> leftAlone;
@@ -75,16 +90,16 @@ int RunUninstall(CSweepraDoc& doc, Directory& directory, KeyRemover& keys, Repor
         }
     }
 
-    report.Draw({40, 95, Format("サブディレクトリを削除しています。  (n=%d)",
-                                static_cast<int>(scan.folders.size()))});
+    report.Draw(ReportLine(40, 95, Format("サブディレクトリを削除しています。  (n=%d)",
+                                          static_cast<int>(scan.folders.size()))));
     int removed = 0;
     for (const std::string& name : scan.folders) {
         if (!doc.IsInstalled(name)) continue;
         if (removed < kListedFolderLines)
-            report.Draw({50, 253 + 18 * removed,
-                         Format("(削除されたｻﾌﾞﾃﾞｨﾚｸﾄﾘ%2d ", removed + 1) + folder + name + ")"});
+            report.Draw(ReportLine(50, 253 + 18 * removed,
+                                   Format("(削除されたｻﾌﾞﾃﾞｨﾚｸﾄﾘ%2d ", removed + 1) + folder + name + ")"));
         else if (removed == kListedFolderLines)
-            report.Draw({50, 433, "(上記のほかにいくつかのｻﾌﾞﾃﾞｨﾚｸﾄﾘが削除されました)"});
+            report.Draw(ReportLine(50, 433, "(上記のほかにいくつかのｻﾌﾞﾃﾞｨﾚｸﾄﾘが削除されました)"));
         // A folder that still holds something stays; its line is drawn all the same.
         if (directory.RemoveEmptyFolder(folder, name) == Removal::LeftAlone)
             leftAlone.push_back(name);
@@ -92,17 +107,18 @@ int RunUninstall(CSweepraDoc& doc, Directory& directory, KeyRemover& keys, Repor
     }
     // The user deletes the folder by hand in the end; these are worth a look before.
     if (!leftAlone.empty())
-        report.Draw({40, 145, Format("安全に削除できなかった項目があります。  (n=%d)  ",
-                                     static_cast<int>(leftAlone.size())) +
-                                  folder + leftAlone.front()});
+        report.Draw(ReportLine(40, 145,
+                               Format("安全に削除できなかった項目があります。  (n=%d)  ",
+                                      static_cast<int>(leftAlone.size())) +
+                                   folder + leftAlone.front()));
 
-    report.Draw({40, 120, "レジストリのキーを解除しています。"});
+    report.Draw(ReportLine(40, 120, "レジストリのキーを解除しています。"));
     for (const std::string& key : app.registryKeys) keys.DeleteKey(key);
 
-    report.Draw({20, 170, "アンインストールが完了しました！  このアンインストーラを閉じた後で"});
-    report.Draw({20, 195, app.displayName + "をインストールしたディレクトリを手動で削除してください。"});
-    report.Draw({20, 215, app.displayName + "のショートカットがあれば、手動で削除してください。"});
-    report.Draw({20, 480, "ながらくのご利用ありがとうございました！"});
+    report.Draw(ReportLine(20, 170, "アンインストールが完了しました！  このアンインストーラを閉じた後で"));
+    report.Draw(ReportLine(20, 195, app.displayName + "をインストールしたディレクトリを手動で削除してください。"));
+    report.Draw(ReportLine(20, 215, app.displayName + "のショートカットがあれば、手動で削除してください。"));
+    report.Draw(ReportLine(20, 480, "ながらくのご利用ありがとうございました！"));
     return row;
 }
 

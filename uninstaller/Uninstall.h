@@ -1,33 +1,30 @@
 #pragma once
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "platform/Directory.h"
 #include "platform/KeyRemover.h"
+#include "shared/DrawList.h"
 #include "uninstaller/SweepraDoc.h"
 
 namespace kestrowa {
 
-// Colours as 0xRRGGBB.
-constexpr std::uint32_t kReportBackground = 0x0000C8;
-constexpr std::uint32_t kReportTextColour = 0xFFFFFF;
+inline constexpr Colour kReportBackground = 0x0000C8;
+inline constexpr Colour kReportTextColour = 0xFFFFFF;
 
-// One text of the report at its place in the view, in pixels from the top-left corner.
-struct ReportText {
-    int x = 0;
-    int y = 0;
-    std::string text;
-    std::uint32_t colour = kReportTextColour;
-    bool operator==(const ReportText&) const = default;
-};
+// The view's whole client area of width × height pixels as a rectangle in the report's
+// background, outlined with the device context's own pen.
+DrawList ReportBackground(int width, int height);
+// One text of the report at its place in the view, in pixels from the top-left corner: white in
+// the report font ("ＭＳ ゴシック", height 20, weight 600), without background.
+DrawList ReportLine(int x, int y, std::string text);
 
 // Receives the report while the uninstall runs, so the user sees each step as it happens.
 class ReportSink {
 public:
     virtual ~ReportSink() = default;
     virtual void SetTitle(const std::string& title) = 0;
-    virtual void Draw(const ReportText& text) = 0;
+    virtual void Draw(const DrawList& part) = 0;
 };
 
 // What lies in the application folder: its direct subfolders, and the files of the folder

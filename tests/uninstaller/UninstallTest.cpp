@@ -58,12 +58,15 @@ class RecordingSink : public ReportSink {
 public:
     explicit RecordingSink(Events& events) : events_(events) {}
     void SetTitle(const std::string& title) override { events_.push_back("title " + title); }
-    void Draw(const ReportText& text) override {
-        EXPECT_EQ(text.colour, kReportTextColour);
-        texts.push_back(text);
-        events_.push_back(std::to_string(text.x) + "," + std::to_string(text.y) + " " + text.text);
+    // Each part is one line of the report in its font.
+    void Draw(const DrawList& part) override {
+        const std::vector<draw::Text> drawn = part.Texts();
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_EQ(part, ReportLine(drawn[0].x, drawn[0].y, drawn[0].text));
+        texts.push_back(drawn[0]);
+        events_.push_back(std::to_string(drawn[0].x) + "," + std::to_string(drawn[0].y) + " " + drawn[0].text);
     }
-    std::vector<ReportText> texts;
+    std::vector<draw::Text> texts;
 
 private:
     Events& events_;
@@ -109,7 +112,7 @@ protected:
     }
 
     std::string TextAt(int x, int y) const {
-        for (const ReportText& t : texts_)
+        for (const draw::Text& t : texts_)
             if (t.x == x && t.y == y) return t.text;
         return "(none)";
     }
@@ -118,7 +121,7 @@ protected:
     std::string app_;
     Events events_;
     Events unsafe_;
-    std::vector<ReportText> texts_;
+    std::vector<draw::Text> texts_;
 };
 
 TEST_F(UninstallTest, RecorderInstallIsRemovedStepByStepWithItsReport) {
@@ -288,6 +291,15 @@ TEST_F(UninstallTest, ALinkedFolderIsNotLookedInto) {
     Add("FileList.txt", "KESTROWA.EXE\r\n");
     Run();
     EXPECT_EQ(outside.Read("KESTROWA.EXE"), "x");
+}
+
+TEST(Report, LinesAreWhiteInTheReportFontOnTheDarkBlueView) {
+    EXPECT_EQ(DrawListText(ReportLine(40, 70, "ファイル")),
+              "font \"ＭＳ ゴシック\" 20 600\n"
+              "text 40 70 #ffffff \"ファイル\"\n");
+    EXPECT_EQ(DrawListText(ReportBackground(640, 480)),
+              "brush #0000c8\n"
+              "rect 0 0 640 480\n");
 }
 
 }  // namespace

@@ -91,10 +91,11 @@ TEST(CSweepraView, RunsOnceOnTheFirstPaintAndNeverAgain) {
     EXPECT_EQ(Title(program.frame.Hwnd()),
               L"ケストロワ のアンインストール   ［実行モデュール Sweepra.exe Ver1.10］");
     EXPECT_EQ(program.keys.deleted, 2);
-    ASSERT_EQ(program.view.Report().size(), 9u);
-    EXPECT_EQ(program.view.Report().back().text, "ながらくのご利用ありがとうございました！");
+    const std::vector<draw::Text> texts = program.view.Report().Texts();
+    ASSERT_EQ(texts.size(), 9u);
+    EXPECT_EQ(texts.back().text, "ながらくのご利用ありがとうございました！");
 
-    const std::vector<ReportText> report = program.view.Report();
+    const DrawList report = program.view.Report();
     int lists = program.directory.lists;
     RedrawWindow(program.view.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     Pump();
@@ -114,7 +115,7 @@ TEST(CSweepraView, CancelInEitherQuestionTouchesNothingAndClosesTheWindow) {
         Pump();
         EXPECT_EQ(program.prompts.questions.size(), firstOk ? 2u : 1u);
         EXPECT_EQ(program.directory.lists + program.directory.removals + program.keys.deleted, 0);
-        EXPECT_TRUE(program.view.Report().empty());
+        EXPECT_TRUE(program.view.Report().Empty());
         EXPECT_FALSE(IsWindow(program.frame.Hwnd()));
         Pump();  // the quit message the closed frame posted
     }

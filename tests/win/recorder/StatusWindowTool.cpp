@@ -1,7 +1,7 @@
 // Works the status window of a running recorder from outside, for the screenshot script:
 //   StatusWindowTool restore | tray-click | hover | rect
 // finds the window (waiting up to 20 seconds), does what is asked (hover: the mouse over the
-// Ver button, which draws its hint) and prints its rectangle on the screen as WxH+X+Y (the form
+// middle of the Ver button, which draws its hint) and prints its rectangle on the screen as WxH+X+Y (the form
 // ImageMagick's -crop takes).
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 namespace {
 
 constexpr UINT kTrayCallback = 0x8064;
+constexpr int kVersionButton = 1024;
 
 // The status window is the dialog that holds the start-time text 1005 and the second-row
 // button 1055.
@@ -54,7 +55,11 @@ int wmain(int argc, wchar_t** argv) {
     } else if (std::wcscmp(argv[1], L"hover") == 0) {
         ShowWindow(status, SW_RESTORE);
         Sleep(300);
-        PostMessageW(status, WM_MOUSEMOVE, 0, MAKELPARAM(240, 10));
+        RECT ver{};
+        GetWindowRect(GetDlgItem(status, kVersionButton), &ver);
+        POINT middle{(ver.left + ver.right) / 2, (ver.top + ver.bottom) / 2};
+        ScreenToClient(status, &middle);
+        PostMessageW(status, WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
     } else if (std::wcscmp(argv[1], L"rect") != 0) {
         std::fprintf(stderr, "unknown command\n");
         return 2;

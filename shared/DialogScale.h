@@ -23,7 +23,8 @@ public:
     Rect Of(const Rect& r) const { return {X(r.left), Y(r.top), X(r.right), Y(r.bottom)}; }
 
 private:
-    static int Round(double pixels) { return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5); }
+    // Places in a client area are never negative.
+    static int Round(double pixels) { return static_cast<int>(pixels + 0.5); }
 
     double x_ = 1.0;
     double y_ = 1.0;

@@ -30,22 +30,6 @@ DateTime CorrectedStart(int correct, const DateTime& shownStart, const DateTime&
     }
 }
 
-DateTime StoredPcStart(const Profile& profile) {
-    namespace key = recorder_key;
-    return DateTime{Read(profile, key::PresentYear), Read(profile, key::PresentMonth), Read(profile, key::PresentDate),
-                    Read(profile, key::PresentHour), Read(profile, key::PresentMinute), Read(profile, key::PresentSecond)};
-}
-
-void StorePcStart(Profile& profile, const DateTime& start) {
-    namespace key = recorder_key;
-    Write(profile, key::PresentYear, start.year);
-    Write(profile, key::PresentMonth, start.month);
-    Write(profile, key::PresentDate, start.day);
-    Write(profile, key::PresentHour, start.hour);
-    Write(profile, key::PresentMinute, start.minute);
-    Write(profile, key::PresentSecond, start.second);
-}
-
 BootCorrection::BootCorrection(const Clock& clock, Profile& profile, const FileTimes& files, OsFamily family,
                                std::string windowsDrive)
     : clock_(clock), profile_(profile), files_(files), family_(family), windowsDrive_(std::move(windowsDrive)) {}
@@ -55,15 +39,17 @@ void BootCorrection::Apply(SessionRecording& recording) const {
 }
 
 bool BootCorrection::ApplyChangedSetting(SessionRecording& recording, int newCorrect) const {
-    if (!recording.restart && newCorrect == 0) return false;
-    ApplyWith(recording, recording.restart && newCorrect >= 1 && newCorrect <= 3 ? 0 : newCorrect);
+    if (!recording.Restart() && newCorrect == 0) return false;
+    ApplyWith(recording, recording.Restart() && newCorrect >= 1 && newCorrect <= 3 ? 0 : newCorrect);
     return true;
 }
 
 void BootCorrection::ApplyWith(SessionRecording& recording, int correct) const {
-    recording.shownStart = CorrectedStart(correct, recording.shownStart, recording.runStart,
-                                          [this] { return WindowsBootTime(files_, family_, windowsDrive_, clock_); });
-    StorePcStart(profile_, recording.shownStart);
+    const DateTime corrected = CorrectedStart(correct, recording.ShownStart(), recording.RunStart(), [this] {
+        return WindowsBootTime(files_, family_, windowsDrive_, clock_);
+    });
+    recording.TakeCorrectedStart(corrected);
+    StorePcStart(profile_, corrected);
 }
 
 }  // namespace kestrowa

@@ -34,10 +34,6 @@ DateTime WindowsBootTime(const FileTimes& files, OsFamily family, const std::str
 DateTime CorrectedStart(int correct, const DateTime& shownStart, const DateTime& runStart,
                         const std::function<DateTime()>& bootTime);
 
-// The stored PC start time, `PresentYear` to `PresentSecond` (year 0: none stored).
-DateTime StoredPcStart(const Profile& profile);
-void StorePcStart(Profile& profile, const DateTime& start);
-
 // The boot-time correction of the status window. After either call the window shows
 // recording.ShownStartText() in control 1005.
 class BootCorrection {
@@ -45,7 +41,7 @@ public:
     BootCorrection(const Clock& clock, Profile& profile, const FileTimes& files, OsFamily family,
                    std::string windowsDrive);
 
-    // Corrects recording.shownStart by the stored `Correct` and stores it as the PC start time.
+    // Corrects the recording's shown start by the stored `Correct` and stores it as the PC start time.
     // This is the hook RecordStart takes: recording.RecordStart([&] { correction.Apply(recording); }).
     void Apply(SessionRecording& recording) const;
 

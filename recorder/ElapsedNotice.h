@@ -2,6 +2,8 @@
 #include <optional>
 #include <string>
 
+#include "shared/RecorderSettings.h"
+
 namespace kestrowa {
 
 // Caption of the notice box (exclamation icon, OK button, owned by the status window).
@@ -11,9 +13,9 @@ inline constexpr const char* kNoticeCaption = "　経過時間のお知らせ";
 // interval. Held in memory only; every start of the recorder begins with it off.
 class ElapsedNotice {
 public:
-    bool on = false;
-    int firstMark = 60;
-    int interval = 15;
+    bool on = NoticeSettings{}.on;
+    int firstMark = NoticeSettings{}.firstMark;
+    int interval = NoticeSettings{}.interval;
     int count = 0;  // notices shown since the schedule was last reset
 
     // At the end of every full refresh: the text of the box to show now, if any. At most one per

@@ -95,10 +95,10 @@ std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
     return table;
 }
 
-bool CRecorderDlg::TrayMode() const { return recording_.startMethod == kStartTray; }
+bool CRecorderDlg::TrayMode() const { return recording_.Method() == StartMethod::Tray; }
 
 void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
-    if (recording_.state != SessionRecording::State::NotInitialised) return;
+    if (recording_.CurrentState() != SessionRecording::State::NotInitialised) return;
     if (TrayMode()) {
         trayIcon_.Reset(static_cast<HICON>(
             LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
@@ -109,7 +109,7 @@ void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     recording_.RecordStart([this] { correction_.Apply(recording_); });
     // The start shows at once, before the questions of the checks below can hold the window up.
     SetItemText(IDC_START_TIME, recording_.ShownStartText());
-    SetTitle(recording_.startTitle);
+    SetTitle(recording_.StartTitle());
     ShowInitially();
     StartTimer();
     scale_ = MeasureDialogScale(Hwnd(), kStatusDesignUnits);
@@ -133,7 +133,7 @@ void CRecorderDlg::Place() {
         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), context_.environment.family,
         Read(context_.profile, recorder_key::LeftRight), Read(context_.profile, recorder_key::UpDown), client.bottom);
     SetWindowPos(Hwnd(), HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
-    if (recording_.endBarred) SetItemText(IDOK, recording_.EndButtonText());
+    if (recording_.EndBarred()) SetItemText(IDOK, recording_.EndButtonText());
 }
 
 void CRecorderDlg::ShowInitially() {
@@ -205,7 +205,7 @@ void CRecorderDlg::OnMouseMove(WPARAM, LPARAM lParam) {
 }
 
 void CRecorderDlg::OnRightButtonUp(WPARAM, LPARAM lParam) {
-    ShowPopupMenu(TrayMode() || recording_.endBarred ? IDR_MENU_TRAY : IDR_MENU_FULL, lParam);
+    ShowPopupMenu(TrayMode() || recording_.EndBarred() ? IDR_MENU_TRAY : IDR_MENU_FULL, lParam);
 }
 
 void CRecorderDlg::OnTimer(WPARAM, LPARAM) { Apply(display_.Tick()); }
@@ -238,7 +238,7 @@ void CRecorderDlg::OnDestroy(WPARAM, LPARAM) {
 }
 
 void CRecorderDlg::OnEnd() {
-    if (!recording_.endBarred) End(IDOK);
+    if (!recording_.EndBarred()) End(IDOK);
 }
 
 void CRecorderDlg::OnAppExit() {

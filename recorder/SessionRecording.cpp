@@ -1,7 +1,9 @@
 #include "recorder/SessionRecording.h"
 
+#include <cctype>
+
+#include "recorder/CivilTime.h"
 #include "shared/LogLine.h"
-#include "shared/RecorderSettings.h"
 #include "shared/Strings.h"
 
 namespace kestrowa {
@@ -9,90 +11,116 @@ namespace kestrowa {
 namespace {
 inline constexpr int kRestartMinutes = 20;
 inline constexpr int kHeartbeatTicks = 30;
+
+// The stored heartbeat as the end repair may copy it into the log: exactly "E yyyy/mm/dd hh:mm"
+// of a date of the calendar and a time of the day. Anything else would put a line into the log
+// that is no end line, of any length, where every reader expects 16 characters.
+bool IsHeartbeat(std::string_view line) {
+    constexpr std::string_view shape = "E 9999/99/99 99:99";
+    if (line.size() != shape.size()) return false;
+    for (size_t i = 0; i < shape.size(); ++i) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(line[i])) != 0;
+        if (shape[i] == '9' ? !digit : line[i] != shape[i]) return false;
+    }
+    const DateTime t{ToInt(line.substr(2, 4)), ToInt(line.substr(7, 2)), ToInt(line.substr(10, 2)),
+                     ToInt(line.substr(13, 2)), ToInt(line.substr(16, 2)), 0};
+    // A day the month does not have comes back from the round trip as a day of the next month.
+    return t.month >= 1 && t.month <= 12 && t.hour < 24 && t.minute < 60 && DateTimeFromSeconds(SecondsOf(t)) == t;
+}
 }  // namespace
 
 SessionRecording::SessionRecording(const Clock& clock, Profile& profile, SessionLog log)
     : clock_(clock), profile_(profile), log_(std::move(log)) {
-    lastEnd = Read(profile_, recorder_key::LastWindwsEnd);
-    lastStart = Read(profile_, recorder_key::LastStart);
-    dayCount = Read(profile_, recorder_key::DayCount);
-    startMethod = Read(profile_, recorder_key::AptnSet);
-    startUpIdok = startMethod == kStartTray ? 0 : Read(profile_, recorder_key::StartUpIdok);
-    endBarred = startMethod == kStartTray;
+    lastEnd_ = Read(profile_, recorder_key::LastWindwsEnd);
+    lastStart_ = Read(profile_, recorder_key::LastStart);
+    dayCount_ = Read(profile_, recorder_key::DayCount);
+    startMethod_ = static_cast<StartMethod>(Read(profile_, recorder_key::AptnSet));
+    endCommandInStartup_ = startMethod_ != StartMethod::Tray && Read(profile_, recorder_key::StartUpIdok) == 1;
+    endBarred_ = startMethod_ == StartMethod::Tray;
 }
 
 void SessionRecording::RepairEnd() {
     if (!log_.Exists()) return;
     std::string last = log_.LastNonEmptyLine();
     if (!last.empty() && last[0] == 'E') return;
-    log_.AppendLine(Read(profile_, recorder_key::LastWindwsEnd));
+    const std::string heartbeat = Read(profile_, recorder_key::LastWindwsEnd);
+    log_.AppendLine(IsHeartbeat(heartbeat) ? heartbeat : "");
 }
 
 // A start on the date of the last end (E yyyy/mm/dd hh:mm) within 20 minutes of it or of the
 // stored PC start time, or any start on that date in the manual mode. Midnight is not bridged,
 // and a last end later than now (the clock put back) counts as close.
 bool SessionRecording::IsRestart(const DateTime& now) const {
-    const std::string_view endDate = Columns(lastEnd, 2, 10);
-    if (endDate.empty() || startLine.find(endDate) == std::string::npos) return false;
-    int gap = (now.hour - ToInt(Columns(lastEnd, 13, 2))) * 60 - ToInt(Columns(lastEnd, 16, 2)) + now.minute;
+    const std::string_view endDate = Columns(lastEnd_, 2, 10);
+    if (endDate.empty() || startLine_.find(endDate) == std::string::npos) return false;
+    int gap = (now.hour - ToInt(Columns(lastEnd_, 13, 2))) * 60 - ToInt(Columns(lastEnd_, 16, 2)) + now.minute;
     bool restartNow = gap < kRestartMinutes;
-    if (!restartNow && ToInt(Columns(lastEnd, 10, 2)) == Read(profile_, recorder_key::PresentDate)) {
+    if (!restartNow && ToInt(Columns(lastEnd_, 10, 2)) == Read(profile_, recorder_key::PresentDate)) {
         int sincePcStart = (now.hour - Read(profile_, recorder_key::PresentHour)) * 60 -
                            Read(profile_, recorder_key::PresentMinute) + now.minute;
         restartNow = sincePcStart < kRestartMinutes;
     }
-    return restartNow || startMethod == kStartManual;
+    return restartNow || startMethod_ == StartMethod::Manual;
 }
 
 void SessionRecording::RecordStart(const std::function<void()>& applyBootCorrection) {
-    if (state != State::NotInitialised) return;
-    state = State::Initialised;
+    if (state_ != State::NotInitialised) return;
+    state_ = State::Initialised;
 
     const DateTime now = clock_.Now();
-    shownStart = now;
-    startLine = FullStartLine(now);
+    shownStart_ = now;
+    startLine_ = FullStartLine(now);
 
     RepairEnd();
-    restart = IsRestart(now);
-    if (!restart) endBarred = startUpIdok != 1;
+    restart_ = IsRestart(now);
+    if (!restart_) endBarred_ = !endCommandInStartup_;
 
-    dayCount = Columns(startLine, 2, 10) == Columns(lastStart, 2, 10) ? dayCount + 1 : 1;
-    Write(profile_, recorder_key::DayCount, dayCount);
-    lastStart = startLine;
-    Write(profile_, recorder_key::LastStart, lastStart);
+    dayCount_ = Columns(startLine_, 2, 10) == Columns(lastStart_, 2, 10) ? dayCount_ + 1 : 1;
+    Write(profile_, recorder_key::DayCount, dayCount_);
+    lastStart_ = startLine_;
+    Write(profile_, recorder_key::LastStart, lastStart_);
 
-    runStart = now;
-    const int correct = Read(profile_, recorder_key::Correct);
-    if (applyBootCorrection && (restart ? correct == 4 : correct != 0)) applyBootCorrection();
+    runStart_ = now;
+    const auto correction = static_cast<Correction>(Read(profile_, recorder_key::Correct));
+    if (applyBootCorrection && (restart_ ? correction == Correction::ToBootTime : correction != Correction::None))
+        applyBootCorrection();
 
-    if (restart && restartHandling && Read(profile_, recorder_key::PresentYear) != 0) {
-        shownStart = DateTime{Read(profile_, recorder_key::PresentYear), Read(profile_, recorder_key::PresentMonth),
-                              Read(profile_, recorder_key::PresentDate), Read(profile_, recorder_key::PresentHour),
-                              Read(profile_, recorder_key::PresentMinute), Read(profile_, recorder_key::PresentSecond)};
+    if (restart_ && restartHandling_) {
+        const DateTime pcStart = StoredPcStart(profile_);
+        if (pcStart.year != 0) shownStart_ = pcStart;
     }
-    if (!restart) startLine = FullStartLine(shownStart);
-    log_.AppendLine(startLine);
-    startTitle = Format("起動%d月%d日%02d:%02d", shownStart.month, shownStart.day, shownStart.hour, shownStart.minute);
+    if (!restart_) startLine_ = FullStartLine(shownStart_);
+    log_.AppendLine(startLine_);
+    startTitle_ = Format("起動%d月%d日%02d:%02d", shownStart_.month, shownStart_.day, shownStart_.hour, shownStart_.minute);
 }
 
 void SessionRecording::Tick() {
-    if (++ticks % kHeartbeatTicks == 0) Heartbeat();
+    if (++ticks_ % kHeartbeatTicks == 0) Heartbeat();
 }
 
 void SessionRecording::Heartbeat() { Write(profile_, recorder_key::LastWindwsEnd, FullEndLine(clock_.Now())); }
 
 void SessionRecording::RecordEnd() {
-    if (state != State::Initialised) return;
+    if (state_ != State::Initialised) return;
     std::string endLine = FullEndLine(clock_.Now());
     Write(profile_, recorder_key::LastWindwsEnd, endLine);
     log_.AppendLine(endLine);
-    state = State::Ended;
+    state_ = State::Ended;
 }
 
-std::string SessionRecording::ShownStartText() const {
-    return DateTimeText(shownStart);
+void SessionRecording::SwitchRestartHandling() {
+    const bool ownStartApplies = startMethod_ == StartMethod::Manual || restart_;
+    restartHandling_ = !restartHandling_;
+    if (!ownStartApplies) return;
+    if (!restartHandling_) {
+        shownStart_ = runStart_;
+    } else if (const DateTime pcStart = StoredPcStart(profile_); pcStart.year != 0) {
+        shownStart_ = pcStart;
+    }
 }
 
-std::string SessionRecording::EndButtonText() const { return endBarred ? "-----" : "終了(OK)"; }
+std::string SessionRecording::ShownStartText() const { return DateTimeText(shownStart_); }
+
+std::string SessionRecording::EndButtonText() const { return endBarred_ ? "-----" : "終了(OK)"; }
 
 }  // namespace kestrowa

@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Profile.h"
+#include "shared/RecorderSettings.h"
 #include "shared/SessionLog.h"
 
 namespace kestrowa {
@@ -20,7 +21,7 @@ public:
     SessionRecording(const Clock& clock, Profile& profile, SessionLog log);
 
     // Appends the repair line and the start line and settles the shown start time. The boot-time
-    // correction is called where it applies and may change `shownStart` and the stored PC start
+    // correction is called where it applies and may change the shown start and the stored PC start
     // time. Runs once; later calls do nothing.
     void RecordStart(const std::function<void()>& applyBootCorrection);
     // Called on every timer tick (once a second); every 30th leaves the heartbeat.
@@ -29,27 +30,35 @@ public:
     // Appends the end line; only once, and only after the start was recorded.
     void RecordEnd();
 
+    // The start-time button: switches the restart handling. Switched off, the run's own start is
+    // shown; switched on, the stored PC start time, when one is stored. The shown start changes
+    // only in the manual method or after a restart, where the two can differ.
+    void SwitchRestartHandling();
+    // The boot-time correction moved the shown start.
+    void TakeCorrectedStart(const DateTime& corrected) { shownStart_ = corrected; }
+
     // Texts of the start as the status window shows them.
     std::string ShownStartText() const;   // control 1005
     std::string EndButtonText() const;    // control 1 (IDOK)
 
     const SessionLog& Log() const { return log_; }
-    State state = State::NotInitialised;
-    DateTime shownStart;   // corrected start the running time is measured from
-    DateTime runStart;     // the moment this run began, never corrected
-    std::string startLine; // four-digit form
+    State CurrentState() const { return state_; }
+    // The corrected start the running time is measured from.
+    const DateTime& ShownStart() const { return shownStart_; }
+    // The moment this run began, never corrected.
+    const DateTime& RunStart() const { return runStart_; }
     // The start-time title, composed once from the shown start when the start is recorded; it
     // stays as it was when the shown start changes later.
-    std::string startTitle;
-    bool restart = false;
-    std::string lastEnd;   // LastWindwsEnd as read at construction
-    std::string lastStart; // LastStart as read at construction, then this run's start line
-    int dayCount = 1;
-    int startMethod = 0;   // AptnSet
-    int startUpIdok = 0;   // forced to 0 in the tray mode
-    bool endBarred = false;
-    bool restartHandling = true;
-    int ticks = 0;
+    const std::string& StartTitle() const { return startTitle_; }
+    bool Restart() const { return restart_; }
+    // LastWindwsEnd as read at construction.
+    const std::string& LastEnd() const { return lastEnd_; }
+    int DayCount() const { return dayCount_; }
+    // The start method this run was started in (AptnSet as read at construction).
+    StartMethod Method() const { return startMethod_; }
+    bool EndBarred() const { return endBarred_; }
+    bool RestartHandling() const { return restartHandling_; }
+    int Ticks() const { return ticks_; }
 
 private:
     void RepairEnd();
@@ -58,6 +67,20 @@ private:
     const Clock& clock_;
     Profile& profile_;
     SessionLog log_;
+    State state_ = State::NotInitialised;
+    DateTime shownStart_;
+    DateTime runStart_;
+    std::string startLine_;  // four-digit form
+    std::string startTitle_;
+    bool restart_ = false;
+    std::string lastEnd_;
+    std::string lastStart_;  // LastStart as read at construction, then this run's start line
+    int dayCount_ = 1;
+    StartMethod startMethod_ = StartMethod::Manual;
+    bool endCommandInStartup_ = false;  // StartUpIdok, forced off in the tray method
+    bool endBarred_ = false;
+    bool restartHandling_ = RecorderSettings{}.restartHandling;
+    int ticks_ = 0;
 };
 
 }  // namespace kestrowa

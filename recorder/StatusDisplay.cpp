@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "recorder/BootCorrection.h"
 #include "recorder/CivilTime.h"
 #include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
@@ -21,57 +20,67 @@ constexpr int kSecondsPerHour = 3600;
 
 }  // namespace
 
-StatusOptions ReadStatusOptions(const Profile& profile) {
-    namespace key = recorder_key;
-    StatusOptions options;
-    options.interval = Read(profile, key::Sec);
-    options.correct = Read(profile, key::Correct);
-    options.showTodayCount = Read(profile, key::DayCountFlag) != 0;
-    options.showMonth = Read(profile, key::ManthiyTime) != 0;
-    options.monthTimeForm = Read(profile, key::MonthTimeForm);
-    return options;
+StatusDisplay::StatusDisplay(const Clock& clock, const Profile& profile, SessionRecording& recording)
+    : clock_(clock), profile_(profile), recording_(recording), settings_(ReadRecorderSettings(profile)) {
+    countdownLimit_ = settings_.interval - 1;
 }
 
-StatusDisplay::StatusDisplay(const Clock& clock, const Profile& profile, SessionRecording& recording)
-    : options(ReadStatusOptions(profile)), clock_(clock), profile_(profile), recording_(recording) {
-    countdownLimit_ = options.interval - 1;
+RecorderSettings StatusDisplay::Settings() const {
+    RecorderSettings settings = settings_;
+    settings.restartHandling = recording_.RestartHandling();
+    settings.notice = {notice_.on, notice_.firstMark, notice_.interval};
+    return settings;
+}
+
+StatusUpdate StatusDisplay::TakeSettings(const RecorderSettings& next) {
+    const SecondRowItem secondRow = settings_.secondRow;
+    const bool switchRestartHandling = next.restartHandling != recording_.RestartHandling();
+    settings_ = next;
+    settings_.secondRow = secondRow;
+    countdownLimit_ = settings_.interval - 1;
+    notice_.TakeSettings(next.notice.on, next.notice.firstMark, next.notice.interval);
+
+    StatusUpdate update;
+    if (next.secondRow != secondRow) update.Merge(ToggleSecondRow());
+    if (switchRestartHandling) update.Merge(ToggleStartTime());
+    return update;
 }
 
 std::string StatusDisplay::StartModeLetter() const {
-    if (recording_.restart) return "M";
-    switch (recording_.startMethod) {
-        case kStartManual: return "M";
-        case kStartTray: return "S";
-        case kStartStartupFolder: return "A";
-        default: return "";
+    if (recording_.Restart()) return "M";
+    switch (recording_.Method()) {
+        case StartMethod::Manual: return "M";
+        case StartMethod::Tray: return "S";
+        case StartMethod::StartupFolder: return "A";
     }
+    return "";
 }
 
-std::string StatusDisplay::MonthTotalText() const { return MonthTimeText(month, options.monthTimeForm); }
+std::string StatusDisplay::MonthTotalText() const { return MonthTimeText(month_, static_cast<int>(settings_.monthTimeForm)); }
 
 std::vector<Rect> StatusDisplay::HiddenAreas() const {
     std::vector<Rect> areas;
-    if (!options.showMark) areas.push_back(kMarkArea);
-    if (!options.showTodayCount) areas.push_back(kTodayCountArea);
-    if (!options.showMonth) areas.push_back(kMonthArea);
+    if (!settings_.showMark) areas.push_back(kMarkArea);
+    if (!settings_.showTodayCount) areas.push_back(kTodayCountArea);
+    if (!settings_.showMonth) areas.push_back(kMonthArea);
     return areas;
 }
 
 StatusUpdate StatusDisplay::Initial() {
     StatusUpdate update;
     update.texts[IDC_START_TIME] = recording_.ShownStartText();
-    update.title = recording_.startTitle;
+    update.title = recording_.StartTitle();
     update.texts[IDC_END_BUTTON] = recording_.EndButtonText();
-    update.texts[IDC_START_MODE] = options.showLetter ? StartModeLetter() : " ";
+    update.texts[IDC_START_MODE] = settings_.showLetter ? StartModeLetter() : " ";
     update.texts[IDC_MARK] = kMarkBlank;
     update.texts[IDC_DAY_COUNT] =
-        options.showTodayCount ? Format("%2d回目の起動", recording_.dayCount) : kFieldBlank;
+        settings_.showTodayCount ? Format("%2d回目の起動", recording_.DayCount()) : kFieldBlank;
 
-    month = recording_.Log().SummarizeMonth(clock_.Now());
-    if (month.logPresent) {
-        if (options.showMonth) {
+    month_ = recording_.Log().SummarizeMonth(clock_.Now());
+    if (month_.logPresent) {
+        if (settings_.showMonth) {
             update.texts[IDC_MONTH_LABEL] = " 今月稼動";
-            update.texts[IDC_MONTH_COUNT] = MonthCountText(month);
+            update.texts[IDC_MONTH_COUNT] = MonthCountText(month_);
             update.texts[IDC_MONTH_TOTAL] = MonthTotalText();
         } else {
             update.texts[IDC_MONTH_LABEL] = kFieldBlank;
@@ -88,48 +97,52 @@ StatusUpdate StatusDisplay::Tick() {
     if (tickCounter_ < countdownLimit_) {
         ++tickCounter_;
         StatusUpdate update;
-        if (options.showMark) update.texts[IDC_MARK] = tickCounter_ % 2 == 1 ? "*****" : "*";
+        if (settings_.showMark) update.texts[IDC_MARK] = tickCounter_ % 2 == 1 ? "*****" : "*";
         return update;
     }
     tickCounter_ = 0;
     StatusUpdate update = Refresh();
     update.restartTimer = true;
-    update.notice = notice.Check(runningMinutes, recording_.restart);
+    update.notice = notice_.Check(runningMinutes_, recording_.Restart());
     return update;
 }
 
 StatusUpdate StatusDisplay::Refresh() {
     StatusUpdate update;
     const DateTime now = clock_.Now();
-    if (!secondRowShowsLastEnd) update.texts[IDC_SECOND_ROW] = DateTimeText(now);
+    if (settings_.secondRow == SecondRowItem::CurrentTime) update.texts[IDC_SECOND_ROW] = DateTimeText(now);
 
-    int seconds = 0;
-    if (recording_.restartHandling && options.correct == 4) {
+    std::int64_t seconds = 0;
+    if (recording_.RestartHandling() && settings_.correction == Correction::ToBootTime) {
         // Timed from the Windows boot: the system's millisecond count since it started.
         const std::uint32_t tick = clock_.TickCount();
-        seconds = static_cast<int>(tick / 1000);
-        runningMinutes = static_cast<int>(tick / 60000);
+        seconds = tick / 1000;
+        runningMinutes_ = static_cast<int>(tick / 60000);
         update.texts[IDC_RUNNING_TIME] =
             seconds < kSecondsPerHour
-                ? Format("%2d分%02d秒", seconds / 60, seconds % 60)
-                : Format("%2d時%02d分%02d秒", seconds / 3600, seconds / 60 % 60, seconds % 60);
+                ? Format("%2d分%02d秒", static_cast<int>(seconds / 60), static_cast<int>(seconds % 60))
+                : Format("%2lld時%02d分%02d秒", static_cast<long long>(seconds / 3600),
+                         static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
     } else {
         // From the full date and time of the shown start, so that runs over a day keep counting.
-        seconds = static_cast<int>(SecondsOf(now) - SecondsOf(recording_.shownStart));
-        runningMinutes = seconds / 60;
+        seconds = SecondsOf(now) - SecondsOf(recording_.ShownStart());
+        runningMinutes_ = static_cast<int>(seconds / 60);
         update.texts[IDC_RUNNING_TIME] =
             seconds < kSecondsPerHour
-                ? Format(" %2d分%02d秒", seconds / 60, seconds % 60)
-                : Format("%d時%02d分%02d秒", seconds / 3600, seconds / 60 % 60, seconds % 60);
+                ? Format(" %2d分%02d秒", static_cast<int>(seconds / 60), static_cast<int>(seconds % 60))
+                : Format("%lld時%02d分%02d秒", static_cast<long long>(seconds / 3600),
+                         static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
     }
 
-    if (titleShowsRunningTime) {
-        const std::string elapsed = seconds < kSecondsPerHour
-                                        ? Format("%2d分%2d秒", seconds / 60, seconds % 60)
-                                        : Format("%2d時%2d分%2d秒", seconds / 3600, seconds / 60 % 60, seconds % 60);
-        update.title = recording_.restart ? elapsed + " 経過" : "起動後 " + elapsed;
-    } else if (startTimeTitleChosen) {
-        update.title = recording_.startTitle;
+    if (settings_.title == TitleItem::RunningTime) {
+        const std::string elapsed =
+            seconds < kSecondsPerHour
+                ? Format("%2d分%2d秒", static_cast<int>(seconds / 60), static_cast<int>(seconds % 60))
+                : Format("%2lld時%2d分%2d秒", static_cast<long long>(seconds / 3600),
+                         static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+        update.title = recording_.Restart() ? elapsed + " 経過" : "起動後 " + elapsed;
+    } else {
+        update.title = recording_.StartTitle();
     }
 
     if (repaintPending_) {
@@ -144,24 +157,13 @@ void StatusDisplay::RequestRepaint() {
     tickCounter_ = countdownLimit_;
 }
 
-void StatusDisplay::SetInterval(int seconds) {
-    options.interval = seconds;
-    countdownLimit_ = seconds - 1;
-}
-
 StatusUpdate StatusDisplay::ToggleStartTime() {
     StatusUpdate update;
-    const bool ownStartApplies = recording_.startMethod == kStartManual || recording_.restart;
-    if (recording_.restartHandling) {
-        recording_.restartHandling = false;
-        if (ownStartApplies) recording_.shownStart = recording_.runStart;
+    recording_.SwitchRestartHandling();
+    if (!recording_.RestartHandling()) {
         update.bitmaps[IDC_START_TIME_BUTTON] = kRunStartBitmaps;
-    } else {
-        recording_.restartHandling = true;
-        if (Read(profile_, recorder_key::PresentYear) != 0) {
-            if (ownStartApplies) recording_.shownStart = StoredPcStart(profile_);
-            update.bitmaps[IDC_START_TIME_BUTTON] = kPcStartBitmaps;
-        }
+    } else if (StoredPcStart(profile_).year != 0) {
+        update.bitmaps[IDC_START_TIME_BUTTON] = kPcStartBitmaps;
     }
     update.texts[IDC_START_TIME] = recording_.ShownStartText();
     update.Merge(Refresh());
@@ -169,15 +171,15 @@ StatusUpdate StatusDisplay::ToggleStartTime() {
 }
 
 StatusUpdate StatusDisplay::ToggleSecondRow() {
-    if (secondRowShowsLastEnd) {
-        secondRowShowsLastEnd = false;
+    if (settings_.secondRow == SecondRowItem::LastEnd) {
+        settings_.secondRow = SecondRowItem::CurrentTime;
         StatusUpdate update = Refresh();
         update.bitmaps[IDC_SECOND_ROW_BUTTON] = kCurrentTimeBitmaps;
         return update;
     }
-    secondRowShowsLastEnd = true;
+    settings_.secondRow = SecondRowItem::LastEnd;
     StatusUpdate update;
-    update.texts[IDC_SECOND_ROW] = "20" + std::string(Columns(recording_.lastEnd, 4, std::string::npos));
+    update.texts[IDC_SECOND_ROW] = "20" + std::string(Columns(recording_.LastEnd(), 4, std::string::npos));
     update.bitmaps[IDC_SECOND_ROW_BUTTON] = kLastEndBitmaps;
     return update;
 }

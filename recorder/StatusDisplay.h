@@ -6,22 +6,10 @@
 #include "recorder/ElapsedNotice.h"
 #include "recorder/SessionRecording.h"
 #include "recorder/StatusLayout.h"
+#include "shared/RecorderSettings.h"
 #include "shared/SessionLog.h"
 
 namespace kestrowa {
-
-// The settings the status window shows by. The first five mirror `Sec`, `Correct`,
-// `DayCountFlag`, `ManthiyTime` and `MonthTimeForm`; the last two live in memory only.
-struct StatusOptions {
-    int interval = 5;
-    int correct = 2;
-    bool showTodayCount = true;
-    bool showMonth = true;
-    int monthTimeForm = 1;
-    bool showLetter = true;
-    bool showMark = true;
-};
-StatusOptions ReadStatusOptions(const Profile& profile);
 
 // Blank texts of hidden fields.
 inline constexpr const char* kMarkBlank = "        ";
@@ -33,15 +21,19 @@ inline constexpr const char* kFieldBlank = "            ";
 // start it measures from, and the elapsed-time notice, which it checks at each full refresh.
 class StatusDisplay {
 public:
+    // Takes the settings from the profile, the in-memory ones at their start values.
     StatusDisplay(const Clock& clock, const Profile& profile, SessionRecording& recording);
 
-    StatusOptions options;
-    ElapsedNotice notice;
-    bool titleShowsRunningTime = true;
-    bool startTimeTitleChosen = false;  // the settings dialog set the start time as the title
-    bool secondRowShowsLastEnd = false;
-    int runningMinutes = 0;  // whole minutes of running time as of the last full refresh
-    MonthSummary month;      // read by Initial()
+    // The settings as they stand, restart handling (kept by the recording) and notice included.
+    RecorderSettings Settings() const;
+    // Takes over a new value of the settings (the settings dialog's OK). What the window shows by
+    // takes effect from the next refresh: the interval counts from there, the title item, the
+    // month form. A new second-row item or restart handling switches as its button does; the
+    // update returned shows that at once. A changed notice starts its count afresh.
+    StatusUpdate TakeSettings(const RecorderSettings& next);
+
+    // Whole minutes of running time as of the last full refresh.
+    int RunningMinutes() const { return runningMinutes_; }
 
     // After RecordStart, at the first initialisation: the shown start (1005), the start-time
     // title, the end button, the start-mode letter, the mark field, today's count and this
@@ -61,9 +53,6 @@ public:
     // hidden items again.
     void RequestRepaint();
 
-    // A new display interval (`Sec`) from the settings dialog; it counts from the next refresh.
-    void SetInterval(int seconds);
-
     // Start-time button 1054: switches the restart handling (run start or stored PC start shown).
     StatusUpdate ToggleStartTime();
     // Second-row button 1055: current time or the last end of the previous run.
@@ -80,6 +69,10 @@ private:
     const Clock& clock_;
     const Profile& profile_;
     SessionRecording& recording_;
+    RecorderSettings settings_;  // its restart handling and notice are not used: see Settings()
+    ElapsedNotice notice_;
+    int runningMinutes_ = 0;
+    MonthSummary month_;  // read by Initial()
     int tickCounter_ = 0;
     int countdownLimit_ = 0;
     bool repaintPending_ = false;

@@ -19,16 +19,17 @@ namespace viewer_key {
 inline constexpr TextSetting Editor{"Editor"};
 inline constexpr TextSetting LogFile{"LogFile"};
 inline constexpr TextSetting SecondLog{"SecondLog"};
-inline constexpr IntSetting MonthLabel{"MonthLabel", 0};
-inline constexpr IntSetting WeekRecord{"WeekRecord", 1};
-inline constexpr IntSetting HundredMark{"HundredMark", 0};
-inline constexpr IntSetting CombSelectNo{"CombSelectNo", 0};
-inline constexpr IntSetting PeriodLastPosition{"PeriodLastPosition", 1};
-inline constexpr IntSetting CarrerLastPosition{"CarrerLastPosition", 1};
-inline constexpr IntSetting DayLastPosition{"DayLastPosition", 1};
-inline constexpr IntSetting MnthLastPosition{"MnthLastPosition", 1};
-inline constexpr IntSetting TimeMode{"TimeMode", 0};
-inline constexpr IntSetting TabNo{"TabNo", 1};
+inline constexpr IntSetting MonthLabel{"MonthLabel", 0, 0, 1};
+inline constexpr IntSetting WeekRecord{"WeekRecord", 1, 0, 1};
+inline constexpr IntSetting HundredMark{"HundredMark", 0, 0, 1};
+// An index into the log list, which holds at most ten entries.
+inline constexpr IntSetting CombSelectNo{"CombSelectNo", 0, 0, 9};
+inline constexpr IntSetting PeriodLastPosition{"PeriodLastPosition", 1, 0, 1};
+inline constexpr IntSetting CarrerLastPosition{"CarrerLastPosition", 1, 0, 1};
+inline constexpr IntSetting DayLastPosition{"DayLastPosition", 1, 0, 1};
+inline constexpr IntSetting MnthLastPosition{"MnthLastPosition", 1, 0, 1};
+inline constexpr IntSetting TimeMode{"TimeMode", 0, 0, 1};
+inline constexpr IntSetting TabNo{"TabNo", 1, 0, 1};
 // Further logs of the log list: SubFile2 .. SubFile9.
 inline constexpr int kFirstSubFile = 2;
 inline constexpr int kLastSubFile = 9;
@@ -70,7 +71,7 @@ struct ViewerSettings {
     int tabNo = viewer_key::TabNo.fallback;
 };
 
-inline int ReadViewer(const Profile& p, IntSetting s) { return p.ReadInt(kViewerSection, s.name, s.fallback); }
+inline int ReadViewer(const Profile& p, IntSetting s) { return ReadInRange(p, kViewerSection, s); }
 inline std::string ReadViewer(const Profile& p, TextSetting s) { return p.ReadText(kViewerSection, s.name, ""); }
 inline void WriteViewer(Profile& p, IntSetting s, int v) { p.WriteInt(kViewerSection, s.name, v); }
 inline void WriteViewer(Profile& p, TextSetting s, std::string_view v) { p.WriteText(kViewerSection, s.name, v); }

@@ -100,7 +100,7 @@ protected:
 };
 
 TEST_F(Correction, FreshStartMovesTheStartLineAndStoresThePcStart) {
-    Write(profile, key::AptnSet, kStartTray);
+    Write(profile, key::AptnSet, StartMethod::Tray);
     Start({2011, 5, 3, 8, 15, 40});  // Correct 2 by default
     EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:13:40");
     EXPECT_EQ(dir.Read("Kestrofl.dat"), "S 11/05/03 08:13\r\n");
@@ -109,7 +109,7 @@ TEST_F(Correction, FreshStartMovesTheStartLineAndStoresThePcStart) {
 }
 
 TEST_F(Correction, ChangedInTheSettingsAfterAFreshStart) {
-    Write(profile, key::AptnSet, kStartTray);
+    Write(profile, key::AptnSet, StartMethod::Tray);
     Start({2011, 5, 3, 8, 15, 40});
     clock.Set({2011, 5, 3, 9, 0, 0});
 
@@ -126,16 +126,16 @@ TEST_F(Correction, ChangedInTheSettingsAfterAFreshStart) {
 }
 
 TEST_F(Correction, ChangedInTheSettingsAfterARestartShowsTheRunStart) {
-    Write(profile, key::AptnSet, kStartTray);
+    Write(profile, key::AptnSet, StartMethod::Tray);
     Write(profile, key::LastWindwsEnd, "E 2011/05/03 10:00");
     StorePcStart(profile, {2011, 5, 3, 8, 13, 40});
     Start({2011, 5, 3, 10, 5, 9});
-    ASSERT_TRUE(recording->restart);
+    ASSERT_TRUE(recording->Restart());
     EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:13:40");
 
     for (int newCorrect : {1, 2, 3, 0}) {
         StorePcStart(profile, {2011, 5, 3, 8, 13, 40});
-        recording->shownStart = StoredPcStart(profile);
+        recording->TakeCorrectedStart(StoredPcStart(profile));
         EXPECT_TRUE(correction.ApplyChangedSetting(*recording, newCorrect));
         EXPECT_EQ(recording->ShownStartText(), "2011/05/03 10:05:09") << newCorrect;
         EXPECT_EQ(StoredPcStart(profile), (DateTime{2011, 5, 3, 10, 5, 9}));

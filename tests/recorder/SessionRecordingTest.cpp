@@ -31,9 +31,9 @@ TEST_F(Recording, FirstStartWritesTheStartLineAndState) {
     EXPECT_EQ(LogBytes(), "S 11/05/03 08:15\r\n");
     EXPECT_EQ(Read(profile, key::LastStart), "S 2011/05/03 08:15");
     EXPECT_EQ(Read(profile, key::DayCount), 1);
-    EXPECT_FALSE(recording->restart);
+    EXPECT_FALSE(recording->Restart());
     EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:15:40");
-    EXPECT_EQ(recording->startTitle, "起動5月3日08:15");
+    EXPECT_EQ(recording->StartTitle(), "起動5月3日08:15");
 }
 
 TEST_F(Recording, EndRepair) {
@@ -50,6 +50,8 @@ TEST_F(Recording, EndRepair) {
         {"ended log is left alone", CrLf({"S 11/05/02 18:04", "E 11/05/02 20:00", ""}), "E 2011/05/02 22:47",
          CrLf({"S 11/05/02 18:04", "E 11/05/02 20:00", "", "S 11/05/03 08:15"})},
         {"empty log gets the repair", "", "E 2011/05/02 22:47", CrLf({"E 11/05/02 22:47", "S 11/05/03 08:15"})},
+        {"29 February of a leap year", CrLf({"S 12/02/29 18:04"}), "E 2012/02/29 23:59",
+         CrLf({"S 12/02/29 18:04", "E 12/02/29 23:59", "S 11/05/03 08:15"})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -59,6 +61,24 @@ TEST_F(Recording, EndRepair) {
         dir.Write("Kestrofl.dat", c.before);
         Start({2011, 5, 3, 8, 15, 0});
         EXPECT_EQ(LogBytes(), c.after);
+    }
+}
+
+TEST_F(Recording, EndRepairCopiesOnlyAHeartbeatOfTheExactForm) {
+    const std::string longValue = "E 2011/05/02 22:47" + std::string(9982, '7');
+    for (const std::string& stored :
+         {longValue, std::string("garbage"), std::string("E 2011/02/29 22:47"), std::string("E 2011/13/02 22:47"),
+          std::string("E 2011/00/02 22:47"), std::string("E 2011/05/00 22:47"), std::string("E 2011/05/02 24:00"),
+          std::string("E 2011/05/02 22:60"), std::string("E 2011/05/02 22:47 "), std::string(" E 2011/05/02 22:47"),
+          std::string("E 11/05/02 22:47"), std::string("S 2011/05/02 22:47"), std::string("E 2011-05-02 22:47"),
+          std::string("E 2011/05/02 2247"), std::string("E +011/05/02 22:47"), std::string("E 2011/05/02 -2:47")}) {
+        SCOPED_TRACE(stored.substr(0, 40));
+        profile = MemoryProfile();
+        Write(profile, key::Correct, 0);
+        Write(profile, key::LastWindwsEnd, stored);
+        dir.Write("Kestrofl.dat", CrLf({"S 11/05/02 18:04"}));
+        Start({2011, 5, 3, 8, 15, 0});
+        EXPECT_EQ(LogBytes(), CrLf({"S 11/05/02 18:04", "", "S 11/05/03 08:15"}));
     }
 }
 
@@ -72,23 +92,23 @@ TEST_F(Recording, NoLogMeansNoRepair) {
 TEST_F(Recording, RestartDecision) {
     struct Case {
         const char* name;
-        int startMethod;
+        StartMethod startMethod;
         const char* lastEnd;
         DateTime pcStart;  // stored PC start time, year 0 for none
         DateTime now;
         bool restart;
     } cases[] = {
-        {"15 minutes after the end", kStartTray, "E 2011/05/03 10:00", {2011, 5, 3, 8, 0, 0}, {2011, 5, 3, 10, 15, 0}, true},
-        {"25 minutes after the end", kStartTray, "E 2011/05/03 10:00", {2011, 5, 3, 8, 0, 0}, {2011, 5, 3, 10, 25, 0}, false},
-        {"19 minutes", kStartStartupFolder, "E 2011/05/03 10:00", {}, {2011, 5, 3, 10, 19, 0}, true},
-        {"20 minutes", kStartStartupFolder, "E 2011/05/03 10:00", {}, {2011, 5, 3, 10, 20, 0}, false},
-        {"midnight is not bridged", kStartTray, "E 2011/05/02 23:55", {}, {2011, 5, 3, 0, 5, 0}, false},
-        {"clock put back", kStartTray, "E 2011/05/03 10:30", {}, {2011, 5, 3, 10, 15, 0}, true},
-        {"near the stored PC start", kStartTray, "E 2011/05/03 09:00", {2011, 5, 3, 10, 0, 0}, {2011, 5, 3, 10, 15, 0}, true},
-        {"PC start of another day", kStartTray, "E 2011/05/03 09:00", {2011, 5, 2, 10, 0, 0}, {2011, 5, 3, 10, 15, 0}, false},
-        {"manual, same date", kStartManual, "E 2011/05/03 01:00", {}, {2011, 5, 3, 22, 0, 0}, true},
-        {"manual, new date", kStartManual, "E 2011/05/02 23:59", {}, {2011, 5, 3, 0, 1, 0}, false},
-        {"manual, nothing stored", kStartManual, nullptr, {}, {2011, 5, 3, 8, 0, 0}, false},
+        {"15 minutes after the end", StartMethod::Tray, "E 2011/05/03 10:00", {2011, 5, 3, 8, 0, 0}, {2011, 5, 3, 10, 15, 0}, true},
+        {"25 minutes after the end", StartMethod::Tray, "E 2011/05/03 10:00", {2011, 5, 3, 8, 0, 0}, {2011, 5, 3, 10, 25, 0}, false},
+        {"19 minutes", StartMethod::StartupFolder, "E 2011/05/03 10:00", {}, {2011, 5, 3, 10, 19, 0}, true},
+        {"20 minutes", StartMethod::StartupFolder, "E 2011/05/03 10:00", {}, {2011, 5, 3, 10, 20, 0}, false},
+        {"midnight is not bridged", StartMethod::Tray, "E 2011/05/02 23:55", {}, {2011, 5, 3, 0, 5, 0}, false},
+        {"clock put back", StartMethod::Tray, "E 2011/05/03 10:30", {}, {2011, 5, 3, 10, 15, 0}, true},
+        {"near the stored PC start", StartMethod::Tray, "E 2011/05/03 09:00", {2011, 5, 3, 10, 0, 0}, {2011, 5, 3, 10, 15, 0}, true},
+        {"PC start of another day", StartMethod::Tray, "E 2011/05/03 09:00", {2011, 5, 2, 10, 0, 0}, {2011, 5, 3, 10, 15, 0}, false},
+        {"manual, same date", StartMethod::Manual, "E 2011/05/03 01:00", {}, {2011, 5, 3, 22, 0, 0}, true},
+        {"manual, new date", StartMethod::Manual, "E 2011/05/02 23:59", {}, {2011, 5, 3, 0, 1, 0}, false},
+        {"manual, nothing stored", StartMethod::Manual, nullptr, {}, {2011, 5, 3, 8, 0, 0}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -103,45 +123,42 @@ TEST_F(Recording, RestartDecision) {
             Write(profile, key::PresentHour, c.pcStart.hour);
             Write(profile, key::PresentMinute, c.pcStart.minute);
         }
-        EXPECT_EQ(Start(c.now).restart, c.restart);
+        EXPECT_EQ(Start(c.now).Restart(), c.restart);
     }
 }
 
 TEST_F(Recording, DayCountsStartsOfOneDay) {
-    Write(profile, key::AptnSet, kStartTray);
+    Write(profile, key::AptnSet, StartMethod::Tray);
     for (int expected : {1, 2, 3}) {
         Start({2011, 5, 3, 8 + expected, 0, 0});
         EXPECT_EQ(Read(profile, key::DayCount), expected);
-        EXPECT_EQ(recording->dayCount, expected);
+        EXPECT_EQ(recording->DayCount(), expected);
     }
     Start({2011, 5, 4, 8, 0, 0});
     EXPECT_EQ(Read(profile, key::DayCount), 1);
 }
 
 TEST_F(Recording, FreshStartTakesTheCorrectionRestartKeepsTheRealTime) {
-    Write(profile, key::AptnSet, kStartTray);
+    Write(profile, key::AptnSet, StartMethod::Tray);
     auto minusTwo = [this] {
-        recording->shownStart.minute -= 2;
-        Write(profile, key::PresentYear, recording->shownStart.year);
-        Write(profile, key::PresentMonth, recording->shownStart.month);
-        Write(profile, key::PresentDate, recording->shownStart.day);
-        Write(profile, key::PresentHour, recording->shownStart.hour);
-        Write(profile, key::PresentMinute, recording->shownStart.minute);
-        Write(profile, key::PresentSecond, recording->shownStart.second);
+        DateTime corrected = recording->ShownStart();
+        corrected.minute -= 2;
+        recording->TakeCorrectedStart(corrected);
+        StorePcStart(profile, corrected);
     };
     Start({2011, 5, 3, 8, 15, 40}, minusTwo);
     EXPECT_EQ(LogBytes(), "S 11/05/03 08:13\r\n");
     EXPECT_EQ(Read(profile, key::LastStart), "S 2011/05/03 08:15");
     EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:13:40");
-    EXPECT_EQ(recording->runStart, (DateTime{2011, 5, 3, 8, 15, 40}));
+    EXPECT_EQ(recording->RunStart(), (DateTime{2011, 5, 3, 8, 15, 40}));
 
     recording->RecordEnd();
     bool called = false;
     Start({2011, 5, 3, 8, 30, 5}, [&] { called = true; });  // restart: correction only for "Windows boot"
     EXPECT_FALSE(called);
-    EXPECT_TRUE(recording->restart);
+    EXPECT_TRUE(recording->Restart());
     EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:13:40");  // timed from the PC start
-    EXPECT_EQ(recording->startTitle, "起動5月3日08:13");
+    EXPECT_EQ(recording->StartTitle(), "起動5月3日08:13");
     EXPECT_EQ(LogBytes(), CrLf({"S 11/05/03 08:13", "E 11/05/03 08:15", "S 11/05/03 08:30"}));
     EXPECT_EQ(Read(profile, key::DayCount), 2);
 }
@@ -159,7 +176,7 @@ TEST_F(Recording, CorrectionCalledOnlyWhereItApplies) {
         if (c.restart) Write(profile, key::LastWindwsEnd, "E 2011/05/03 08:00");
         bool called = false;
         Start({2011, 5, 3, 8, 5, 0}, [&] { called = true; });
-        EXPECT_EQ(recording->restart, c.restart);
+        EXPECT_EQ(recording->Restart(), c.restart);
         EXPECT_EQ(called, c.called) << "Correct " << c.correct;
     }
 }
@@ -167,24 +184,24 @@ TEST_F(Recording, CorrectionCalledOnlyWhereItApplies) {
 TEST_F(Recording, RestartWithoutHandlingOrStoredPcStartShowsItsOwnTime) {
     Write(profile, key::LastWindwsEnd, "E 2011/05/03 08:00");
     Start({2011, 5, 3, 8, 5, 9});
-    EXPECT_TRUE(recording->restart);
+    EXPECT_TRUE(recording->Restart());
     EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:05:09");
 }
 
 TEST_F(Recording, EndCommand) {
     struct Case {
         const char* name;
-        int startMethod;
+        StartMethod startMethod;
         int startUpIdok;
         const char* lastEnd;
         const char* button;
     } cases[] = {
-        {"tray bars it whatever StartUpIdok says", kStartTray, 1, nullptr, "-----"},
-        {"Startup folder with StartUpIdok offers it", kStartStartupFolder, 1, nullptr, "終了(OK)"},
-        {"Startup folder without StartUpIdok", kStartStartupFolder, 0, nullptr, "-----"},
-        {"manual, first start of the day", kStartManual, 0, "E 2011/05/02 20:00", "-----"},
-        {"manual restart keeps it", kStartManual, 0, "E 2011/05/03 07:00", "終了(OK)"},
-        {"tray restart stays barred", kStartTray, 1, "E 2011/05/03 08:00", "-----"},
+        {"tray bars it whatever StartUpIdok says", StartMethod::Tray, 1, nullptr, "-----"},
+        {"Startup folder with StartUpIdok offers it", StartMethod::StartupFolder, 1, nullptr, "終了(OK)"},
+        {"Startup folder without StartUpIdok", StartMethod::StartupFolder, 0, nullptr, "-----"},
+        {"manual, first start of the day", StartMethod::Manual, 0, "E 2011/05/02 20:00", "-----"},
+        {"manual restart keeps it", StartMethod::Manual, 0, "E 2011/05/03 07:00", "終了(OK)"},
+        {"tray restart stays barred", StartMethod::Tray, 1, "E 2011/05/03 08:00", "-----"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -193,7 +210,7 @@ TEST_F(Recording, EndCommand) {
         Write(profile, key::StartUpIdok, c.startUpIdok);
         if (c.lastEnd) Write(profile, key::LastWindwsEnd, c.lastEnd);
         EXPECT_EQ(Start({2011, 5, 3, 8, 5, 0}).EndButtonText(), c.button);
-        EXPECT_EQ(recording->endBarred, std::string(c.button) == "-----");
+        EXPECT_EQ(recording->EndBarred(), std::string(c.button) == "-----");
     }
 }
 
@@ -224,7 +241,7 @@ TEST_F(Recording, EndLineOnceAndOnlyAfterTheStart) {
     recording->RecordEnd();
     EXPECT_EQ(LogBytes(), CrLf({"S 11/05/03 08:15", "E 11/05/03 10:45"}));
     EXPECT_EQ(Read(profile, key::LastWindwsEnd), "E 2011/05/03 10:45");
-    EXPECT_EQ(recording->state, SessionRecording::State::Ended);
+    EXPECT_EQ(recording->CurrentState(), SessionRecording::State::Ended);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "TempDir.h"
 #include "recorder/BootCorrection.h"
 #include "recorder/StatusDisplay.h"
+#include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
 
 using namespace kestrowa;
@@ -11,18 +14,28 @@ namespace key = recorder_key;
 namespace {
 
 // A run whose start was recorded; the display is made on demand so a test can set the profile
-// and the recording's fields first.
+// first.
 class Display : public ::testing::Test {
 protected:
     Display() { Write(profile, key::Correct, 0); }
 
     StatusDisplay& Make() {
-        display = std::make_unique<StatusDisplay>(clock, profile, recording);
+        display = std::make_unique<StatusDisplay>(clock, profile, *recording);
         return *display;
     }
-    void Started(DateTime shownStart, bool restart = false) {
-        recording.shownStart = recording.runStart = shownStart;
-        recording.restart = restart;
+    // Records a start at `start` after a previous run that ended at `lastEnd` ("": none stored);
+    // `correction` stands for the boot-time correction.
+    void Started(DateTime start, const std::string& lastEnd = "", const std::function<void()>& correction = {}) {
+        Write(profile, key::LastWindwsEnd, lastEnd);
+        clock.Set(start);
+        recording = std::make_unique<SessionRecording>(clock, profile, SessionLog(logPath));
+        recording->RecordStart(correction);
+    }
+    // Changes one thing of the display's settings, as the settings dialog's OK does.
+    StatusUpdate Change(const std::function<void(RecorderSettings&)>& edit) {
+        RecorderSettings next = display->Settings();
+        edit(next);
+        return display->TakeSettings(next);
     }
     std::string Text(const StatusUpdate& u, int control) const {
         auto it = u.texts.find(control);
@@ -30,9 +43,10 @@ protected:
     }
 
     TempDir dir;
+    std::string logPath = dir.File("Kestrofl.dat");
     FixedClock clock{{2011, 5, 3, 8, 15, 0}};
     MemoryProfile profile;
-    SessionRecording recording{clock, profile, SessionLog(dir.File("Kestrofl.dat"))};
+    std::unique_ptr<SessionRecording> recording;
     std::unique_ptr<StatusDisplay> display;
 };
 
@@ -86,9 +100,10 @@ TEST_F(Display, EachOfferedIntervalRefreshesEveryIntervalTicksAndBlinksBetween) 
 
 TEST_F(Display, HiddenMarkStaysUntouchedAndANewIntervalCountsFromTheNextRefresh) {
     Started({2011, 5, 3, 8, 15, 0});
-    Make().options.showMark = false;
+    Make();
+    Change([](RecorderSettings& s) { s.showMark = false; });
     EXPECT_TRUE(display->Tick().texts.empty());
-    display->SetInterval(2);
+    Change([](RecorderSettings& s) { s.interval = 2; });
     EXPECT_TRUE(display->Tick().restartTimer);  // the counter stood at 1, the new limit
     EXPECT_FALSE(display->Tick().restartTimer);
     EXPECT_TRUE(display->Tick().restartTimer);
@@ -118,18 +133,19 @@ TEST_F(Display, RunningTimeAndTitle) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Started(c.start, c.restart);
+        Started(c.start, c.restart ? FullEndLine(c.start) : "");
+        ASSERT_EQ(recording->Restart(), c.restart);
         clock.Set(c.now);
         StatusUpdate u = Make().Refresh();
         EXPECT_EQ(Text(u, IDC_RUNNING_TIME), c.running);
         EXPECT_EQ(u.title, c.title);
-        EXPECT_EQ(display->runningMinutes, c.minutes);
+        EXPECT_EQ(display->RunningMinutes(), c.minutes);
     }
 }
 
 TEST_F(Display, WindowsBootTimingUsesTheTickCount) {
     Write(profile, key::Correct, 4);
-    Started({2011, 5, 3, 8, 15, 0}, true);
+    Started({2011, 5, 3, 8, 15, 0}, "E 2011/05/03 08:15");
     clock.Set({2011, 5, 3, 8, 16, 0});
     struct Case {
         std::uint32_t tick;
@@ -146,24 +162,25 @@ TEST_F(Display, WindowsBootTimingUsesTheTickCount) {
         StatusUpdate u = Make().Refresh();
         EXPECT_EQ(Text(u, IDC_RUNNING_TIME), c.running);
         EXPECT_EQ(u.title, c.title);
-        EXPECT_EQ(display->runningMinutes, c.minutes);
+        EXPECT_EQ(display->RunningMinutes(), c.minutes);
     }
-    recording.restartHandling = false;  // timed from the shown start again
+    recording->SwitchRestartHandling();  // timed from the shown start again
     EXPECT_EQ(Text(display->Refresh(), IDC_RUNNING_TIME), "  1分00秒");
 }
 
 TEST_F(Display, StartTimeTitleOnceChosenIsTheOneKeptFromTheStart) {
-    Started({2011, 5, 3, 8, 15, 0});  // the run's own start, shown after the start-time button
-    recording.startTitle = "起動5月3日07:58";
-    Make().titleShowsRunningTime = false;
-    EXPECT_EQ(display->Refresh().title, std::nullopt);
-    display->startTimeTitleChosen = true;
+    Write(profile, key::Correct, 2);  // the hook stands for it
+    Started({2011, 5, 3, 8, 15, 0}, "", [this] { recording->TakeCorrectedStart({2011, 5, 3, 7, 58, 0}); });
+    Make();
+    EXPECT_EQ(Text(display->ToggleStartTime(), IDC_START_TIME), "2011/05/03 08:15:00");  // the run's own start
+    EXPECT_EQ(Change([](RecorderSettings& s) { s.title = TitleItem::StartTime; }).title, std::nullopt);
     EXPECT_EQ(display->Refresh().title, "起動5月3日07:58");
+    EXPECT_EQ(Change([](RecorderSettings& s) { s.title = TitleItem::RunningTime; }).title, std::nullopt);
+    EXPECT_EQ(display->Refresh().title, "起動後  0分 0秒");
 }
 
 TEST_F(Display, SecondRowShowsTheLastEnd) {
-    recording.lastEnd = "E 2011/05/03 17:45";
-    Started({2011, 5, 3, 18, 0, 0});
+    Started({2011, 5, 3, 18, 0, 0}, "E 2011/05/03 17:45");
     Make();
     StatusUpdate lastEnd = display->ToggleSecondRow();
     EXPECT_EQ(Text(lastEnd, IDC_SECOND_ROW), "2011/05/03 17:45");
@@ -176,6 +193,49 @@ TEST_F(Display, SecondRowShowsTheLastEnd) {
     EXPECT_EQ(Text(current, IDC_SECOND_ROW), "2011/05/03 18:00:09");
     EXPECT_EQ(current.bitmaps.at(IDC_SECOND_ROW_BUTTON),
               (BitmapSet{"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMACSS"}));
+}
+
+TEST_F(Display, SettingsTakenOverAsOneValue) {
+    Started({2011, 5, 3, 18, 0, 0}, "E 2011/05/03 17:45");  // manual: a restart
+    Make();
+    RecorderSettings next = display->Settings();
+    next.secondRow = SecondRowItem::LastEnd;
+    next.restartHandling = false;
+    next.interval = 10;
+    next.notice = {true, 30, 5};
+    StatusUpdate u = display->TakeSettings(next);
+    EXPECT_EQ(Text(u, IDC_SECOND_ROW), "2011/05/03 17:45");
+    EXPECT_EQ(u.bitmaps.at(IDC_SECOND_ROW_BUTTON),
+              (BitmapSet{"IDB_BITMAP_TMACSS", "IDB_BITMAP_TMACSS", "IDB_BITMAP_TMPRSNT"}));
+    EXPECT_EQ(u.bitmaps.at(IDC_START_TIME_BUTTON),
+              (BitmapSet{"IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSSTRT"}));
+    EXPECT_FALSE(recording->RestartHandling());
+    EXPECT_EQ(display->Settings(), next);
+    // The same value again switches nothing.
+    u = display->TakeSettings(next);
+    EXPECT_TRUE(u.texts.empty());
+    EXPECT_TRUE(u.bitmaps.empty());
+    EXPECT_EQ(display->Settings(), next);
+}
+
+TEST_F(Display, StoredValuesOutsideTheirRangeShowAsTheirDefaults) {
+    Write(profile, key::Sec, INT_MIN);
+    Write(profile, key::DayCount, INT_MAX);
+    Write(profile, key::LastStart, "S 2011/05/03 07:00");
+    Write(profile, key::AptnSet, StartMethod::Tray);
+    for (IntSetting part : {key::PresentYear, key::PresentMonth, key::PresentDate, key::PresentHour,
+                            key::PresentMinute, key::PresentSecond})
+        Write(profile, part, INT_MAX);
+    Started({2011, 5, 3, 8, 15, 0}, "E 2011/05/03 08:10");
+    ASSERT_TRUE(recording->Restart());
+    StatusUpdate initial = Make().Initial();
+    EXPECT_EQ(Text(initial, IDC_DAY_COUNT), " 2回目の起動");
+    EXPECT_EQ(Text(initial, IDC_START_TIME), "2011/05/03 08:15:00") << "no stored PC start";
+    for (int tick = 1; tick < 5; ++tick) EXPECT_FALSE(display->Tick().restartTimer) << tick;
+    clock.Set({2011, 5, 3, 8, 15, 5});
+    StatusUpdate refresh = display->Tick();
+    EXPECT_TRUE(refresh.restartTimer);
+    EXPECT_EQ(refresh.title, " 0分 5秒 経過");
 }
 
 TEST_F(Display, RepaintRefreshesAtTheNextTickAndBlanksHiddenItems) {
@@ -198,7 +258,8 @@ TEST_F(Display, RepaintRefreshesAtTheNextTickAndBlanksHiddenItems) {
 TEST_F(Display, NoticeAtTheEndOfAFullRefresh) {
     Write(profile, key::Sec, 1);
     Started({2011, 5, 3, 8, 0, 0});
-    Make().notice.on = true;
+    Make();
+    Change([](RecorderSettings& s) { s.notice.on = true; });
     clock.Set({2011, 5, 3, 8, 59, 59});
     EXPECT_EQ(display->Tick().notice, std::nullopt);
     clock.Set({2011, 5, 3, 9, 0, 0});
@@ -207,12 +268,11 @@ TEST_F(Display, NoticeAtTheEndOfAFullRefresh) {
 }
 
 TEST_F(Display, InitialTexts) {
-    dir.Write("Kestrofl.dat", CrLf({"S 11/05/01 08:00", "E 11/05/01 10:30", "S 11/05/03 08:15"}));
-    recording.startMethod = kStartStartupFolder;
+    dir.Write("Kestrofl.dat", CrLf({"S 11/05/01 08:00", "E 11/05/01 10:30"}));
+    Write(profile, key::AptnSet, StartMethod::StartupFolder);
+    Write(profile, key::DayCount, 2);
+    Write(profile, key::LastStart, "S 2011/05/03 07:00");
     Started({2011, 5, 3, 8, 15, 0});
-    recording.dayCount = 3;
-    recording.endBarred = true;
-    recording.startTitle = "起動5月3日08:15";
     StatusUpdate u = Make().Initial();
     EXPECT_EQ(u.texts, (std::map<int, std::string>{
                            {IDC_END_BUTTON, "-----"},
@@ -226,7 +286,7 @@ TEST_F(Display, InitialTexts) {
                        }));
     EXPECT_EQ(u.title, "起動5月3日08:15");
     EXPECT_TRUE(u.blank.empty());
-    display->options.monthTimeForm = 0;
+    Change([](RecorderSettings& s) { s.monthTimeForm = MonthTimeForm::HoursAndMinutes; });
     EXPECT_EQ(display->MonthTotalText(), "2時間30分");
 }
 
@@ -235,8 +295,11 @@ TEST_F(Display, InitialTextsOfHiddenItems) {
     Write(profile, key::DayCountFlag, 0);
     Write(profile, key::ManthiyTime, 0);
     Started({2011, 5, 3, 8, 15, 0});
-    Make().options.showLetter = false;
-    display->options.showMark = false;
+    Make();
+    Change([](RecorderSettings& s) {
+        s.showLetter = false;
+        s.showMark = false;
+    });
     StatusUpdate u = display->Initial();
     EXPECT_EQ(Text(u, IDC_START_MODE), " ");
     for (int control : {IDC_DAY_COUNT, IDC_MONTH_LABEL, IDC_MONTH_TOTAL, IDC_MONTH_COUNT})
@@ -245,6 +308,7 @@ TEST_F(Display, InitialTextsOfHiddenItems) {
 }
 
 TEST_F(Display, WithoutALogTheMonthFieldsKeepTheirTemplateTexts) {
+    logPath = dir.File("no-such-folder/Kestrofl.dat");
     Started({2011, 5, 3, 8, 15, 0});
     StatusUpdate u = Make().Initial();
     for (int control : {IDC_MONTH_LABEL, IDC_MONTH_TOTAL, IDC_MONTH_COUNT}) EXPECT_EQ(Text(u, control), "<unset>");
@@ -252,36 +316,37 @@ TEST_F(Display, WithoutALogTheMonthFieldsKeepTheirTemplateTexts) {
 
 TEST_F(Display, StartModeLetter) {
     struct Case {
-        int method;
+        StartMethod method;
         bool restart;
         const char* letter;
-    } cases[] = {{kStartManual, false, "M"}, {kStartTray, false, "S"}, {kStartStartupFolder, false, "A"},
-                 {kStartTray, true, "M"},    {kStartStartupFolder, true, "M"}};
+    } cases[] = {{StartMethod::Manual, false, "M"},       {StartMethod::Tray, false, "S"},
+                 {StartMethod::StartupFolder, false, "A"}, {StartMethod::Tray, true, "M"},
+                 {StartMethod::StartupFolder, true, "M"}};
     for (const Case& c : cases) {
-        recording.startMethod = c.method;
-        recording.restart = c.restart;
-        EXPECT_EQ(Make().StartModeLetter(), c.letter) << c.method << c.restart;
+        Write(profile, key::AptnSet, c.method);
+        Started({2011, 5, 3, 8, 15, 0}, c.restart ? "E 2011/05/03 08:15" : "");
+        EXPECT_EQ(Make().StartModeLetter(), c.letter) << static_cast<int>(c.method) << c.restart;
     }
 }
 
 TEST_F(Display, StartTimeButtonSwitchesBetweenPcStartAndRunStart) {
     StorePcStart(profile, {2011, 5, 3, 8, 13, 40});
-    recording.startMethod = kStartTray;
-    recording.restart = true;
-    recording.runStart = {2011, 5, 3, 10, 5, 9};
-    recording.shownStart = StoredPcStart(profile);
+    Write(profile, key::AptnSet, StartMethod::Tray);
+    Started({2011, 5, 3, 10, 5, 9}, "E 2011/05/03 10:00");
+    ASSERT_TRUE(recording->Restart());
+    EXPECT_EQ(recording->ShownStartText(), "2011/05/03 08:13:40");
     clock.Set({2011, 5, 3, 10, 6, 9});
     Make();
 
     StatusUpdate own = display->ToggleStartTime();
-    EXPECT_FALSE(recording.restartHandling);
+    EXPECT_FALSE(recording->RestartHandling());
     EXPECT_EQ(Text(own, IDC_START_TIME), "2011/05/03 10:05:09");
     EXPECT_EQ(Text(own, IDC_RUNNING_TIME), "  1分00秒");
     EXPECT_EQ(own.bitmaps.at(IDC_START_TIME_BUTTON),
               (BitmapSet{"IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSSTRT"}));
 
     StatusUpdate pc = display->ToggleStartTime();
-    EXPECT_TRUE(recording.restartHandling);
+    EXPECT_TRUE(recording->RestartHandling());
     EXPECT_EQ(Text(pc, IDC_START_TIME), "2011/05/03 08:13:40");
     EXPECT_EQ(Text(pc, IDC_RUNNING_TIME), "1時52分29秒");
     EXPECT_EQ(pc.bitmaps.at(IDC_START_TIME_BUTTON),
@@ -289,13 +354,13 @@ TEST_F(Display, StartTimeButtonSwitchesBetweenPcStartAndRunStart) {
 }
 
 TEST_F(Display, StartTimeButtonOnAFreshStartOrWithoutAStoredPcStart) {
-    recording.startMethod = kStartTray;
-    Started({2011, 5, 3, 8, 15, 0});
-    recording.shownStart = {2011, 5, 3, 8, 13, 0};  // corrected
+    Write(profile, key::AptnSet, StartMethod::Tray);
+    Write(profile, key::Correct, 2);  // the hook stands for it, without storing a PC start
+    Started({2011, 5, 3, 8, 15, 0}, "", [this] { recording->TakeCorrectedStart({2011, 5, 3, 8, 13, 0}); });
     Make();
     EXPECT_EQ(Text(display->ToggleStartTime(), IDC_START_TIME), "2011/05/03 08:13:00");
     StatusUpdate back = display->ToggleStartTime();  // PresentYear 0: the bitmaps stay
-    EXPECT_TRUE(recording.restartHandling);
+    EXPECT_TRUE(recording->RestartHandling());
     EXPECT_TRUE(back.bitmaps.empty());
     EXPECT_EQ(Text(back, IDC_START_TIME), "2011/05/03 08:13:00");
 }

@@ -2,9 +2,7 @@
 
 #include "TempDir.h"
 #include "platform/File.h"
-#include "platform/Profile.h"
 #include "shared/LineReader.h"
-#include "shared/RecorderSettings.h"
 #include "shared/SessionLog.h"
 
 using namespace kestrowa;
@@ -128,16 +126,4 @@ TEST(SessionLog, MonthTexts) {
     EXPECT_EQ(MonthTimeText(none, 0), "0時間0分");
     EXPECT_EQ(MonthTimeText(none, 1), "0.00時間");
     EXPECT_EQ(MonthTimeText(MonthSummary{true, 100 * 60 + 59, 1}, 1), "100.98時間");
-}
-
-TEST(RecorderSettings, NewInstallationReadsTheDefaults) {
-    MemoryProfile empty;
-    EXPECT_EQ(Read(empty, recorder_key::AptnSet), kStartManual);
-    EXPECT_EQ(Read(empty, recorder_key::Sec), 5);
-    EXPECT_EQ(Read(empty, recorder_key::Correct), 2);
-    EXPECT_EQ(Read(empty, recorder_key::StopWatch), 1);
-    EXPECT_EQ(Read(empty, recorder_key::MonthTimeForm), 1);
-    EXPECT_EQ(Read(empty, recorder_key::PresentYear), 0);
-    EXPECT_EQ(Read(empty, recorder_key::DayCount), 1);
-    EXPECT_EQ(Read(empty, recorder_key::LastWindwsEnd), "");
 }

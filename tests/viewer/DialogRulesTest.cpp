@@ -35,6 +35,25 @@ TEST(ViewerSettingsRead, StoredValuesAreRead) {
     EXPECT_EQ(SubFileKey(2), "SubFile2");
 }
 
+TEST(ViewerSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
+    MemoryProfile profile;
+    profile.WriteInt("System", "TimeMode", 2);
+    profile.WriteInt("System", "WeekRecord", -1);
+    profile.WriteInt("System", "TabNo", 0x7fffffff);
+    profile.WriteInt("System", "CombSelectNo", 10);
+    profile.WriteInt("System", "HundredMark", 0);
+    profile.WriteInt("System", "DayLastPosition", 0);
+    ViewerSettings s = ReadViewerSettings(profile, "C:\\WINDOWS");
+    EXPECT_EQ(s.timeMode, 0);
+    EXPECT_EQ(s.weekRecord, 1);
+    EXPECT_EQ(s.tabNo, 1);
+    EXPECT_EQ(s.combSelectNo, 0);
+    EXPECT_EQ(s.hundredMark, 0);
+    EXPECT_EQ(s.dayLastPosition, 0) << "the low end of a range is kept";
+    profile.WriteInt("System", "CombSelectNo", 9);
+    EXPECT_EQ(ReadViewerSettings(profile, "C:\\WINDOWS").combSelectNo, 9);
+}
+
 TEST(MonthSelection, YearEdit) {
     const DateTime today{2026, 5, 20, 10, 0, 0};
     struct Case {

@@ -5,6 +5,8 @@
 
 #include "platform/win/os/Handle.h"
 #include "platform/win/ui/MessageBoxes.h"
+#include "platform/win/os/IniProfile.h"
+#include "platform/win/os/Module.h"
 #include "platform/win/os/Mutex.h"
 #include "platform/win/os/RegistryProfile.h"
 #include "platform/win/os/SystemClock.h"
@@ -15,8 +17,6 @@ namespace kestrowa {
 
 namespace {
 constexpr const char* kInstanceMutexName = "MyInstance";
-// The recorder reads the Windows directory and its own path through 200-character buffers.
-constexpr DWORD kPathBuffer = 200;
 
 // Boot files are found by a directory search for their exact path; their last write is read
 // as local time.
@@ -41,14 +41,10 @@ unsigned long PlatformId() {
 }  // namespace
 
 RecorderSystem CRecorderApp::CurrentEnvironment() {
-    wchar_t windows[kPathBuffer] = {};
-    UINT windowsLength = GetWindowsDirectoryW(windows, kPathBuffer);
-    wchar_t module[kPathBuffer] = {};
-    DWORD moduleLength = GetModuleFileNameW(nullptr, module, kPathBuffer);
     RecorderSystem environment;
-    environment.windowsDrive = WindowsDriveOf(WideToUtf8(std::wstring_view(windows, windowsLength < kPathBuffer ? windowsLength : 0)));
+    environment.windowsDrive = WindowsDriveOf(WindowsDirectory());
     environment.family = FamilyFromPlatformId(PlatformId());
-    environment.applicationFolder = ApplicationFolderOf(WideToUtf8(std::wstring_view(module, moduleLength < kPathBuffer ? moduleLength : 0)));
+    environment.applicationFolder = ProgramFolder();
     environment.viewerSettingsPath = ViewerSettingsPath(environment.windowsDrive);
     return environment;
 }

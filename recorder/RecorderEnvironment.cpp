@@ -16,11 +16,6 @@ OsFamily FamilyFromPlatformId(unsigned long platformId) {
 
 std::string WindowsDriveOf(std::string_view windowsDirectory) { return std::string(Columns(windowsDirectory, 0, 2)); }
 
-std::string ApplicationFolderOf(std::string_view modulePath) {
-    const size_t slash = modulePath.rfind('\\');
-    return slash == std::string_view::npos ? std::string() : std::string(modulePath.substr(0, slash + 1));
-}
-
 std::string SessionLogPath(std::string_view applicationFolder) {
     return std::string(applicationFolder) + kSessionLogName;
 }
@@ -35,6 +30,14 @@ std::string ViewerProgramPath(std::string_view applicationFolder) {
 
 std::string ViewerLogCheckPath(std::string_view applicationFolder) {
     return std::string(applicationFolder) + "KESTROFL.DAT";
+}
+
+std::string StartupFolder(const Shell& shell, OsFamily family, std::string_view windowsDrive) {
+    if (std::optional<std::string> folder = shell.StartupFolder()) return *folder;
+    const char* fixed = family == OsFamily::Win9x
+                            ? "\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ\\"
+                            : "\\Documents and Settings\\All Users\\スタート メニュー\\プログラム\\スタートアップ\\";
+    return std::string(windowsDrive) + fixed;
 }
 
 std::string ApplicationFolderQuestion(std::string_view storedFolder, std::string_view currentFolder) {

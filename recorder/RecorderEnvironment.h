@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Profile.h"
+#include "platform/Shell.h"
 
 namespace kestrowa {
 
@@ -17,8 +18,6 @@ OsFamily FamilyFromPlatformId(unsigned long platformId);
 
 // "C:" from "C:\WINDOWS": the first two characters of the Windows directory.
 std::string WindowsDriveOf(std::string_view windowsDirectory);
-// The folder of the program file, up to and including the last backslash ("" without one).
-std::string ApplicationFolderOf(std::string_view modulePath);
 // Application folder + "Kestrofl.dat".
 std::string SessionLogPath(std::string_view applicationFolder);
 // Windows drive + "\WINDOWS\ORVELLE.INI": the viewer's settings file as the recorder finds it.
@@ -30,6 +29,10 @@ std::string ViewerProgramPath(std::string_view applicationFolder);
 std::string ViewerLogCheckPath(std::string_view applicationFolder);
 // Shown (exclamation icon) when that file does not open.
 inline constexpr const char* kViewerNotYetText = "「稼動状況の表示」は次回より有効となります。";
+
+// The Startup folder the shortcut goes to: the current user's, as the shell names it; when it
+// names none, the fixed folder of the family on the Windows drive.
+std::string StartupFolder(const Shell& shell, OsFamily family, std::string_view windowsDrive);
 
 // The viewer's window: position (20, 55), 691 × 504 pixels.
 struct ViewerWindow {

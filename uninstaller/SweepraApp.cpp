@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win/os/CurrentUserKeyRemover.h"
+#include "platform/win/os/Module.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/DrawListReplay.h"
 #include "platform/win/ui/Gdi.h"
@@ -169,22 +170,6 @@ void CMainFrame::UpdateIndicators() {
 }
 
 }  // namespace kestrowa
-
-namespace {
-
-std::string ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return kestrowa::WideToUtf8(path);
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     using namespace kestrowa;

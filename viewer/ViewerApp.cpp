@@ -3,13 +3,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <vector>
-
 #include "platform/win/os/IniProfile.h"
+#include "platform/win/os/Module.h"
 #include "platform/win/ui/MessageBoxes.h"
 #include "platform/win/os/RegistryProfile.h"
 #include "platform/win/os/SystemClock.h"
-#include "platform/win/os/Text.h"
 #include "shared/RecorderSettings.h"
 #include "viewer/ViewerDlg.h"
 #include "viewer/ViewerSettings.h"
@@ -17,20 +15,8 @@
 namespace kestrowa::orvelle {
 
 namespace {
+// Beside the program.
 constexpr const char* kHelpDocumentName = "Orvelle.html";
-
-// The folder of this program, with its trailing backslash: the help page lies beside it.
-std::string ProgramFolder() {
-    std::vector<wchar_t> path(MAX_PATH, L'\0');
-    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    while (length == path.size()) {
-        path.resize(path.size() * 2);
-        length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    }
-    std::wstring folder(path.data(), length);
-    folder.erase(folder.find_last_of(L'\\') + 1);
-    return WideToUtf8(folder);
-}
 }  // namespace
 
 int CViewerApp::Run() {

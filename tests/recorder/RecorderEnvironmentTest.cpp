@@ -11,10 +11,17 @@ namespace {
 TEST(Environment, PathsFromTheSystem) {
     EXPECT_EQ(WindowsDriveOf("C:\\WINDOWS"), "C:");
     EXPECT_EQ(WindowsDriveOf(""), "");
-    EXPECT_EQ(ApplicationFolderOf("C:\\Program Files\\Kestrowa\\KESTROWA.EXE"), "C:\\Program Files\\Kestrowa\\");
-    EXPECT_EQ(ApplicationFolderOf("KESTROWA.EXE"), "");
     EXPECT_EQ(FamilyFromPlatformId(1), OsFamily::Win9x);
     EXPECT_EQ(FamilyFromPlatformId(2), OsFamily::Nt);
+}
+
+TEST(Environment, StartupFolderFromTheShellElseTheFixedOneOfTheFamily) {
+    MemoryShell shell;
+    EXPECT_EQ(StartupFolder(shell, OsFamily::Nt, "C:"),
+              "C:\\Documents and Settings\\All Users\\スタート メニュー\\プログラム\\スタートアップ\\");
+    EXPECT_EQ(StartupFolder(shell, OsFamily::Win9x, "D:"), "D:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ\\");
+    shell.startupFolder = "C:\\Users\\k\\Start Menu\\Programs\\Startup\\";
+    EXPECT_EQ(StartupFolder(shell, OsFamily::Win9x, "D:"), "C:\\Users\\k\\Start Menu\\Programs\\Startup\\");
 }
 
 TEST(Environment, ApplicationFolderCheck) {

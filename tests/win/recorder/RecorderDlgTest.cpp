@@ -63,6 +63,7 @@ protected:
     }
     void Write(TextSetting key, const char* value) { kestrowa::Write(profile, key, value); }
     void Write(IntSetting key, int value) { kestrowa::Write(profile, key, value); }
+    void Write(IntSetting key, StartMethod value) { kestrowa::Write(profile, key, value); }
 };
 
 TEST_F(RecorderDlgTest, FreshStartShowsCorrectedStartCountAndStartTitle) {
@@ -92,7 +93,7 @@ TEST_F(RecorderDlgTest, FreshStartShowsCorrectedStartCountAndStartTitle) {
 
 TEST_F(RecorderDlgTest, RestartShowsStoredPcStartAndElapsedTitle) {
     dir.Write("Kestrofl.dat", CrLf({"S 11/05/03 07:58"}));
-    Write(recorder_key::AptnSet, kStartStartupFolder);
+    Write(recorder_key::AptnSet, StartMethod::StartupFolder);
     Write(recorder_key::LastWindwsEnd, "E 2011/05/03 08:05");
     Write(recorder_key::LastStart, "S 2011/05/03 08:00");
     Write(recorder_key::DayCount, 1);
@@ -153,7 +154,7 @@ TEST_F(RecorderDlgTest, BarredEndButtonAndEscapeLeaveTheWindowOpen) {
 }
 
 TEST_F(RecorderDlgTest, EndButtonEndsTheRunWithItsEndLine) {
-    Write(recorder_key::AptnSet, kStartStartupFolder);
+    Write(recorder_key::AptnSet, StartMethod::StartupFolder);
     Write(recorder_key::StartUpIdok, 1);
     Start();
     ASSERT_EQ(Text(IDOK), "終了(OK)");
@@ -166,7 +167,7 @@ TEST_F(RecorderDlgTest, EndButtonEndsTheRunWithItsEndLine) {
 }
 
 TEST_F(RecorderDlgTest, EscapeEndsTheRunWhenEndingIsAllowed) {
-    Write(recorder_key::AptnSet, kStartStartupFolder);
+    Write(recorder_key::AptnSet, StartMethod::StartupFolder);
     Write(recorder_key::StartUpIdok, 1);
     Start();
     clock.Set(DateTime{2011, 5, 3, 12, 0, 0});
@@ -202,7 +203,7 @@ TEST_F(RecorderDlgTest, StartTimeButtonShowsTheRunStartInManualMode) {
 }
 
 TEST_F(RecorderDlgTest, TrayMethodStaysHiddenUntilTheTrayIconIsClicked) {
-    Write(recorder_key::AptnSet, kStartTray);
+    Write(recorder_key::AptnSet, StartMethod::Tray);
     Write(recorder_key::StartUpIdok, 1);
     Start();
     EXPECT_EQ(Text(IDOK), "-----");
@@ -265,7 +266,7 @@ TEST_F(RecorderDlgTest, WhileTheViewerRunsTheTimerGoesOnAndTheWindowTakesNoInput
     EXPECT_TRUE(watch.disabledSeen);
     EXPECT_TRUE(IsWindowEnabled(dialog->Hwnd()));
     // Timer 1 ticked on (once a second) while the viewer ran.
-    EXPECT_GE(dialog->Recording().ticks, 2);
+    EXPECT_GE(dialog->Recording().Ticks(), 2);
 }
 
 TEST_F(RecorderDlgTest, ViewerIsNotStartedWithoutALog) {
@@ -365,7 +366,7 @@ TEST_F(RecorderDlgTest, SystemMenuLosesMoreEntriesWhenEndingIsBarredFromTheStart
     EXPECT_EQ(std::vector<UINT>(allowed.begin(), allowed.begin() + 3), (std::vector<UINT>{SC_SIZE, 0, SC_CLOSE}));
     EXPECT_EQ(std::vector<UINT>(allowed.end() - 2, allowed.end()), (std::vector<UINT>{0, 16}));
     dialog.reset();
-    Write(recorder_key::AptnSet, kStartTray);
+    Write(recorder_key::AptnSet, StartMethod::Tray);
     Start();
     std::vector<UINT> barred = ids();
     ASSERT_GE(barred.size(), 4u);

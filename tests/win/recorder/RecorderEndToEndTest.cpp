@@ -185,7 +185,7 @@ TEST_F(RecorderEndToEndTest, HeartbeatAfterThirtySecondsRepairsTheEndAfterAKill)
 }
 
 TEST_F(RecorderEndToEndTest, TrayMethodKeepsTheWindowHiddenAndCannotBeEnded) {
-    Write(profile_, recorder_key::AptnSet, kStartTray);
+    Write(profile_, recorder_key::AptnSet, StartMethod::Tray);
     Write(profile_, recorder_key::StartUpIdok, 1);
     Recorder& recorder = StartAndWait();
     HWND status = recorder.StatusWindow();
@@ -228,6 +228,38 @@ TEST_F(RecorderEndToEndTest, EndButtonWritesTheEndLine) {
     const std::string lastEnd = Read(profile_, recorder_key::LastWindwsEnd);
     ASSERT_EQ(lastEnd.size(), 18u);
     EXPECT_EQ(lines[1], "E " + lastEnd.substr(4));
+}
+
+TEST_F(RecorderEndToEndTest, EndRepairIgnoresAHeartbeatThatIsNoEndLine) {
+    Write(profile_, recorder_key::LastWindwsEnd, "E 2011/05/02 22:47" + std::string(9982, '7'));
+    dir_.Write("Kestrofl.dat", "S 11/05/02 18:04\r\n");
+    StartAndWait();
+    const std::vector<std::string> lines = Lines(Log());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "S 11/05/02 18:04");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_EQ(lines[2].size(), 16u);
+    EXPECT_EQ(lines[2].substr(0, 2), "S ");
+}
+
+TEST_F(RecorderEndToEndTest, InstalledUnderALongPathKeepsItsLogAndFolder) {
+    std::string folder = Folder();
+    while (folder.size() < 210) {
+        folder += std::string(40, 'k') + "\\";
+        ASSERT_TRUE(CreateDirectoryW(Utf8ToWide(folder).c_str(), nullptr));
+    }
+    program_ = Utf8ToWide(folder + "KESTROWA.EXE");
+    ASSERT_TRUE(CopyFileW(BuiltProgram().c_str(), program_.c_str(), FALSE));
+    StartAndWait();
+    EXPECT_EQ(Read(profile_, recorder_key::AppDir), folder);
+    KernelHandle log(CreateFileW(Utf8ToWide(folder + "Kestrofl.dat").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(log);
+    char line[18] = {};
+    DWORD read = 0;
+    ASSERT_TRUE(ReadFile(log.Get(), line, sizeof line, &read, nullptr));
+    EXPECT_EQ(std::string(line, read).substr(0, 2), "S ");
+    EXPECT_EQ(read, 18u);
 }
 
 }  // namespace

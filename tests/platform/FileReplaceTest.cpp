@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <set>
+
+#include "TempDir.h"
+#include "platform/FileReplace.h"
+
+using namespace kestrowa;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every name in the folder, so a test sees what a replace left behind.
+std::set<std::string> Names(const TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.Path())) names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST(FileReplace, NewContentsInPlaceAndTheOldOnesKeptAsTheBackup) {
+    TempDir dir;
+    dir.Write("Kestrofl.dat", "old log\r\n");
+    dir.Write("Kestrofl.bak", "older backup\r\n");
+    ::chmod(dir.File("Kestrofl.dat").c_str(), 0640);
+    SystemFileReplacer files;
+    ASSERT_TRUE(files.ReplaceKeepingBackup(dir.File("Kestrofl.dat"), dir.File("Kestrofl.bak"), "new log\r\n"));
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), "new log\r\n");
+    EXPECT_EQ(dir.Read("Kestrofl.bak"), "old log\r\n");
+    EXPECT_EQ(Names(dir), (std::set<std::string>{"Kestrofl.bak", "Kestrofl.dat"}));
+    struct stat mode{};
+    ::stat(dir.File("Kestrofl.dat").c_str(), &mode);
+    EXPECT_EQ(mode.st_mode & 0777, 0640u);
+
+    // Empty contents are contents too, and a backup need not exist before.
+    fs::remove(dir.File("Kestrofl.bak"));
+    ASSERT_TRUE(files.ReplaceKeepingBackup(dir.File("Kestrofl.dat"), dir.File("Kestrofl.bak"), ""));
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), "");
+    EXPECT_EQ(dir.Read("Kestrofl.bak"), "new log\r\n");
+}
+
+TEST(FileReplace, FailureChangesNothing) {
+    struct Case {
+        const char* name;
+        std::function<void(const TempDir&)> prepare;
+    } cases[] = {
+        {"the file is missing", [](const TempDir& dir) { fs::remove(dir.File("Kestrofl.dat")); }},
+        {"the file is a folder",
+         [](const TempDir& dir) {
+             fs::remove(dir.File("Kestrofl.dat"));
+             fs::create_directory(dir.File("Kestrofl.dat"));
+         }},
+        {"the backup cannot be replaced",
+         [](const TempDir& dir) {
+             fs::remove(dir.File("Kestrofl.bak"));
+             fs::create_directory(dir.File("Kestrofl.bak"));
+             dir.Write("Kestrofl.bak/kept", "x");
+         }},
+        {"the new file cannot be written", [](const TempDir& dir) { fs::create_directory(dir.File("Kestrofl.dat.replacing")); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        dir.Write("Kestrofl.dat", "old log\r\n");
+        dir.Write("Kestrofl.bak", "older backup\r\n");
+        c.prepare(dir);
+        const std::set<std::string> before = Names(dir);
+        const bool wasFile = fs::is_regular_file(dir.File("Kestrofl.dat"));
+        const bool backupWasFile = fs::is_regular_file(dir.File("Kestrofl.bak"));
+
+        SystemFileReplacer files;
+        EXPECT_FALSE(files.ReplaceKeepingBackup(dir.File("Kestrofl.dat"), dir.File("Kestrofl.bak"), "new log\r\n"));
+        EXPECT_EQ(Names(dir), before);
+        if (wasFile) {
+            EXPECT_EQ(dir.Read("Kestrofl.dat"), "old log\r\n");
+        }
+        if (backupWasFile) {
+            EXPECT_EQ(dir.Read("Kestrofl.bak"), "older backup\r\n");
+        }
+    }
+}
+
+}  // namespace

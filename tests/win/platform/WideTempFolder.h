@@ -1,13 +1,10 @@
 #pragma once
-#include <windows.h>
-
-#include <shellapi.h>
-
-#include <algorithm>
+#include <filesystem>
 #include <random>
+#include <set>
 #include <string>
-#include <vector>
 
+#include "platform/File.h"
 #include "platform/win/os/Text.h"
 
 // A folder of its own under the temp folder, with a Japanese name so that every path a test
@@ -15,68 +12,42 @@
 class WideTempFolder {
 public:
     WideTempFolder() {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
         std::random_device rd;
-        folder_ = std::wstring(temp) + L"kestrowa-記録-" + std::to_wstring(rd()) + L"\\";
-        CreateDirectoryW(folder_.c_str(), nullptr);
+        folder_ = std::filesystem::temp_directory_path() / (L"kestrowa-記録-" + std::to_wstring(rd()));
+        std::filesystem::create_directory(folder_);
     }
     WideTempFolder(const WideTempFolder&) = delete;
     WideTempFolder& operator=(const WideTempFolder&) = delete;
     ~WideTempFolder() {
-        std::wstring from = folder_;
-        from.pop_back();
-        from.append(2, L'\0');
-        SHFILEOPSTRUCTW remove{};
-        remove.wFunc = FO_DELETE;
-        remove.pFrom = from.c_str();
-        remove.fFlags = FOF_NO_UI;
-        SHFileOperationW(&remove);
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
     }
 
     // The folder with its trailing backslash.
-    std::string Path() const { return kestrowa::WideToUtf8(folder_); }
+    std::string Path() const { return kestrowa::WideToUtf8(folder_.wstring()) + "\\"; }
     std::string File(const std::string& name) const { return Path() + name; }
-
-    static bool Write(const std::string& path, const std::string& bytes) {
-        HANDLE h = CreateFileW(kestrowa::Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return false;
-        DWORD written = 0;
-        const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                        written == bytes.size();
-        CloseHandle(h);
-        return ok;
-    }
-    // The bytes of a file; "<missing>" when it cannot be opened.
-    static std::string Read(const std::string& path) {
-        HANDLE h = CreateFileW(kestrowa::Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return "<missing>";
-        std::string bytes;
-        char buffer[4096];
-        DWORD n = 0;
-        while (ReadFile(h, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
-        CloseHandle(h);
-        return bytes;
-    }
-    // The names in the folder, sorted.
-    std::string Listing() const {
-        std::string names;
-        WIN32_FIND_DATAW found{};
-        HANDLE search = FindFirstFileW((folder_ + L"*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        std::vector<std::string> all;
-        do {
-            std::wstring name = found.cFileName;
-            if (name != L"." && name != L"..") all.push_back(kestrowa::WideToUtf8(name));
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-        std::sort(all.begin(), all.end());
-        for (const std::string& name : all) names += name + "|";
+    // The names in the folder.
+    std::set<std::string> Listing() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            names.insert(kestrowa::WideToUtf8(entry.path().filename().wstring()));
         return names;
     }
 
+    static bool Write(const std::string& path, const std::string& bytes) {
+        kestrowa::FilePtr file = kestrowa::OpenFile(path, "wb");
+        return file && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    }
+    // The bytes of a file; "<missing>" when it cannot be opened.
+    static std::string Read(const std::string& path) {
+        kestrowa::FilePtr file = kestrowa::OpenFile(path, "rb");
+        if (!file) return "<missing>";
+        std::string bytes;
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) bytes.append(buffer, n);
+        return bytes;
+    }
+
 private:
-    std::wstring folder_;
+    std::filesystem::path folder_;
 };

@@ -201,8 +201,8 @@ TEST_F(RecorderEndToEndTest, TrayMethodKeepsTheWindowHiddenAndCannotBeEnded) {
 // The modal loop shows its dialog when it first goes idle; the status window must still be
 // minimized seconds after the start in the two methods that show it.
 TEST_F(RecorderEndToEndTest, ManualAndStartupMethodsStayMinimized) {
-    for (int method : {kStartManual, kStartStartupFolder}) {
-        SCOPED_TRACE(method);
+    for (StartMethod method : {StartMethod::Manual, StartMethod::StartupFolder}) {
+        SCOPED_TRACE(static_cast<int>(method));
         Write(profile_, recorder_key::AptnSet, method);
         Recorder& recorder = StartAndWait();
         HWND status = recorder.StatusWindow();

@@ -1,11 +1,12 @@
 #pragma once
+#include <cstdint>
 
 namespace kestrowa {
 
 // Hours from minutes with the single-precision factor 1/60 that every shown figure uses.
 inline constexpr float kHoursPerMinute = 0.016666668f;
 
-inline float HoursFromMinutes(int minutes) { return static_cast<float>(minutes) * kHoursPerMinute; }
+inline float HoursFromMinutes(int64_t minutes) { return static_cast<float>(minutes) * kHoursPerMinute; }
 
 // The hours-and-minutes form of a number of hours: whole hours, and the rest times 60, both
 // truncated.

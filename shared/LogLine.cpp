@@ -18,6 +18,25 @@ bool DateBefore(std::string_view end, std::string_view start) {
 }
 }  // namespace
 
+std::string TwoDigitYear(int year) { return std::string(Columns(Format("%4d", year), 2, 2)); }
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kLengths[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+bool HasLogDate(std::string_view line) {
+    const std::string_view date = Columns(line, 2, 8);
+    if (date.size() != 8 || date[2] != '/' || date[5] != '/') return false;
+    for (size_t i : {0, 1, 3, 4, 6, 7})
+        if (date[i] < '0' || date[i] > '9') return false;
+    const int month = ToInt(date.substr(3, 2));
+    const int day = ToInt(date.substr(6, 2));
+    // Of the two centuries a two-digit year may stand for, 2000 is the one with a 29 February.
+    return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(2000 + ToInt(date.substr(0, 2)), month);
+}
+
 std::string FullStartLine(const DateTime& t) { return FullLine('S', t); }
 std::string FullEndLine(const DateTime& t) { return FullLine('E', t); }
 

@@ -16,6 +16,17 @@ std::string DateTimeText(const DateTime& t);
 // The file form of a full-form text: its first two characters and everything from the fifth on.
 std::string FileLine(std::string_view fullLine);
 
+// The two year digits a line carries for a year: characters 3-4 of the year written with "%4d"
+// (2009 gives "09").
+std::string TwoDigitYear(int year);
+
+// Length of a month of the Gregorian calendar.
+int DaysInMonth(int year, int month);
+
+// Whether columns 2-9 hold a date yy/mm/dd that exists (29 February in a year divisible by
+// four). A line without one is no session line: every reader skips it.
+bool HasLogDate(std::string_view fileLine);
+
 // What a reader takes from a file line: the tag (column 0), the date yy/mm/dd (columns 2-9) and
 // the time of day in minutes from columns 11-12 and 14-15 (a non-number counts as 0).
 struct LogStamp {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,11 +10,11 @@ namespace kestrowa {
 inline constexpr const char* kSessionLogName = "Kestrofl.dat";
 // The recorder reads the log through a 200-byte buffer: longer lines arrive in pieces.
 inline constexpr size_t kRecorderLineBuffer = 200;
-inline constexpr int kMonthSessionLimit = 300;
+inline constexpr size_t kMonthSessionLimit = 300;
 
 struct MonthSummary {
     bool logPresent = false;
-    int minutes = 0;
+    int64_t minutes = 0;
     int sessions = 0;
 };
 

@@ -105,7 +105,7 @@ void AddWeeklySummary(Table& table, MonthModel& model, const ViewOptions& option
         const int days = std::abs(w.days);
         cell(1, k) = monthColumn ? "計(月間)" : kWeekNames[k];
         if (monthColumn) {
-            const int wholeHours = model.totalMinutes / 60;
+            const int64_t wholeHours = model.totalMinutes / 60;
             cell(2, k) = (wholeHours < 10 ? "  " : wholeHours < 100 ? " " : "") + model.totalText;
         } else {
             cell(2, k) = HoursCell(w.hours, timeMode, "%6.2f");

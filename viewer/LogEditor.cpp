@@ -1,10 +1,11 @@
 #include "viewer/LogEditor.h"
 
+#include "shared/SessionScanner.h"
+
 namespace kestrowa {
 
 std::string EditorLogPath(std::string_view applicationFolder, std::string_view secondLog) {
-    if (!secondLog.empty()) return std::string(secondLog);
-    return std::string(applicationFolder) + "KESTROFL.DAT";
+    return ChooseLog(std::string(applicationFolder) + "KESTROFL.DAT", secondLog).path;
 }
 
 std::string EditorCommandLine(std::string_view editor, std::string_view logPath) {

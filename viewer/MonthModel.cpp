@@ -3,26 +3,18 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/File.h"
 #include "shared/Hours.h"
-#include "shared/LineReader.h"
 #include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
 #include "shared/SessionLog.h"
+#include "shared/SessionScanner.h"
 #include "shared/Strings.h"
 
 namespace kestrowa {
 
 namespace {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-// Characters 3-4 of the year written with "%4d".
-std::string TwoDigitYear(int year) { return std::string(Columns(Format("%4d", year), 2, 2)); }
-
 std::string_view DatePart(std::string_view text) { return Columns(text, 0, 8); }
-
-bool Contains(std::string_view line, std::string_view part) { return line.find(part) != std::string_view::npos; }
 
 // The model of a month before any line is read.
 MonthModel StartMonth(int year, int month) {
@@ -64,18 +56,17 @@ void FinishMonth(MonthModel& m, int timeMode) {
 }  // namespace
 
 MonthShapeResult MonthShape(int year, int month) {
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     month = std::clamp(month, 1, 12);
-    const bool leap = IsLeapYear(year);
+    const bool leap = DaysInMonth(year, 2) == 29;
     int before = 0;
-    for (int m = 1; m < month; ++m) before += kLengths[m - 1] + (m == 2 && leap ? 1 : 0);
+    for (int m = 1; m < month; ++m) before += DaysInMonth(year, m);
     const long long b = year - 1600;
     long long days = 365 * b + b / 4 - b / 100 + b / 400;
     if (b > 0 && !leap) days += 1;
     // Kept non-negative so that a year before 1600 (typed into the year edit) still gives a
     // column of the calendar.
     const int w = static_cast<int>(((before + days + 1) % 7 + 7) % 7);
-    return {(w + 5) % 7, kLengths[month - 1] + (month == 2 && leap ? 1 : 0)};
+    return {(w + 5) % 7, DaysInMonth(year, month)};
 }
 
 std::string HoursMinutesText(const char* format, float hours) {
@@ -116,8 +107,7 @@ std::string NowCaption(const DateTime& now) {
 std::string ApplicationFolder(const Profile& recorderProfile) { return Read(recorderProfile, recorder_key::AppDir); }
 
 std::string LogSource(std::string_view applicationFolder, std::string_view secondLog) {
-    if (!secondLog.empty()) return std::string(secondLog);
-    return std::string(applicationFolder) + kSessionLogName;
+    return ChooseLog(std::string(applicationFolder) + kSessionLogName, secondLog).path;
 }
 
 std::string WindowTitle(std::string_view secondLog, std::string_view nowCaption) {
@@ -126,60 +116,36 @@ std::string WindowTitle(std::string_view secondLog, std::string_view nowCaption)
 }
 
 bool ReadMonth(const LogRead& log, int year, int month, int timeMode, MonthModel& model) {
-    FilePtr file = OpenFile(log.path, "rb");
-    if (!file) return false;
+    // The month's sessions in log order, with the count of the dates they start on.
+    class MonthReader : public SessionReader {
+    public:
+        explicit MonthReader(MonthModel& m) : m_(m) {}
+        void Start(std::string_view line) override {
+            // Counted per change of date between starts, dropped sessions included.
+            if (!m_.sessions.empty() && Columns(line, 2, 8) != DatePart(m_.sessions.back().start)) ++m_.dayCounter;
+        }
+        void Session(const ScannedSession& s) override {
+            m_.sessions.push_back({std::string(Columns(s.startLine, 2, std::string_view::npos)),
+                                   std::string(Columns(s.endLine, 2, std::string_view::npos)),
+                                   Format("%6.02f", HoursFromMinutes(s.minutes))});
+            m_.totalMinutes += s.minutes;
+        }
 
-    MonthModel m = StartMonth(year, month);
-
-    // Months are found by text, not by parsed dates: "yy/mm/" anywhere in a line.
-    const std::string thisPrefix = TwoDigitYear(year) + Format("/%02d/", month);
-    const std::string nextPrefix =
-        month == 12 ? TwoDigitYear(year + 1) + "/01/" : TwoDigitYear(year) + Format("/%02d/", month + 1);
-
-    bool open = false;
-    LogStamp start;
-    std::string startText;
-    auto close = [&](std::string_view endLine) {
-        int minutes = SessionMinutes(start, ParseLogLine(endLine));
-        open = false;
-        if (minutes <= 0) return;
-        m.sessions.push_back({startText, std::string(Columns(endLine, 2, std::string_view::npos)),
-                              Format("%6.02f", HoursFromMinutes(minutes))});
-        m.totalMinutes += minutes;
+    private:
+        MonthModel& m_;
     };
 
-    LineReader reader(file.get(), kViewerLineBuffer);
-    std::string line;
-    std::string stopLine;
-    bool lastWasAcceptedStart = false;
-    while (reader.Next(line)) {
-        if (line.empty()) continue;
-        lastWasAcceptedStart = false;
-        if (Contains(line, nextPrefix)) {
-            stopLine = line;
-            break;
-        }
-        if (!Contains(line, thisPrefix)) continue;
-        LogStamp stamp = ParseLogLine(line);
-        if (stamp.tag == 'S' && !open) {
-            start = stamp;
-            startText = std::string(Columns(line, 2, std::string_view::npos));
-            // Counted per change of date between starts, dropped sessions included.
-            if (!m.sessions.empty() && DatePart(startText) != DatePart(m.sessions.back().start)) ++m.dayCounter;
-            open = true;
-            lastWasAcceptedStart = true;
-            continue;
-        }
-        if (stamp.tag == 'E' && open) close(line);
-        if (m.sessions.size() >= kViewerSessionLimit) break;
-    }
-    if (open) {
-        // A start of the month's last day that the next month's first line ends.
-        if (!stopLine.empty() && stopLine[0] == 'E') close(stopLine);
-        // The session still running when the viewer started.
-        else if (log.ownLog && lastWasAcceptedStart) close(log.nowLine);
-    }
-    file.reset();
+    MonthModel m = StartMonth(year, month);
+    MonthReader reader(m);
+    ScanOptions options;
+    options.lineBuffer = kViewerLineBuffer;
+    options.filter = MonthLines(year, month);
+    options.sessionLimit = kViewerSessionLimit;
+    // A start of the month's last day that the next month's first line ends.
+    options.stopLineCloses = true;
+    // The session still running when the viewer started.
+    if (log.ownLog) options.nowLine = log.nowLine;
+    if (!ScanLog(log.path, options, reader)) return false;
 
     FinishMonth(m, timeMode);
     model = std::move(m);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +54,7 @@ struct MonthModel {
     int firstWeekday = 0;
     int daysInMonth = 0;
     std::vector<SessionEntry> sessions;  // at most kViewerSessionLimit, in log order
-    int totalMinutes = 0;
+    int64_t totalMinutes = 0;
     // Distinct start dates (counted as the log changes date between starts), 1 for an empty
     // month; the calendar's weekly summary may correct it.
     int dayCounter = 1;

@@ -1,5 +1,7 @@
 #include "viewer/MonthViewer.h"
 
+#include "shared/SessionScanner.h"
+
 namespace kestrowa {
 
 MonthViewer::MonthViewer(ViewerSettings settings) { options_.settings = std::move(settings); }
@@ -18,17 +20,15 @@ void MonthViewer::Start(std::string ownLogPath, const DateTime& now) {
     shownMonth_ = now.month;
 }
 
-std::string MonthViewer::LogPath() const {
-    return options_.settings.secondLog.empty() ? ownLogPath_ : options_.settings.secondLog;
-}
+std::string MonthViewer::LogPath() const { return ChooseLog(ownLogPath_, options_.settings.secondLog).path; }
 
 std::string MonthViewer::Title() const { return WindowTitle(options_.settings.secondLog, nowCaption_); }
 
 bool MonthViewer::ReadMonth(int year, int month) {
     shownYear_ = year;
     shownMonth_ = month;
-    const LogRead log{LogPath(), options_.settings.secondLog.empty(), nowLine_};
-    if (!kestrowa::ReadMonth(log, year, month, options_.settings.timeMode, model_)) return false;
+    const ChosenLog log = ChooseLog(ownLogPath_, options_.settings.secondLog);
+    if (!kestrowa::ReadMonth({log.path, log.own, nowLine_}, year, month, options_.settings.timeMode, model_)) return false;
     view_ = ViewKind::Calendar;
     loadedYear_ = loadedMonth_ = -1;
     calendarBuilt_ = false;

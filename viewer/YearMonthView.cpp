@@ -1,7 +1,5 @@
-#include "platform/File.h"
 #include "shared/Hours.h"
-#include "shared/LineReader.h"
-#include "shared/LogLine.h"
+#include "shared/SessionScanner.h"
 #include "shared/Strings.h"
 #include "viewer/Views.h"
 
@@ -24,19 +22,27 @@ std::string HundredMark(float hours) {
     return " ***";
 }
 
-class YearMonthScan {
+// The log month by month. A month's block is opened by its first line and ends at the first
+// line of another month read while no session is open: a session across the month end counts in
+// the month of its start.
+class YearMonthScan : public SessionReader {
 public:
     YearMonthScan(Table& table, const ViewerSettings& settings) : table_(table), settings_(settings) {}
 
-    void Line(const std::string& line) {
+    void Line(std::string_view line, bool sessionOpen) override {
+        if (!anyLine_ && line[0] == 'S') firstStart_ = line;
+        anyLine_ = true;
         if (!blockOpen_) {
             Open(line);
-        } else if (line.find(block_ + "/") == std::string::npos && !sessionOpen_) {
+        } else if (line.find(block_ + "/") == std::string_view::npos && !sessionOpen) {
             WriteBlock();
             Open(line);
         }
-        Pair(line);
-        firstLine_ = false;
+    }
+
+    void Session(const ScannedSession& session) override {
+        minutes_ += session.minutes;
+        ++blockStarts_;
     }
 
     void Finish(SummaryTexts& summary) {
@@ -49,27 +55,11 @@ public:
     }
 
 private:
-    void Open(const std::string& line) {
+    void Open(std::string_view line) {
         blockOpen_ = true;
         block_ = std::string(Columns(line, 2, 5));
         minutes_ = 0;
         blockStarts_ = 0;
-    }
-
-    void Pair(const std::string& line) {
-        const LogStamp stamp = ParseLogLine(line);
-        if (stamp.tag == 'S' && !sessionOpen_) {
-            start_ = stamp;
-            sessionOpen_ = true;
-            if (firstLine_) firstStart_ = line;
-        } else if (stamp.tag == 'E' && sessionOpen_) {
-            const int minutes = SessionMinutes(start_, stamp);
-            if (minutes > 0) {
-                minutes_ += minutes;
-                ++blockStarts_;
-            }
-            sessionOpen_ = false;
-        }
     }
 
     void WriteBlock() {
@@ -107,14 +97,12 @@ private:
 
     Table& table_;
     const ViewerSettings& settings_;
-    bool firstLine_ = true;
-    std::string firstStart_;
+    bool anyLine_ = false;
+    std::string firstStart_;  // the log's first line when it is a start line
     bool blockOpen_ = false;
     std::string block_;  // "yy/mm"
-    int minutes_ = 0;
+    int64_t minutes_ = 0;
     int blockStarts_ = 0;
-    bool sessionOpen_ = false;
-    LogStamp start_;
     int expected_ = -1;  // month index of the month after the last listed one
     float totalHours_ = 0.0f;
     int starts_ = 0;
@@ -125,9 +113,6 @@ private:
 }  // namespace
 
 std::optional<YearMonthView> BuildYearMonthView(const std::string& logPath, const ViewOptions& options) {
-    FilePtr file = OpenFile(logPath, "rb");
-    if (!file) return std::nullopt;
-
     YearMonthView view;
     SummaryTexts& s = view.summary;
     s.title = "月毎の起動、終了の状況及び起動回数";
@@ -140,10 +125,9 @@ std::optional<YearMonthView> BuildYearMonthView(const std::string& logPath, cons
     // The last month of the log is still running and is left out: only a month that a later
     // line has closed gets its row.
     YearMonthScan scan(table, options.settings);
-    LineReader reader(file.get(), kViewerLineBuffer);
-    std::string line;
-    while (reader.Next(line))
-        if (!line.empty()) scan.Line(line);
+    ScanOptions scanOptions;
+    scanOptions.lineBuffer = kViewerLineBuffer;
+    if (!ScanLog(logPath, scanOptions, scan)) return std::nullopt;
     scan.Finish(s);
 
     if (options.settings.carrerLastPosition == 1)

@@ -84,6 +84,27 @@ void YearMonthScan(benchmark::State& state) {
 }
 BENCHMARK(YearMonthScan);
 
+// About 100 KB whose months jump between 00/01, 49/12 and 99/12: every jump is a gap of most of
+// a century, which the table fills only up to one row per month of a century.
+void InflatingYearMonthScan(benchmark::State& state) {
+    const std::string path = (std::filesystem::temp_directory_path() / "orvelle-bench-inflating.dat").string();
+    {
+        std::ofstream out(path, std::ios::binary);
+        for (int i = 0; i < 950; ++i)
+            for (const char* month : {"00/01", "49/12", "99/12"})
+                out << "S " << month << "/05 08:00\r\nE " << month << "/05 09:00\r\n";
+    }
+    ViewOptions options;
+    for (auto _ : state) {
+        std::optional<YearMonthView> view = BuildYearMonthView(path, options);
+        benchmark::DoNotOptimize(view->table.rows.size());
+    }
+    state.counters["rows"] = static_cast<double>(BuildYearMonthView(path, options)->table.rows.size());
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+}
+BENCHMARK(InflatingYearMonthScan)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -41,6 +41,7 @@ bool ScanLog(const std::string& path, const ScanOptions& options, SessionReader&
     while (lines.Next(line)) {
         if (line.empty()) continue;
         startIsLast = false;
+        if (!HasLogDate(line)) continue;
         const LineFate fate = options.filter ? options.filter(line) : LineFate::Pair;
         if (fate == LineFate::Skip) continue;
         if (fate == LineFate::Stop) {

@@ -59,7 +59,8 @@ struct ScanOptions {
 };
 
 // Reads the log once, in order, pairing each start line with the next end line by the rule of
-// SessionMinutes; a second start while a session is open and an end without one pair with
+// SessionMinutes. A line without a valid date (HasLogDate) is no session line: it is skipped
+// before anything else, as an empty line is; a second start while a session is open and an end without one pair with
 // nothing, and a session without length is dropped. Sessions are handed to `reader` as they
 // close; one still open when the read ends is dropped unless a stop line or the now line closes
 // it. False, with nothing handed on, when the log cannot be opened for reading.

@@ -8,6 +8,10 @@ namespace kestrowa {
 namespace {
 
 constexpr const char* kBlankSummary = "             ";
+// Two-digit years: the months of a century go round. The table holds at most one row for each,
+// or a log whose months jump about would fill the gaps between them without end.
+constexpr int kCenturyMonths = 1200;
+constexpr size_t kRowLimit = kCenturyMonths;
 constexpr float kDaysPerHour = 0.041666668f;
 
 // A "yy/mm" month as a count of months within a century, and back.
@@ -45,6 +49,9 @@ public:
         ++blockStarts_;
     }
 
+    // A full table takes no more rows: the read ends there.
+    bool Enough(std::string_view) override { return Full(); }
+
     void Finish(SummaryTexts& summary) {
         summary.average = Format("%6.2f /回", starts_ != 0 ? totalHours_ / static_cast<float>(starts_) : 0.0f);
         const std::string yy(Columns(firstStart_, 2, 2));
@@ -62,7 +69,25 @@ private:
         blockStarts_ = 0;
     }
 
+    bool Full() const { return table_.rows.size() >= kRowLimit; }
+
+    // Writes the block's row after the zero rows of the months missing before it, as far as the
+    // table has room; the totals and the largest month are those of the rows written.
     void WriteBlock() {
+        // Months without a line between the last listed month and this one; a month before the
+        // expected one (a log out of order) adds none.
+        const int blockIndex = MonthIndex(block_);
+        if (expected_ >= 0) {
+            const int gap = ((blockIndex - expected_) % kCenturyMonths + kCenturyMonths) % kCenturyMonths;
+            if (gap < kCenturyMonths / 2)
+                for (int i = 0; i < gap && !Full(); ++i) {
+                    std::vector<std::string>& row = table_.AddRow();
+                    row[0] = MonthLabel(expected_ + i);
+                    row[1] = "    0.00";
+                }
+        }
+        if (Full()) return;
+
         const float hours = HoursFromMinutes(minutes_);
         const float average = blockStarts_ != 0 ? hours / static_cast<float>(blockStarts_) : 0.0f;
         if (hours > largestHours_) {
@@ -71,19 +96,6 @@ private:
         }
         totalHours_ += hours;
         starts_ += blockStarts_;
-
-        // Months without a line between the last listed month and this one; a month before the
-        // expected one (a log out of order) adds none.
-        const int blockIndex = MonthIndex(block_);
-        if (expected_ >= 0) {
-            const int gap = ((blockIndex - expected_) % 1200 + 1200) % 1200;
-            if (gap < 600)
-                for (int i = 0; i < gap; ++i) {
-                    std::vector<std::string>& row = table_.AddRow();
-                    row[0] = MonthLabel(expected_ + i);
-                    row[1] = "    0.00";
-                }
-        }
         std::vector<std::string>& row = table_.AddRow();
         row[0] = block_;
         row[1] = Format("%8.2f", hours) + (settings_.hundredMark == 1 ? HundredMark(hours) : "");
@@ -92,7 +104,7 @@ private:
         row[4] = Format("%7.2f", totalHours_ * kDaysPerHour);
         row[5] = Format("%5d", starts_);
         // December is followed by January of the next two-digit year, 99 by 00.
-        expected_ = (blockIndex + 1) % 1200;
+        expected_ = (blockIndex + 1) % kCenturyMonths;
     }
 
     Table& table_;

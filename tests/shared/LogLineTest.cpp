@@ -45,6 +45,19 @@ TEST(LogLine, SessionMinutesPairsStartAndEnd) {
         EXPECT_EQ(SessionMinutes(ParseLogLine(c.start), ParseLogLine(c.end)), c.minutes) << c.start << " " << c.end;
 }
 
+TEST(LogLine, ADateMustExist) {
+    struct Case {
+        const char* line;
+        bool valid;
+    } cases[] = {
+        {"S 11/05/03 08:15", true},  {"E 00/02/29 00:00", true},  {"S 99/02/29 08:00", false},
+        {"S 09/04/31 08:00", false}, {"S 09/12/31", true},        {"S 09/00/10 08:00", false},
+        {"S 09/05/00 08:00", false}, {" S 09/05/10 08:00", false}, {"S 09-05-10 08:00", false},
+        {"S 9/05/10 08:00", false},  {"S  9/05/10 08:00", false}, {"", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(HasLogDate(c.line), c.valid) << c.line;
+}
+
 TEST(Hours, SplitTruncatesNeverRounds) {
     struct Case {
         int minutes;

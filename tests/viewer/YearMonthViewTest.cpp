@@ -126,3 +126,51 @@ TEST(YearMonthView, OneAndThreeHundredHourMarks) {
     EXPECT_EQ(t.rows[0][1], "  125.00 　*");
     EXPECT_EQ(t.rows[1][1], "  325.00 ***");
 }
+
+TEST(YearMonthView, TheTableHoldsOneCenturyOfMonthsAtMost) {
+    // Months jumping about the century would fill their gaps without end.
+    std::string inflating;
+    for (int i = 0; i < 3000; ++i)
+        for (const char* month : {"00/01", "49/12", "99/12"})
+            inflating += "S " + std::string(month) + "/05 08:00\r\nE " + month + "/05 09:00\r\n";
+    YearMonthView v = Scan(inflating);
+    ASSERT_EQ(v.table.rows.size(), 1200u);
+    EXPECT_EQ(v.table.rows.front()[0], "00/01");
+    EXPECT_EQ(v.table.rows[599][0], "49/12");
+    EXPECT_EQ(v.table.rows.back(), (Row{"99/12", "    1.00", "    1.00", "    1", "   0.12", "    3"}));
+    EXPECT_EQ(v.summary.group, "2000年01月～  (1200ヶ月)   最大  00/01 <1.00時間>");
+
+    // A month whose row no longer fits counts in no total.
+    YearMonthView cut = Scan(CrLf({"S 00/01/05 08:00", "E 00/01/05 09:00", "S 49/12/05 08:00", "E 49/12/05 10:00",
+                                   "S 99/11/05 08:00", "E 99/11/05 09:00", "S 00/02/05 08:00", "E 00/02/05 18:00",
+                                   "S 00/03/05 08:00"}));
+    ASSERT_EQ(cut.table.rows.size(), 1200u);
+    EXPECT_EQ(cut.table.rows.back(), (Row{"99/12", "    0.00", "", "", "", ""}));
+    EXPECT_EQ(cut.summary.average, "  1.33 /回");
+    EXPECT_EQ(cut.summary.group, "2000年01月～  (1200ヶ月)   最大  49/12 <2.00時間>");
+}
+
+TEST(YearMonthView, AStrayTextLineChangesNothing) {
+    const std::vector<std::string> lines = {"S 09/03/10 08:00", "E 09/03/10 09:00", "S 09/05/31 23:00",
+                                            "E 09/06/01 01:00", "S 09/06/10 08:00", "E 09/06/10 10:00",
+                                            "S 09/07/01 08:00"};
+    auto log = [&](size_t strayAt, const std::string& stray) {
+        std::string bytes;
+        for (size_t i = 0; i <= lines.size(); ++i) {
+            if (i == strayAt) bytes += stray + "\r\n";
+            if (i < lines.size()) bytes += lines[i] + "\r\n";
+        }
+        return bytes;
+    };
+    const YearMonthView without = Scan(log(lines.size() + 1, ""));
+    ASSERT_EQ(without.table.rows.size(), 4u);
+    for (const std::string stray : {"garbage", "hello 09/04/ 09/08/", "S 09/02/30 08:00", "E 09/13/01 09:00"}) {
+        for (size_t at = 0; at <= lines.size(); ++at) {
+            SCOPED_TRACE(stray + " before line " + std::to_string(at));
+            const YearMonthView with = Scan(log(at, stray));
+            EXPECT_EQ(with.table.rows, without.table.rows);
+            EXPECT_EQ(with.summary.group, without.summary.group);
+            EXPECT_EQ(with.summary.average, without.summary.average);
+        }
+    }
+}

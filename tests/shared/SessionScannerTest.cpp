@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "shared/SessionScanner.h"
+
+using namespace kestrowa;
+
+namespace {
+
+// Everything a read hands on, one text per call: "line <line> open|-", "start <line>",
+// "<start> > <end> = <minutes> end|stop|now".
+class Trace : public SessionReader {
+public:
+    std::vector<std::string> calls;
+    size_t enoughAfter = 0;  // sessions after which the reader has enough; 0: never
+
+    std::vector<std::string> Sessions() const {
+        std::vector<std::string> sessions;
+        for (const std::string& c : calls)
+            if (c.find(" > ") != std::string::npos) sessions.push_back(c);
+        return sessions;
+    }
+
+    void Line(std::string_view line, bool sessionOpen) override {
+        calls.push_back("line " + std::string(line) + (sessionOpen ? " open" : " -"));
+    }
+    void Start(std::string_view line) override { calls.push_back("start " + std::string(line)); }
+    void Session(const ScannedSession& s) override {
+        static constexpr const char* kWhy[] = {"end", "stop", "now"};
+        calls.push_back(std::string(s.startLine) + " > " + std::string(s.endLine) + " = " + std::to_string(s.minutes) +
+                        " " + kWhy[static_cast<int>(s.closedBy)]);
+        ++sessions_;
+    }
+    bool Enough(std::string_view) override { return enoughAfter != 0 && sessions_ >= enoughAfter; }
+
+private:
+    size_t sessions_ = 0;
+};
+
+Trace Scan(const std::string& bytes, const ScanOptions& options) {
+    TempDir dir;
+    dir.Write("log", bytes);
+    Trace trace;
+    EXPECT_TRUE(ScanLog(dir.File("log"), options, trace));
+    return trace;
+}
+
+ScanOptions May2009(bool stopLineCloses = true, std::string nowLine = "") {
+    ScanOptions o;
+    o.filter = MonthLines(2009, 5);
+    o.stopLineCloses = stopLineCloses;
+    o.nowLine = std::move(nowLine);
+    return o;
+}
+
+}  // namespace
+
+TEST(SessionScanner, HandsOnEachPairedSessionWithWhatClosedIt) {
+    const std::string kNow = "E 09/05/20 10:15";
+    struct Case {
+        const char* name;
+        std::string log;
+        ScanOptions options;
+        std::vector<std::string> sessions;
+    } cases[] = {
+        {"every line of every month without a filter",
+         CrLf({"S 09/04/30 23:00", "E 09/05/01 01:00", "S 09/06/01 08:00", "E 09/06/01 09:30"}), {},
+         {"S 09/04/30 23:00 > E 09/05/01 01:00 = 120 end", "S 09/06/01 08:00 > E 09/06/01 09:30 = 90 end"}},
+        {"a second start, an end without start and sessions of no length pair with nothing",
+         CrLf({"E 09/05/01 07:00", "S 09/05/02 08:00", "S 09/05/02 09:00", "E 09/05/02 10:00", "S 09/05/03 10:00",
+               "E 09/05/03 10:00", "S 09/05/04 10:00", "E 09/05/03 11:00", "X 09/05/05 10:00"}),
+         {}, {"S 09/05/02 08:00 > E 09/05/02 10:00 = 120 end"}},
+        {"other months skipped, the next month's end line closes the last start",
+         CrLf({"S 09/04/30 08:00", "E 09/04/30 09:00", "S 09/05/31 23:00", "E 09/06/01 00:30", "S 09/06/01 08:00"}),
+         May2009(), {"S 09/05/31 23:00 > E 09/06/01 00:30 = 90 stop"}},
+        {"without stop-line closing that start is dropped", CrLf({"S 09/05/31 23:00", "E 09/06/01 00:30"}),
+         May2009(false), {}},
+        {"a start of the next month stops the read and closes nothing",
+         CrLf({"S 09/05/31 23:00", "S 09/06/01 08:00", "E 09/06/01 09:00"}), May2009(), {}},
+        {"December stops at January of the next year",
+         CrLf({"S 09/12/31 23:00", "E 10/01/01 01:00", "S 09/12/31 02:00", "E 09/12/31 03:00"}),
+         [] {
+             ScanOptions o;
+             o.filter = MonthLines(2009, 12);
+             o.stopLineCloses = true;
+             return o;
+         }(),
+         {"S 09/12/31 23:00 > E 10/01/01 01:00 = 120 stop"}},
+        {"the now line closes a start that is the last line, blank lines after it included",
+         CrLf({"S 09/05/19 09:00", "E 09/05/19 10:00", "S 09/05/20 08:00", "", ""}), May2009(true, kNow),
+         {"S 09/05/19 09:00 > E 09/05/19 10:00 = 60 end", "S 09/05/20 08:00 > E 09/05/20 10:15 = 135 now"}},
+        {"any later line means the start is not the running one",
+         CrLf({"S 09/05/20 08:00", "S 09/04/01 08:00"}), May2009(true, kNow), {}},
+        {"a line that is no session line also comes later", CrLf({"S 09/05/20 08:00", "garbage"}),
+         May2009(true, kNow), {}},
+        {"no now line, no running session", CrLf({"S 09/05/20 08:00"}), May2009(), {}},
+        {"a now line before the start closes nothing", CrLf({"S 09/05/20 11:00"}), May2009(true, kNow), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Scan(c.log, c.options).Sessions(), c.sessions);
+    }
+}
+
+TEST(SessionScanner, LinesWithoutAValidDateAreNoSessionLines) {
+    // None of them pairs, stops the month, opens anything or reaches the reader.
+    const std::string log = CrLf({"garbage", "S 09/05/10 08:00", "S 09/05/1x 08:30", "hello 09/06/ world",
+                                  "E 09/05/32 09:00", "E 09/02/29 09:00", "E 09/13/10 09:00", "E 09/05/10 09:00",
+                                  "S 08/02/29 08:00", "E 08/02/29 09:00", "S 09/05/10"});
+    Trace all = Scan(log, {});
+    EXPECT_EQ(all.calls, (std::vector<std::string>{
+                             "line S 09/05/10 08:00 -", "start S 09/05/10 08:00", "line E 09/05/10 09:00 open",
+                             "S 09/05/10 08:00 > E 09/05/10 09:00 = 60 end", "line S 08/02/29 08:00 -",
+                             "start S 08/02/29 08:00", "line E 08/02/29 09:00 open",
+                             "S 08/02/29 08:00 > E 08/02/29 09:00 = 60 end", "line S 09/05/10 -", "start S 09/05/10"}));
+    EXPECT_EQ(Scan(log, May2009()).Sessions(), (std::vector<std::string>{"S 09/05/10 08:00 > E 09/05/10 09:00 = 60 end"}));
+}
+
+TEST(SessionScanner, TheReadEndsAtTheLimitOrWhenTheReaderHasEnough) {
+    const std::string log = CrLf({"S 09/05/01 08:00", "E 09/05/01 09:00", "S 09/05/02 08:00", "E 09/05/02 09:00",
+                                  "S 09/05/03 08:00", "E 09/05/03 09:00", "S 09/05/31 23:00", "E 09/06/01 01:00"});
+    // The limit ends the read at the end line that reaches it, before the month's last start.
+    for (auto [limit, sessions] : {std::pair<size_t, size_t>{2, 2}, {3, 3}, {4, 4}, {0, 4}}) {
+        ScanOptions limited = May2009();
+        limited.sessionLimit = limit;
+        EXPECT_EQ(Scan(log, limited).Sessions().size(), sessions) << limit;
+    }
+
+    TempDir dir;
+    dir.Write("log", log);
+    Trace reader;
+    reader.enoughAfter = 1;
+    ASSERT_TRUE(ScanLog(dir.File("log"), {}, reader));
+    EXPECT_EQ(reader.calls.back(), "S 09/05/01 08:00 > E 09/05/01 09:00 = 60 end");
+}
+
+TEST(SessionScanner, ALogThatCannotBeOpenedHandsOnNothing) {
+    TempDir dir;
+    Trace reader;
+    EXPECT_FALSE(ScanLog(dir.File("missing"), {}, reader));
+    EXPECT_FALSE(ScanLog(dir.Path().string(), {}, reader));
+    EXPECT_TRUE(reader.calls.empty());
+}
+
+TEST(SessionScanner, TheOwnLogUnlessASecondLogIsSet) {
+    struct Case {
+        const char* ownLog;
+        const char* secondLog;
+        const char* path;
+        bool own;
+    } cases[] = {
+        {"C:\\Kestrowa\\Kestrofl.dat", "", "C:\\Kestrowa\\Kestrofl.dat", true},
+        {"C:\\Kestrowa\\Kestrofl.dat", "D:\\logs\\MEASONTM.LOG", "D:\\logs\\MEASONTM.LOG", false},
+        {"", "", "", true},
+    };
+    for (const Case& c : cases) {
+        const ChosenLog log = ChooseLog(c.ownLog, c.secondLog);
+        EXPECT_EQ(log.path, c.path);
+        EXPECT_EQ(log.own, c.own);
+    }
+}

@@ -11,7 +11,9 @@ struct FileCloser {
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 // Opens a file named by a UTF-8 path with a C stdio mode; null when it cannot be opened.
-// Always use binary modes: line ends are handled by the readers themselves.
+// Always use binary modes: line ends are handled by the readers themselves. A mode that reads
+// ("r…") opens only a regular file: a folder, a device or a pipe could hang the reader or give it
+// no end, so it counts as a file that cannot be opened.
 FilePtr OpenFile(const std::string& path, const char* mode);
 
 }  // namespace kestrowa

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "ViewerTestLog.h"
 #include "viewer/report/Report.h"
@@ -107,4 +108,17 @@ TEST(Report, BadArgumentsAndMissingLogExitWithTwo) {
     ReportRun help = Report({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: orvelle-report --log FILE", 0), 0u);
+}
+
+TEST(Report, AFifoOrAFolderIsALogThatCannotBeOpened) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    for (const std::string& path : {dir.File("fifo"), dir.Path().string()}) {
+        for (const char* view : {"calendar", "yearmonth"}) {
+            ReportRun r = Report({"--log", path, "--month", "2009-05", "--view", view});
+            EXPECT_EQ(r.status, 2) << path << " " << view;
+            EXPECT_EQ(r.err, "orvelle-report: cannot open the log '" + path + "'\n");
+            EXPECT_TRUE(r.out.empty());
+        }
+    }
 }

@@ -31,6 +31,12 @@ public:
     }
     HANDLE Get() const { return h_; }
     explicit operator bool() const { return h_ && h_ != INVALID_HANDLE_VALUE; }
+    // Hands the handle to a new owner.
+    HANDLE Release() {
+        HANDLE h = h_;
+        h_ = nullptr;
+        return h;
+    }
 
 private:
     HANDLE h_;

@@ -44,4 +44,36 @@ TEST(SessionLogOnWindows, AppendWritesExactlyEighteenBytesWithCrLf) {
     EXPECT_EQ(s.minutes, 150);
 }
 
+TEST(OpenFileOnWindows, OnlyAFileOnADiskIsOpenedForReading) {
+    const std::string folder = TempFolder();
+    const std::string file = folder + "regular.dat";
+    DeleteFileW(Utf8ToWide(file).c_str());
+    SessionLog(file).AppendLine("S 2011/05/03 08:15");
+    struct Case {
+        std::string path;
+        bool opens;
+    } cases[] = {
+        {file, true},
+        {folder, false},
+        {folder.substr(0, folder.size() - 1), false},
+        // Devices answer to these names in every folder; reading one may never end.
+        {"NUL", false},
+        {"COM1", false},
+        {folder + "NUL", false},
+    };
+    for (const Case& c : cases) {
+        for (const char* mode : {"rb", "r+b"}) {
+            SCOPED_TRACE(c.path + " " + mode);
+            EXPECT_EQ(OpenFile(c.path, mode) != nullptr, c.opens);
+        }
+    }
+    EXPECT_EQ(ReadAll(file), "S 11/05/03 08:15\r\n");
+    FilePtr both = OpenFile(file, "r+b");
+    ASSERT_NE(both, nullptr);
+    EXPECT_EQ(std::fwrite("E", 1, 1, both.get()), 1u);
+    both.reset();
+    EXPECT_EQ(ReadAll(file), "E 11/05/03 08:15\r\n");
+    EXPECT_FALSE(SessionLog("NUL").Exists());
+}
+
 }  // namespace

@@ -121,9 +121,21 @@ TEST(LogEditor, TheOwnLogOrTheSecondLogOpens) {
     EXPECT_EQ(EditorLogPath("C:\\Kestrowa\\", "D:\\logs\\MEASONTM.LOG"), "D:\\logs\\MEASONTM.LOG");
 }
 
-TEST(LogEditor, CommandLineQuotesAPathWithBlanks) {
-    EXPECT_EQ(EditorCommandLine("C:\\WINDOWS\\NOTEPAD.EXE", "C:\\Kestrowa\\Kestrofl.dat"),
-              "C:\\WINDOWS\\NOTEPAD.EXE C:\\Kestrowa\\Kestrofl.dat");
+TEST(LogEditor, CommandLineQuotesTheEditorAndALogPathWithBlanks) {
     const std::string longPath = "C:\\Program Files\\" + std::string(300, 'k') + "\\Kestrofl.dat";
-    EXPECT_EQ(EditorCommandLine("C:\\WINDOWS\\NOTEPAD.EXE", longPath), "C:\\WINDOWS\\NOTEPAD.EXE \"" + longPath + "\"");
+    struct Case {
+        std::string editor;
+        std::string log;
+        std::string line;
+    } cases[] = {
+        {"C:\\WINDOWS\\NOTEPAD.EXE", "C:\\Kestrowa\\Kestrofl.dat",
+         "\"C:\\WINDOWS\\NOTEPAD.EXE\" C:\\Kestrowa\\Kestrofl.dat"},
+        {"C:\\WINDOWS\\NOTEPAD.EXE", longPath, "\"C:\\WINDOWS\\NOTEPAD.EXE\" \"" + longPath + "\""},
+        // Only the configured program can start, never C:\Program.exe.
+        {"C:\\Program Files\\Ed\\ed.exe", "D:\\a.dat", "\"C:\\Program Files\\Ed\\ed.exe\" D:\\a.dat"},
+        {"\"C:\\Program Files\\Ed\\ed.exe\"", "D:\\a.dat", "\"C:\\Program Files\\Ed\\ed.exe\" D:\\a.dat"},
+        // An empty setting starts nothing, not the log itself.
+        {"", "D:\\a.dat", "\"\" D:\\a.dat"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EditorCommandLine(c.editor, c.log), c.line) << c.editor;
 }

@@ -269,7 +269,7 @@ TEST_F(ViewerDlgTest, TheLogOpensInTheEditorAtItsPlace) {
     ASSERT_EQ(starts_.size(), 2u);
     const std::string log = folder_ + "KESTROFL.DAT";
     const std::string expected =
-        "C:\\WINDOWS\\NOTEPAD.EXE " + (log.find(' ') == std::string::npos ? log : "\"" + log + "\"");
+        "\"C:\\WINDOWS\\NOTEPAD.EXE\" " + (log.find(' ') == std::string::npos ? log : "\"" + log + "\"");
     EXPECT_EQ(starts_[0].commandLine, expected);
     EXPECT_EQ(starts_[0].placement.x, 20);
     EXPECT_EQ(starts_[0].placement.y, 55);

@@ -174,3 +174,14 @@ TEST(YearMonthView, AStrayTextLineChangesNothing) {
         }
     }
 }
+
+TEST(YearMonthView, AMonthOfMoreMinutesThanAnIntHolds) {
+    // 300,000 sessions of 7479 minutes each (the longest a line can give): 2,243,700,000 minutes.
+    std::string bytes;
+    for (int i = 0; i < 300000; ++i) bytes += "S 09/05/01 00:00\r\nE 09/05/02 99:99\r\n";
+    bytes += "S 09/06/01 08:00\r\n";
+    const Table t = Scan(bytes).table;
+    ASSERT_EQ(t.rows.size(), 1u);
+    EXPECT_NEAR(std::stod(t.rows[0][1]), 2243700000.0 / 60, 10.0) << t.rows[0][1];
+    EXPECT_EQ(t.rows[0][3], "300000");
+}

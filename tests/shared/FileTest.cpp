@@ -29,12 +29,4 @@ TEST(OpenFile, OnlyARegularFileIsOpenedForReading) {
             EXPECT_EQ(file != nullptr, c.opens);
         }
     }
-    // What was opened reads as any file does.
-    FilePtr file = OpenFile(dir.File("log"), "rb");
-    char bytes[4] = {};
-    EXPECT_EQ(std::fread(bytes, 1, 3, file.get()), 3u);
-    EXPECT_STREQ(bytes, "S 0");
-    // Writing modes are left as they are: they create the file.
-    EXPECT_NE(OpenFile(dir.File("new"), "ab"), nullptr);
-    EXPECT_NE(OpenFile(dir.File("new"), "rb"), nullptr);
 }

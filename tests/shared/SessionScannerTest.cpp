@@ -116,18 +116,9 @@ TEST(SessionScanner, LinesWithoutAValidDateAreNoSessionLines) {
     EXPECT_EQ(Scan(log, May2009()).Sessions(), (std::vector<std::string>{"S 09/05/10 08:00 > E 09/05/10 09:00 = 60 end"}));
 }
 
-TEST(SessionScanner, TheReadEndsAtTheLimitOrWhenTheReaderHasEnough) {
-    const std::string log = CrLf({"S 09/05/01 08:00", "E 09/05/01 09:00", "S 09/05/02 08:00", "E 09/05/02 09:00",
-                                  "S 09/05/03 08:00", "E 09/05/03 09:00", "S 09/05/31 23:00", "E 09/06/01 01:00"});
-    // The limit ends the read at the end line that reaches it, before the month's last start.
-    for (auto [limit, sessions] : {std::pair<size_t, size_t>{2, 2}, {3, 3}, {4, 4}, {0, 4}}) {
-        ScanOptions limited = May2009();
-        limited.sessionLimit = limit;
-        EXPECT_EQ(Scan(log, limited).Sessions().size(), sessions) << limit;
-    }
-
+TEST(SessionScanner, TheReadEndsWhenTheReaderHasEnough) {
     TempDir dir;
-    dir.Write("log", log);
+    dir.Write("log", CrLf({"S 09/05/01 08:00", "E 09/05/01 09:00", "S 09/05/02 08:00", "E 09/05/02 09:00"}));
     Trace reader;
     reader.enoughAfter = 1;
     ASSERT_TRUE(ScanLog(dir.File("log"), {}, reader));
@@ -140,22 +131,4 @@ TEST(SessionScanner, ALogThatCannotBeOpenedHandsOnNothing) {
     EXPECT_FALSE(ScanLog(dir.File("missing"), {}, reader));
     EXPECT_FALSE(ScanLog(dir.Path().string(), {}, reader));
     EXPECT_TRUE(reader.calls.empty());
-}
-
-TEST(SessionScanner, TheOwnLogUnlessASecondLogIsSet) {
-    struct Case {
-        const char* ownLog;
-        const char* secondLog;
-        const char* path;
-        bool own;
-    } cases[] = {
-        {"C:\\Kestrowa\\Kestrofl.dat", "", "C:\\Kestrowa\\Kestrofl.dat", true},
-        {"C:\\Kestrowa\\Kestrofl.dat", "D:\\logs\\MEASONTM.LOG", "D:\\logs\\MEASONTM.LOG", false},
-        {"", "", "", true},
-    };
-    for (const Case& c : cases) {
-        const ChosenLog log = ChooseLog(c.ownLog, c.secondLog);
-        EXPECT_EQ(log.path, c.path);
-        EXPECT_EQ(log.own, c.own);
-    }
 }

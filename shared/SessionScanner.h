@@ -58,12 +58,12 @@ struct ScanOptions {
     std::string nowLine;
 };
 
-// Reads the log once, in order, pairing each start line with the next end line by the rule of
-// SessionMinutes. A line without a valid date (HasLogDate) is no session line: it is skipped
-// before anything else, as an empty line is; a second start while a session is open and an end without one pair with
-// nothing, and a session without length is dropped. Sessions are handed to `reader` as they
-// close; one still open when the read ends is dropped unless a stop line or the now line closes
-// it. False, with nothing handed on, when the log cannot be opened for reading.
+// Reads the log once, in order, and pairs each start line with the next end line by the rule of
+// SessionMinutes: a second start while a session is open and an end without one pair with
+// nothing, and a session without length is dropped. A line without a valid date (HasLogDate) is
+// no session line and takes part in nothing but the now line's test. Sessions are handed to
+// `reader` as they close; one still open when the read ends is dropped unless a stop line or the
+// now line closes it. False, with nothing handed on, when the log cannot be opened for reading.
 bool ScanLog(const std::string& path, const ScanOptions& options, SessionReader& reader);
 
 // The log a viewer reads: the second log when one is set, else the own log. Only the own log

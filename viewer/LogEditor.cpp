@@ -11,7 +11,8 @@ std::string EditorLogPath(std::string_view applicationFolder, std::string_view s
 std::string EditorCommandLine(std::string_view editor, std::string_view logPath) {
     // A path given in quotes already is quoted once.
     if (editor.size() >= 2 && editor.front() == '"' && editor.back() == '"') editor = editor.substr(1, editor.size() - 2);
-    std::string line = "\"" + std::string(editor) + "\" ";
+    std::string line(1, '"');
+    line.append(editor) += "\" ";
     if (logPath.find(' ') != std::string_view::npos)
         (line += '"').append(logPath) += '"';
     else

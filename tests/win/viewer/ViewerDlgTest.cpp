@@ -307,6 +307,16 @@ TEST_F(ViewerDlgTest, ASecondLogIsNamedInTheTitleAndShownWithoutTheRunningSessio
     EXPECT_EQ(starts_[0].commandLine, EditorCommandLine("C:\\WINDOWS\\NOTEPAD.EXE", folder_ + "other.dat"));
 }
 
+TEST_F(ViewerDlgTest, ADeviceAsTheSecondLogIsALogThatCannotBeOpened) {
+    // Read as a log, the serial port never ends and the main window never shows.
+    settings_.WriteText("System", "SecondLog", "COM1");
+    Open();
+    EXPECT_EQ(dialog_->Title(), "Orvelle Check (COM1)");
+    EXPECT_EQ(Text(IDC_TOTAL), "0:00");
+    Command(IDC_LOG);
+    EXPECT_TRUE(starts_.empty());
+}
+
 std::string MenuText(HMENU menu, UINT id) {
     wchar_t text[128] = {};
     GetMenuStringW(menu, id, text, 128, MF_BYCOMMAND);

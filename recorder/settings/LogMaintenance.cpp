@@ -1,0 +1,76 @@
+#include "recorder/settings/LogMaintenance.h"
+
+#include "shared/LineReader.h"
+#include "shared/LogLine.h"
+#include "shared/SessionLog.h"
+#include "shared/Strings.h"
+
+namespace kestrowa {
+
+namespace {
+
+bool Tagged(const std::string& line, char tag) { return !line.empty() && line[0] == tag; }
+
+// Minutes from an end line to a start line of the same date (yy/mm/dd); -1 when the dates differ.
+int GapMinutes(std::string_view endLine, std::string_view startLine) {
+    const LogStamp end = ParseLogLine(endLine);
+    const LogStamp start = ParseLogLine(startLine);
+    if (end.date.size() != 8 || end.date != start.date) return -1;
+    return start.minutes - end.minutes;
+}
+
+}  // namespace
+
+int QuickRestartLimit(std::string_view endLine) { return ToInt(Columns(endLine, 2, 2)) < 9 ? 10 : 20; }
+
+std::vector<std::string> MergeQuickRestarts(const std::vector<std::string>& lines) {
+    std::vector<std::string> merged;
+    if (lines.empty()) return merged;
+    merged.push_back(lines[0]);
+
+    std::vector<const std::string*> marks;
+    for (size_t i = 1; i < lines.size(); ++i)
+        if (Tagged(lines[i], 'S') || Tagged(lines[i], 'E')) marks.push_back(&lines[i]);
+
+    bool afterEnd = Tagged(lines[0], 'E');  // the last start or end line seen was an end
+    bool sessionOpen = Tagged(lines[0], 'S');  // the last line kept is a start
+    std::string following;                  // the start that followed the last end line
+    for (size_t i = 0; i < marks.size(); ++i) {
+        const std::string& line = *marks[i];
+        if (Tagged(line, 'S')) {
+            if (!afterEnd) continue;
+            merged.push_back(line);
+            following = line;
+            afterEnd = false;
+            sessionOpen = true;
+            continue;
+        }
+        following.clear();
+        const std::string* next = i + 1 < marks.size() ? marks[i + 1] : nullptr;
+        if (sessionOpen && next && Tagged(*next, 'S')) {
+            const int gap = GapMinutes(line, *next);
+            if (gap >= 0 && gap <= QuickRestartLimit(line)) {
+                following = *next;
+                ++i;
+                continue;
+            }
+        }
+        merged.push_back(line);
+        afterEnd = true;
+        sessionOpen = false;
+    }
+    if (!following.empty()) merged.push_back(following);
+    return merged;
+}
+
+std::string MaintainedLog(std::FILE* log) {
+    std::vector<std::string> lines;
+    LineReader reader(log, kRecorderLineBuffer);
+    for (std::string line; reader.Next(line);)
+        if (!line.empty()) lines.push_back(line);
+    std::string bytes;
+    for (const std::string& line : MergeQuickRestarts(lines)) (bytes += line) += "\r\n";
+    return bytes;
+}
+
+}  // namespace kestrowa

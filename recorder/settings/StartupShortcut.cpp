@@ -1,0 +1,47 @@
+#include "recorder/settings/StartupShortcut.h"
+
+#include <algorithm>
+
+namespace kestrowa {
+
+namespace {
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+bool IsShortcutName(std::string_view name) {
+    constexpr std::string_view kExtension = ".lnk";
+    return name.size() > kExtension.size() && SameIgnoringCase(name.substr(name.size() - kExtension.size()), kExtension);
+}
+
+}  // namespace
+
+std::string StartupFolderPath(const std::optional<std::string>& lookedUp, OsFamily family,
+                              std::string_view windowsDrive) {
+    if (lookedUp && !lookedUp->empty()) return lookedUp->back() == '\\' ? *lookedUp : *lookedUp + "\\";
+    const char* fixed = family == OsFamily::Win9x
+                            ? "\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ\\"
+                            : "\\Documents and Settings\\All Users\\スタート メニュー\\プログラム\\スタートアップ\\";
+    return std::string(windowsDrive) + fixed;
+}
+
+std::string RemoveShortcutQuestion(std::string_view fileName) {
+    return "スタートアップから\nショートカット「" + std::string(fileName) + "」を削除します！";
+}
+
+std::vector<std::string> OwnShortcuts(const std::vector<DirectoryEntry>& entries, std::string_view program,
+                                      const std::function<std::optional<std::string>(const std::string& name)>& targetOf) {
+    std::vector<std::string> own;
+    for (const DirectoryEntry& entry : entries) {
+        if (entry.folder || entry.link || !IsShortcutName(entry.name)) continue;
+        const std::optional<std::string> target = targetOf(entry.name);
+        if (target && SameIgnoringCase(*target, program)) own.push_back(entry.name);
+    }
+    return own;
+}
+
+}  // namespace kestrowa

@@ -1,0 +1,88 @@
+#include "recorder/settings/LogMaintenance.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace kestrowa {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct MergeCase {
+    const char* name;
+    Lines log;
+    Lines merged;
+};
+
+class MergeQuickRestartsTest : public testing::TestWithParam<MergeCase> {};
+
+TEST_P(MergeQuickRestartsTest, GivesTheMaintainedLines) {
+    EXPECT_EQ(MergeQuickRestarts(GetParam().log), GetParam().merged);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MergeQuickRestartsTest,
+    testing::Values(
+        MergeCase{"RestartAfterFiveMinutesJoinsTheSessions",
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 12:05", "E 11/05/03 18:00", "S 11/05/04 08:00"},
+                  {"S 11/05/03 08:00", "E 11/05/03 18:00", "S 11/05/04 08:00", "S 11/05/04 08:00"}},
+        MergeCase{"RestartAfterTwentyFiveMinutesIsKept",
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 12:25", "E 11/05/03 18:00", "S 11/05/04 08:00"},
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 12:25", "E 11/05/03 18:00", "S 11/05/04 08:00",
+                   "S 11/05/04 08:00"}},
+        MergeCase{"LastStartMergedIsWrittenOnce",
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 12:20"},
+                  {"S 11/05/03 08:00", "S 11/05/03 12:20"}},
+        MergeCase{"Year08MergesUpToTenMinutes",
+                  {"S 08/05/03 08:00", "E 08/05/03 12:00", "S 08/05/03 12:10", "E 08/05/03 13:00", "S 08/05/03 13:15",
+                   "E 08/05/03 14:00"},
+                  {"S 08/05/03 08:00", "E 08/05/03 13:00", "S 08/05/03 13:15", "E 08/05/03 14:00"}},
+        MergeCase{"Year09MergesUpToTwentyMinutes",
+                  {"S 09/05/03 08:00", "E 09/05/03 12:00", "S 09/05/03 12:20", "E 09/05/03 13:00", "S 09/05/03 13:21",
+                   "E 09/05/03 14:00"},
+                  {"S 09/05/03 08:00", "E 09/05/03 13:00", "S 09/05/03 13:21", "E 09/05/03 14:00"}},
+        MergeCase{"RestartAfterMidnightHasAnotherDateAndIsKept",
+                  {"S 11/05/03 20:00", "E 11/05/03 23:55", "S 11/05/04 00:03", "E 11/05/04 01:00"},
+                  {"S 11/05/03 20:00", "E 11/05/03 23:55", "S 11/05/04 00:03", "E 11/05/04 01:00"}},
+        MergeCase{"StartBeforeTheEndOnTheSameDayIsKept",
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 11:58", "E 11/05/03 13:00"},
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 11:58", "E 11/05/03 13:00"}},
+        MergeCase{"SecondStartInARowIsDropped",
+                  {"S 11/05/03 08:00", "S 11/05/03 08:30", "E 11/05/03 12:00", "S 11/05/03 13:00", "S 11/05/03 13:05",
+                   "E 11/05/03 14:00"},
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 13:00", "E 11/05/03 14:00"}},
+        MergeCase{"OtherLinesAreDroppedWithoutLosingTheNextStart",
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "memo", "S 11/05/03 13:00", "E 11/05/03 14:00"},
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 13:00", "E 11/05/03 14:00"}},
+        MergeCase{"StartAfterTwoEndsIsKept",
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "E 11/05/03 12:01", "S 11/05/03 12:05", "E 11/05/03 14:00"},
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00", "E 11/05/03 12:01", "S 11/05/03 12:05", "E 11/05/03 14:00"}},
+        MergeCase{"EndAsFirstLineIsWrittenOnceAndNotMerged",
+                  {"E 11/05/03 08:00", "S 11/05/03 08:05", "E 11/05/03 12:00"},
+                  {"E 11/05/03 08:00", "S 11/05/03 08:05", "E 11/05/03 12:00"}},
+        MergeCase{"EndWithoutAFollowingStartAddsNothing",
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00"},
+                  {"S 11/05/03 08:00", "E 11/05/03 12:00"}},
+        MergeCase{"EmptyLog", {}, {}}),
+    [](const testing::TestParamInfo<MergeCase>& p) { return std::string(p.param.name); });
+
+TEST(QuickRestartLimitTest, TenMinutesUpToTheYear08TwentyFrom09) {
+    EXPECT_EQ(QuickRestartLimit("E 00/01/01 00:00"), 10);
+    EXPECT_EQ(QuickRestartLimit("E 08/12/31 23:59"), 10);
+    EXPECT_EQ(QuickRestartLimit("E 09/01/01 00:00"), 20);
+    EXPECT_EQ(QuickRestartLimit("E 99/01/01 00:00"), 20);
+}
+
+TEST(MaintainedLogTest, ReadsLinesAsTheRecorderDoesAndWritesThemWithCrLf) {
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    const std::string bytes = "S 11/05/03 08:00\n\r\nE 11/05/03 12:00\r\n\r\n\r\nS 11/05/03 12:05\r\nE 11/05/03 18:00";
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::rewind(file);
+    EXPECT_EQ(MaintainedLog(file), "S 11/05/03 08:00\r\nE 11/05/03 18:00\r\n");
+    std::fclose(file);
+}
+
+}  // namespace
+}  // namespace kestrowa

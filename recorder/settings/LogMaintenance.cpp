@@ -1,5 +1,7 @@
 #include "recorder/settings/LogMaintenance.h"
 
+#include "platform/File.h"
+#include "recorder/RecorderEnvironment.h"
 #include "shared/LineReader.h"
 #include "shared/LogLine.h"
 #include "shared/SessionLog.h"
@@ -63,14 +65,32 @@ std::vector<std::string> MergeQuickRestarts(const std::vector<std::string>& line
     return merged;
 }
 
-std::string MaintainedLog(std::FILE* log) {
+std::optional<std::string> MaintainedLog(std::FILE* log) {
     std::vector<std::string> lines;
     LineReader reader(log, kRecorderLineBuffer);
     for (std::string line; reader.Next(line);)
         if (!line.empty()) lines.push_back(line);
+    if (std::ferror(log)) return std::nullopt;
     std::string bytes;
     for (const std::string& line : MergeQuickRestarts(lines)) (bytes += line) += "\r\n";
     return bytes;
+}
+
+std::string MaintainLog(const std::string& applicationFolder, FileReplacer& files) {
+    const std::string logPath = SessionLogPath(applicationFolder);
+    std::optional<std::string> merged;
+    if (FilePtr log = OpenFile(logPath, "rb")) {
+        merged = MaintainedLog(log.get());
+    } else {
+        // Appending never truncates: a log that exists but cannot be read stays as it is, and
+        // only a missing one is created (empty).
+        FilePtr created = OpenFile(logPath, "ab");
+        const bool empty = created && std::fseek(created.get(), 0, SEEK_END) == 0 && std::ftell(created.get()) == 0;
+        return empty ? kMaintainDoneText : kMaintainFailedText;
+    }
+    if (!merged) return kMaintainFailedText;
+    return files.ReplaceKeepingBackup(logPath, applicationFolder + kLogBackupName, *merged) ? kMaintainDoneText
+                                                                                            : kMaintainFailedText;
 }
 
 }  // namespace kestrowa

@@ -1,8 +1,11 @@
 #pragma once
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/FileReplace.h"
 
 namespace kestrowa {
 
@@ -29,7 +32,16 @@ int QuickRestartLimit(std::string_view endLine);
 std::vector<std::string> MergeQuickRestarts(const std::vector<std::string>& lines);
 
 // The maintained log's bytes from an open log: its non-empty lines read as the recorder reads
-// the log (200-byte buffer), merged, each written with CR LF.
-std::string MaintainedLog(std::FILE* log);
+// the log (200-byte buffer), merged, each written with CR LF. Nothing when the file could not be
+// read to its end.
+std::optional<std::string> MaintainedLog(std::FILE* log);
+
+// The maintenance the user starts from the settings dialog (after saying Yes to
+// kMaintainQuestion): the log of the application folder is rewritten merged, and the old one is
+// kept as the backup, replacing the older backup. The new log is written in full before it takes
+// the old one's place in one step, so that a failure at any point (the log held open by an
+// editor, no rights, no room, a read error) leaves the log and the older backup as they were.
+// A missing log becomes an empty one. Returns the text to show: done or failed.
+std::string MaintainLog(const std::string& applicationFolder, FileReplacer& files);
 
 }  // namespace kestrowa

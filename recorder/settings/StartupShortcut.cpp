@@ -44,4 +44,37 @@ std::vector<std::string> OwnShortcuts(const std::vector<DirectoryEntry>& entries
     return own;
 }
 
+StartupShortcuts::StartupShortcuts(Shell& shell, Directory& directory, std::string startupFolder,
+                                   std::string applicationFolder, ShortcutPrompts prompts)
+    : shell_(shell),
+      directory_(directory),
+      startupFolder_(std::move(startupFolder)),
+      applicationFolder_(std::move(applicationFolder)),
+      prompts_(std::move(prompts)) {}
+
+void StartupShortcuts::Create() {
+    prompts_.tell(kShortcutNoticeText);
+    const bool made = shell_.MakeShellLink(ProgramPath(), "", ShortcutPath());
+    prompts_.tell(made ? kShortcutCreatedText : kShortcutFailedText);
+}
+
+void StartupShortcuts::RemoveOwn() {
+    const std::vector<std::string> own =
+        OwnShortcuts(directory_.List(startupFolder_), ProgramPath(),
+                     [this](const std::string& name) { return shell_.LinkTarget(startupFolder_ + name); });
+    for (const std::string& name : own)
+        if (prompts_.ask(RemoveShortcutQuestion(name))) directory_.RemoveFile(startupFolder_ + name);
+}
+
+void StartupShortcuts::Align(StartMethod method, Profile& profile) {
+    const bool made = Read(profile, recorder_key::ShortCut) == 1;
+    if (method == StartMethod::Manual) {
+        if (made) RemoveOwn();
+        Write(profile, recorder_key::ShortCut, 0);
+    } else if (!made) {
+        Create();
+        Write(profile, recorder_key::ShortCut, 1);
+    }
+}
+
 }  // namespace kestrowa

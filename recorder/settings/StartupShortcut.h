@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "platform/Directory.h"
+#include "platform/Profile.h"
+#include "platform/Shell.h"
 #include "recorder/RecorderEnvironment.h"
+#include "shared/RecorderSettings.h"
 
 namespace kestrowa {
 
@@ -32,5 +35,42 @@ std::string RemoveShortcutQuestion(std::string_view fileName);
 // cannot read. Paths compare without regard to ASCII case, as Windows compares them.
 std::vector<std::string> OwnShortcuts(const std::vector<DirectoryEntry>& entries, std::string_view program,
                                       const std::function<std::optional<std::string>(const std::string& name)>& targetOf);
+
+// How the shortcut steps speak to the user: a message with the exclamation icon and OK, and a
+// Yes/No question (true: Yes).
+struct ShortcutPrompts {
+    std::function<void(const std::string& text)> tell;
+    std::function<bool(const std::string& question)> ask;
+};
+
+// The recorder's shortcut in the Startup folder, so that Windows starts it at log-on.
+class StartupShortcuts {
+public:
+    StartupShortcuts(Shell& shell, Directory& directory, std::string startupFolder, std::string applicationFolder,
+                     ShortcutPrompts prompts);
+
+    // Says what it does, saves the shortcut (replacing one of the same name) and says whether it
+    // could; when it could not, the user is asked to register it by hand.
+    void Create();
+    // Offers each shortcut of the folder that starts this recorder, by name, and deletes it on
+    // Yes. Other programs' shortcuts are neither offered nor touched.
+    void RemoveOwn();
+
+    // As the settings dialog closes, confirmed or not: the shortcut follows the start method.
+    // Manual: the recorder's shortcuts are removed when `ShortCut` says one was made, and
+    // `ShortCut` becomes 0. Tray or Startup folder: one is made when `ShortCut` is 0, and
+    // `ShortCut` becomes 1 even when that failed (the message asked for it to be made by hand).
+    void Align(StartMethod method, Profile& profile);
+
+    std::string ProgramPath() const { return applicationFolder_ + kRecorderProgramName; }
+    std::string ShortcutPath() const { return startupFolder_ + kShortcutFileName; }
+
+private:
+    Shell& shell_;
+    Directory& directory_;
+    std::string startupFolder_;
+    std::string applicationFolder_;
+    ShortcutPrompts prompts_;
+};
 
 }  // namespace kestrowa

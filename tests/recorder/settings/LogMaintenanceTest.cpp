@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "../../TempDir.h"
+
 namespace kestrowa {
 namespace {
 
@@ -82,6 +84,52 @@ TEST(MaintainedLogTest, ReadsLinesAsTheRecorderDoesAndWritesThemWithCrLf) {
     std::rewind(file);
     EXPECT_EQ(MaintainedLog(file), "S 11/05/03 08:00\r\nE 11/05/03 18:00\r\n");
     std::fclose(file);
+}
+
+class MaintainLogTest : public testing::Test {
+protected:
+    TempDir dir;
+    SystemFileReplacer files;
+    std::string Folder() const { return dir.Path().string() + "/"; }
+};
+
+const std::string kRunningLog =
+    CrLf({"S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/03 12:05", "E 11/05/03 18:00", "S 11/05/04 08:00"});
+
+TEST_F(MaintainLogTest, KeepsTheOldLogAsBackupAndWritesTheMergedOne) {
+    dir.Write("Kestrofl.dat", kRunningLog);
+    dir.Write("Kestrofl.bak", "older backup");
+    EXPECT_EQ(MaintainLog(Folder(), files), kMaintainDoneText);
+    EXPECT_EQ(dir.Read("Kestrofl.dat"),
+              CrLf({"S 11/05/03 08:00", "E 11/05/03 18:00", "S 11/05/04 08:00", "S 11/05/04 08:00"}));
+    EXPECT_EQ(dir.Read("Kestrofl.bak"), kRunningLog);
+}
+
+TEST_F(MaintainLogTest, MissingLogBecomesAnEmptyOneAndTheBackupStays) {
+    dir.Write("Kestrofl.bak", "older backup");
+    EXPECT_EQ(MaintainLog(Folder(), files), kMaintainDoneText);
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("Kestrofl.dat")));
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), "");
+    EXPECT_EQ(dir.Read("Kestrofl.bak"), "older backup");
+}
+
+TEST_F(MaintainLogTest, LogThatCannotBeReplacedStaysWithItsBackup) {
+    MemoryFileReplacer memory;
+    dir.Write("Kestrofl.dat", kRunningLog);
+    memory.files = {{dir.File("Kestrofl.dat"), kRunningLog}, {dir.File("Kestrofl.bak"), "older backup"}};
+    memory.locked.insert(dir.File("Kestrofl.dat"));
+    const auto before = memory.files;
+    EXPECT_EQ(MaintainLog(dir.Path().string() + "/", memory), kMaintainFailedText);
+    EXPECT_EQ(memory.files, before);
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), kRunningLog);
+}
+
+TEST_F(MaintainLogTest, LogThatIsAFolderIsNotTouched) {
+    std::filesystem::create_directory(dir.File("Kestrofl.dat"));
+    dir.Write("Kestrofl.bak", "older backup");
+    EXPECT_EQ(MaintainLog(Folder(), files), kMaintainFailedText);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("Kestrofl.dat")));
+    EXPECT_EQ(dir.Read("Kestrofl.bak"), "older backup");
 }
 
 }  // namespace

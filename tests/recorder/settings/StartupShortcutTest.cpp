@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "platform/Profile.h"
+
 namespace kestrowa {
 namespace {
 
@@ -42,6 +44,102 @@ TEST(OwnShortcutsTest, OffersOnlyReadableShortcutFilesThatStartTheRecorder) {
     // Folders, links and files of other kinds are never opened.
     EXPECT_EQ(asked, (std::vector<std::string>{"KESTROWA.EXEのショートカット.lnk", "other.lnk", "broken.lnk",
                                                "renamed.LNK", "older copy.lnk"}));
+}
+
+// A Startup folder whose files are the shell's shortcuts; deleting one removes it from both.
+class StartupFolderFake : public Directory {
+public:
+    explicit StartupFolderFake(MemoryShell& shell) : shell_(shell) {}
+    std::vector<DirectoryEntry> List(const std::string& folder) const override {
+        listed.push_back(folder);
+        std::vector<DirectoryEntry> entries;
+        for (const auto& [path, target] : shell_.links)
+            if (path.starts_with(folder)) entries.push_back({path.substr(folder.size())});
+        return entries;
+    }
+    bool RemoveFile(const std::string& path) override { return shell_.links.erase(path) == 1; }
+    bool RemoveEmptyFolder(const std::string&) override { return false; }
+
+    mutable std::vector<std::string> listed;
+
+private:
+    MemoryShell& shell_;
+};
+
+constexpr const char* kStartup = "C:\\Startup\\";
+constexpr const char* kOwnLink = "C:\\Startup\\KESTROWA.EXEのショートカット.lnk";
+constexpr const char* kProgram = "C:\\Kestrowa\\KESTROWA.EXE";
+
+class StartupShortcutsTest : public testing::Test {
+protected:
+    MemoryShell shell;
+    StartupFolderFake folder{shell};
+    MemoryProfile profile;
+    std::vector<std::string> told;
+    std::vector<std::string> asked;
+    std::vector<bool> answers;
+    StartupShortcuts shortcuts{shell, folder, kStartup, "C:\\Kestrowa\\",
+                               {[this](const std::string& text) { told.push_back(text); },
+                                [this](const std::string& question) {
+                                    asked.push_back(question);
+                                    const bool yes = !answers.empty() && answers.front();
+                                    if (!answers.empty()) answers.erase(answers.begin());
+                                    return yes;
+                                }}};
+};
+
+struct AlignCase {
+    const char* name;
+    StartMethod method;
+    int shortCutBefore;
+    bool linkRefused;
+    std::vector<std::string> told;
+    bool linkMade;
+    int shortCutAfter;
+};
+
+class AlignTest : public StartupShortcutsTest, public testing::WithParamInterface<AlignCase> {};
+
+TEST_P(AlignTest, MakesTheShortcutOnceForTheAutomaticMethods) {
+    const AlignCase& c = GetParam();
+    Write(profile, recorder_key::ShortCut, c.shortCutBefore);
+    shell.refuseLinks = c.linkRefused;
+    shortcuts.Align(c.method, profile);
+    EXPECT_EQ(told, c.told);
+    EXPECT_EQ(shell.links.count(kOwnLink), c.linkMade ? 1u : 0u);
+    if (c.linkMade) EXPECT_EQ(shell.links[kOwnLink], kProgram);
+    EXPECT_EQ(Read(profile, recorder_key::ShortCut), c.shortCutAfter);
+    EXPECT_TRUE(asked.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AlignTest,
+    testing::Values(
+        AlignCase{"TrayMakesIt", StartMethod::Tray, 0, false, {kShortcutNoticeText, kShortcutCreatedText}, true, 1},
+        AlignCase{"StartupFolderMakesIt", StartMethod::StartupFolder, 0, false,
+                  {kShortcutNoticeText, kShortcutCreatedText}, true, 1},
+        AlignCase{"AlreadyMadeIsLeftAlone", StartMethod::Tray, 1, false, {}, false, 1},
+        AlignCase{"FailureAsksForItByHandAndCountsAsMade", StartMethod::StartupFolder, 0, true,
+                  {kShortcutNoticeText, kShortcutFailedText}, false, 1},
+        AlignCase{"ManualWithoutOneMadeOnlyClearsTheValue", StartMethod::Manual, 0, false, {}, false, 0}),
+    [](const testing::TestParamInfo<AlignCase>& p) { return std::string(p.param.name); });
+
+TEST_F(StartupShortcutsTest, ManualOffersOnlyTheRecordersShortcutsByNameAndDeletesOnYes) {
+    Write(profile, recorder_key::ShortCut, 1);
+    shell.links = {{kOwnLink, kProgram},
+                   {"C:\\Startup\\Kestrowa again.lnk", "c:\\KESTROWA\\kestrowa.exe"},
+                   {"C:\\Startup\\Mailer.lnk", "C:\\Mail\\mailer.exe"}};
+    answers = {true, false};
+    shortcuts.Align(StartMethod::Manual, profile);
+
+    EXPECT_EQ(folder.listed, std::vector<std::string>{kStartup});
+    EXPECT_EQ(asked, (std::vector<std::string>{RemoveShortcutQuestion("KESTROWA.EXEのショートカット.lnk"),
+                                               RemoveShortcutQuestion("Kestrowa again.lnk")}));
+    EXPECT_EQ(shell.links.count("C:\\Startup\\Kestrowa again.lnk"), 1u);
+    EXPECT_EQ(shell.links.count(kOwnLink), 0u);
+    EXPECT_EQ(shell.links.count("C:\\Startup\\Mailer.lnk"), 1u);
+    EXPECT_EQ(Read(profile, recorder_key::ShortCut), 0);
+    EXPECT_TRUE(told.empty());
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "shared/RecorderSettings.h"
+#include "shared/Strings.h"
+
 namespace kestrowa {
 
 std::optional<std::string> SettingsStatusLine(int tab) {
@@ -14,10 +17,20 @@ std::optional<std::string> SettingsStatusLine(int tab) {
     }
 }
 
+int KeptWithin(int at, int size, int low, int high) { return std::max(low, std::min(at, high - size)); }
+
 std::optional<size_t> IntervalChoice(int seconds) {
     const auto found = std::find(kIntervalChoices.begin(), kIntervalChoices.end(), seconds);
     if (found == kIntervalChoices.end()) return std::nullopt;
     return static_cast<size_t>(found - kIntervalChoices.begin());
 }
+
+int MovedOffset(int offset, int step) {
+    static_assert(recorder_key::UpDown.low == recorder_key::LeftRight.low &&
+                  recorder_key::UpDown.high == recorder_key::LeftRight.high);
+    return std::clamp(offset + step, recorder_key::UpDown.low, recorder_key::UpDown.high);
+}
+
+std::string OffsetText(int offset) { return Format("%d", offset); }
 
 }  // namespace kestrowa

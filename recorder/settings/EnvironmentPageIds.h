@@ -1,0 +1,24 @@
+// Ids of the page 利用環境 (template 138) of the settings dialog, read by
+// EnvironmentPage.rc and by the window.
+#pragma once
+
+#define IDD_ENVIRONMENT_PAGE 138
+
+#define IDC_SECOND_ROW_NOW 1012
+#define IDC_SECOND_ROW_LAST_END 1013
+#define IDC_MONTH_HOURS_MINUTES 1014
+#define IDC_MONTH_DECIMAL 1015
+#define IDC_INTERVAL_1 1017
+#define IDC_INTERVAL_2 1018
+#define IDC_INTERVAL_5 1019
+#define IDC_INTERVAL_10 1020
+#define IDC_INTERVAL_30 1021
+#define IDC_INTERVAL_60 1022
+#define IDC_TITLE_START_TIME 1025
+#define IDC_TITLE_RUNNING_TIME 1026
+#define IDC_SHOW_LETTER 1041
+#define IDC_SHOW_MARK 1042
+#define IDC_SHOW_TODAY_COUNT 1046
+#define IDC_SHOW_MONTH 1053
+#define IDC_END_IN_STARTUP 1057
+#define IDC_SHOW_STOPWATCH 1060

@@ -1,0 +1,62 @@
+#include "recorder/settings/NoticePage.h"
+
+#include "recorder/ElapsedNotice.h"
+#include "recorder/RecorderEnvironment.h"
+#include "recorder/settings/NoticePageIds.h"
+#include "shared/Strings.h"
+
+namespace kestrowa {
+
+namespace {
+// Six characters hold "-99999": no number typed in can make the notice's marks overflow.
+constexpr WPARAM kNumberLength = 6;
+}  // namespace
+
+CNoticePage::CNoticePage(SettingsDialogValues& values, UserPrompts& prompts)
+    : DialogWithTable(IDD_NOTICE_PAGE), values_(values), prompts_(prompts) {}
+
+std::span<const MessageEntry<CNoticePage>> CNoticePage::MessageTable() {
+    using P = CNoticePage;
+    static const MessageEntry<P> table[] = {
+        OnMessage(WM_INITDIALOG, &P::OnInitDialog),
+        OnCommand(IDC_FIRST_MARK, EN_KILLFOCUS, &P::OnFirstMarkDone),
+        OnCommand(IDC_NOTICE_INTERVAL, EN_KILLFOCUS, &P::OnIntervalDone),
+    };
+    return table;
+}
+
+void CNoticePage::OnInitDialog(WPARAM, LPARAM) {
+    const NoticeSettings& notice = values_.settings.notice;
+    CheckDlgButton(Hwnd(), IDC_NOTICE_ON, notice.on);
+    SendMessageW(Item(IDC_FIRST_MARK), EM_SETLIMITTEXT, kNumberLength, 0);
+    SendMessageW(Item(IDC_NOTICE_INTERVAL), EM_SETLIMITTEXT, kNumberLength, 0);
+    SetItemText(IDC_FIRST_MARK, Format("%d", notice.firstMark));
+    SetItemText(IDC_NOTICE_INTERVAL, Format("%d", notice.interval));
+    SetItemText(IDC_RUNNING_SO_FAR, NoticeRunningTimeText(values_.runningMinutes, values_.restart));
+}
+
+int CNoticePage::Number(int id) const { return ToInt(ItemText(id)); }
+
+void CNoticePage::Warn(const std::optional<std::string>& warning) {
+    if (warning) prompts_.ShowMessage(Hwnd(), *warning, kRecorderCaption, MB_ICONEXCLAMATION | MB_OK);
+}
+
+void CNoticePage::OnFirstMarkDone() {
+    values_.settings.notice.firstMark = Number(IDC_FIRST_MARK);
+    Warn(FirstMarkWarning(values_.settings.notice.firstMark, values_.runningMinutes));
+}
+
+void CNoticePage::OnIntervalDone() {
+    values_.settings.notice.interval = Number(IDC_NOTICE_INTERVAL);
+    Warn(IntervalWarning(values_.settings.notice.interval));
+}
+
+// OK by the Enter key leaves an edit without its losing the focus: its number is taken here.
+void CNoticePage::OnApply() {
+    NoticeSettings& notice = values_.settings.notice;
+    notice.on = IsDlgButtonChecked(Hwnd(), IDC_NOTICE_ON) == BST_CHECKED;
+    notice.firstMark = Number(IDC_FIRST_MARK);
+    notice.interval = Number(IDC_NOTICE_INTERVAL);
+}
+
+}  // namespace kestrowa

@@ -119,6 +119,10 @@ void SessionRecording::SwitchRestartHandling() {
     }
 }
 
+void SessionRecording::TakeEndCommandInStartup(bool offered, StartMethod chosenMethod) {
+    if (!restart_ && chosenMethod == StartMethod::StartupFolder) endBarred_ = !offered;
+}
+
 std::string SessionRecording::ShownStartText() const { return DateTimeText(shownStart_); }
 
 std::string SessionRecording::EndButtonText() const { return endBarred_ ? "-----" : "終了(OK)"; }

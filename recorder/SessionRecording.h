@@ -34,6 +34,12 @@ public:
     // shown; switched on, the stored PC start time, when one is stored. The shown start changes
     // only in the manual method or after a restart, where the two can differ.
     void SwitchRestartHandling();
+    // The settings dialog chose the tray method: the user may not end the recorder from now on.
+    void BarEndForTray() { endBarred_ = true; }
+    // The settings dialog changed `StartUpIdok` (the end command in the Startup-folder method):
+    // after a fresh start, with the Startup-folder method now chosen, the end command is offered
+    // exactly when it is on. Otherwise this run keeps what it had.
+    void TakeEndCommandInStartup(bool offered, StartMethod chosenMethod);
     // The boot-time correction moved the shown start.
     void TakeCorrectedStart(const DateTime& corrected) { shownStart_ = corrected; }
 

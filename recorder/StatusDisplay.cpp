@@ -32,17 +32,34 @@ RecorderSettings StatusDisplay::Settings() const {
     return settings;
 }
 
+void StatusDisplay::BeforeSettingsOpen() { notice_.BeforeSettingsOpen(runningMinutes_); }
+
 StatusUpdate StatusDisplay::TakeSettings(const RecorderSettings& next) {
-    const SecondRowItem secondRow = settings_.secondRow;
+    const RecorderSettings before = Settings();
     const bool switchRestartHandling = next.restartHandling != recording_.RestartHandling();
     settings_ = next;
-    settings_.secondRow = secondRow;
+    settings_.secondRow = before.secondRow;
     countdownLimit_ = settings_.interval - 1;
     notice_.TakeSettings(next.notice.on, next.notice.firstMark, next.notice.interval);
 
     StatusUpdate update;
-    if (next.secondRow != secondRow) update.Merge(ToggleSecondRow());
-    if (switchRestartHandling) update.Merge(ToggleStartTime());
+    if (next.monthTimeForm != before.monthTimeForm || next.showMonth != before.showMonth) ShowMonth(update);
+    update.texts[IDC_END_BUTTON] = recording_.EndButtonText();
+    update.texts[IDC_START_MODE] = settings_.showLetter ? StartModeLetter() : "  ";
+    update.texts[IDC_MARK] = kMarkCleared;
+    update.texts[IDC_DAY_COUNT] = TodayCountText();
+    update.blank = HiddenAreas();
+    if (next.secondRow != before.secondRow) {
+        update.Merge(ToggleSecondRow());
+        update.texts[IDC_SECOND_ROW_BUTTON] = next.secondRow == SecondRowItem::LastEnd ? "前回ｱｸｾｽ" : "現在時刻";
+    }
+    if (switchRestartHandling) {
+        update.Merge(ToggleStartTime());
+        if (!recording_.RestartHandling())
+            update.texts[IDC_START_TIME_BUTTON] = "再起動";
+        else if (StoredPcStart(profile_).year != 0)
+            update.texts[IDC_START_TIME_BUTTON] = "起動時刻";
+    }
     return update;
 }
 
@@ -73,23 +90,23 @@ StatusUpdate StatusDisplay::Initial() {
     update.texts[IDC_END_BUTTON] = recording_.EndButtonText();
     update.texts[IDC_START_MODE] = settings_.showLetter ? StartModeLetter() : " ";
     update.texts[IDC_MARK] = kMarkBlank;
-    update.texts[IDC_DAY_COUNT] =
-        settings_.showTodayCount ? Format("%2d回目の起動", recording_.DayCount()) : kFieldBlank;
-
+    update.texts[IDC_DAY_COUNT] = TodayCountText();
     month_ = recording_.Log().SummarizeMonth(clock_.Now());
-    if (month_.logPresent) {
-        if (settings_.showMonth) {
-            update.texts[IDC_MONTH_LABEL] = " 今月稼動";
-            update.texts[IDC_MONTH_COUNT] = MonthCountText(month_);
-            update.texts[IDC_MONTH_TOTAL] = MonthTotalText();
-        } else {
-            update.texts[IDC_MONTH_LABEL] = kFieldBlank;
-            update.texts[IDC_MONTH_COUNT] = kFieldBlank;
-            update.texts[IDC_MONTH_TOTAL] = kFieldBlank;
-        }
-    }
+    ShowMonth(update);
     update.blank = HiddenAreas();
     return update;
+}
+
+std::string StatusDisplay::TodayCountText() const {
+    return settings_.showTodayCount ? Format("%2d回目の起動", recording_.DayCount()) : kFieldBlank;
+}
+
+void StatusDisplay::ShowMonth(StatusUpdate& update) const {
+    if (!month_.logPresent) return;
+    const bool shown = settings_.showMonth;
+    update.texts[IDC_MONTH_LABEL] = shown ? " 今月稼動" : kFieldBlank;
+    update.texts[IDC_MONTH_COUNT] = shown ? MonthCountText(month_) : kFieldBlank;
+    update.texts[IDC_MONTH_TOTAL] = shown ? MonthTotalText() : kFieldBlank;
 }
 
 StatusUpdate StatusDisplay::Tick() {

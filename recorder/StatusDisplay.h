@@ -14,6 +14,8 @@ namespace kestrowa {
 // Blank texts of hidden fields.
 inline constexpr const char* kMarkBlank = "        ";
 inline constexpr const char* kFieldBlank = "            ";
+// The mark field as the settings dialog leaves it, until the next tick writes the mark.
+inline constexpr const char* kMarkCleared = "　　　 ";
 
 // What the status window shows, second by second: the running time, the titles, the blinking
 // mark, the second row and the month figures. Every call returns the StatusUpdate the window
@@ -26,10 +28,15 @@ public:
 
     // The settings as they stand, restart handling (kept by the recording) and notice included.
     RecorderSettings Settings() const;
+    // Before the settings dialog opens, whatever becomes of it: a first notice mark already
+    // passed moves to the next full hour of running time.
+    void BeforeSettingsOpen();
     // Takes over a new value of the settings (the settings dialog's OK). What the window shows by
-    // takes effect from the next refresh: the interval counts from there, the title item, the
-    // month form. A new second-row item or restart handling switches as its button does; the
-    // update returned shows that at once. A changed notice starts its count afresh.
+    // takes effect from the next refresh: the interval counts from there, the title item. The
+    // update returned shows at once the end button, the start-mode letter, the cleared mark
+    // field and today's count (hidden items blanked), the month figures when their form or
+    // switch changed, and a new second-row item or restart handling, switched as its button does
+    // and named on the button. A changed notice starts its count afresh.
     StatusUpdate TakeSettings(const RecorderSettings& next);
 
     // Whole minutes of running time as of the last full refresh.
@@ -65,6 +72,9 @@ public:
 
 private:
     std::vector<Rect> HiddenAreas() const;
+    std::string TodayCountText() const;
+    // The month label, total and count as the month switch has them (when the log was read).
+    void ShowMonth(StatusUpdate& update) const;
 
     const Clock& clock_;
     const Profile& profile_;

@@ -63,7 +63,7 @@ void StartupShortcuts::RemoveOwn() {
         OwnShortcuts(directory_.List(startupFolder_), ProgramPath(),
                      [this](const std::string& name) { return shell_.LinkTarget(startupFolder_ + name); });
     for (const std::string& name : own)
-        if (prompts_.ask(RemoveShortcutQuestion(name))) directory_.RemoveFile(startupFolder_ + name);
+        if (prompts_.ask(RemoveShortcutQuestion(name))) directory_.RemoveFile(startupFolder_, name);
 }
 
 void StartupShortcuts::Align(StartMethod method, Profile& profile) {

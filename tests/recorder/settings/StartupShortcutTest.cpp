@@ -57,8 +57,10 @@ public:
             if (path.starts_with(folder)) entries.push_back({path.substr(folder.size())});
         return entries;
     }
-    bool RemoveFile(const std::string& path) override { return shell_.links.erase(path) == 1; }
-    bool RemoveEmptyFolder(const std::string&) override { return false; }
+    Removal RemoveFile(const std::string& folder, const std::string& name) override {
+        return shell_.links.erase(folder + name) == 1 ? Removal::Removed : Removal::Failed;
+    }
+    Removal RemoveEmptyFolder(const std::string&, const std::string&) override { return Removal::Failed; }
 
     mutable std::vector<std::string> listed;
 
@@ -106,8 +108,8 @@ TEST_P(AlignTest, MakesTheShortcutOnceForTheAutomaticMethods) {
     shell.refuseLinks = c.linkRefused;
     shortcuts.Align(c.method, profile);
     EXPECT_EQ(told, c.told);
-    EXPECT_EQ(shell.links.count(kOwnLink), c.linkMade ? 1u : 0u);
-    if (c.linkMade) EXPECT_EQ(shell.links[kOwnLink], kProgram);
+    const auto link = shell.links.find(kOwnLink);
+    EXPECT_EQ(link == shell.links.end() ? std::string() : link->second, c.linkMade ? kProgram : "");
     EXPECT_EQ(Read(profile, recorder_key::ShortCut), c.shortCutAfter);
     EXPECT_TRUE(asked.empty());
 }

@@ -9,6 +9,7 @@
 #include "platform/win/os/Module.h"
 #include "platform/win/os/Mutex.h"
 #include "platform/win/os/RegistryProfile.h"
+#include "platform/win/os/Shell.h"
 #include "platform/win/os/SystemClock.h"
 #include "platform/win/os/Text.h"
 #include "shared/RecorderSettings.h"
@@ -58,8 +59,12 @@ int CRecorderApp::Run() {
     RegistryProfile profile(kProfileRoot, kRecorderProfileName);
     SystemClock clock;
     SystemPrompts prompts;
-    SystemFileTimes files;
-    CRecorderDlg status(RecorderContext{clock, profile, prompts, files, CurrentEnvironment()});
+    SystemFileTimes fileTimes;
+    SystemShell shell;
+    SystemDirectory directory;
+    SystemFileReplacer files;
+    CRecorderDlg status(
+        RecorderContext{clock, profile, prompts, fileTimes, shell, directory, files, CurrentEnvironment()});
     status.RunModal(nullptr);
     return 0;
 }

@@ -10,6 +10,9 @@
 #include "platform/win/ui/DrawListReplay.h"
 #include "recorder/RecorderDlgIds.h"
 #include "recorder/ViewerSettingsFile.h"
+#include "recorder/settings/RecorderSettingsDlg.h"
+#include "recorder/settings/SettingsEdit.h"
+#include "recorder/settings/StartupShortcut.h"
 #include "resources/recorder/RecorderResources.h"
 #include "shared/RecorderSettings.h"
 
@@ -20,7 +23,6 @@ constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerPeriod = 1000;
 constexpr UINT kTrayIconId = 1;
 constexpr UINT kTrayCallback = 0x8064;
-constexpr const char* kProgramCaption = "Kestrowa";
 constexpr const char* kHelpFileName = "Kestrowa.html";
 
 // The bitmap buttons and their bitmaps when the window comes up; 1048 only with the stopwatch.
@@ -48,7 +50,6 @@ HICON ProgramIcon(int metricX, int metricY) {
 CRecorderDlg::CRecorderDlg(RecorderContext context)
     : DialogWithTable(IDD_RECORDER),
       context_(std::move(context)),
-      stopwatchButton_(Read(context_.profile, recorder_key::StopWatch) == 1),
       recording_(context_.clock, context_.profile, SessionLog(SessionLogPath(context_.environment.applicationFolder))),
       correction_(context_.clock, context_.profile, context_.fileTimes, context_.environment.family,
                   context_.environment.windowsDrive),
@@ -56,7 +57,7 @@ CRecorderDlg::CRecorderDlg(RecorderContext context)
       face_(FromColorRef(GetSysColor(COLOR_BTNFACE))),
       hints_(face_) {
     for (const InitialBitmaps& initial : kInitialBitmaps) {
-        if (initial.id == IDC_STOPWATCH_BUTTON && !stopwatchButton_) continue;
+        if (initial.id == IDC_STOPWATCH_BUTTON && !display_.Settings().stopwatch) continue;
         buttons_[initial.id].Load(Utf8ToWide(initial.set.normal).c_str(), Utf8ToWide(initial.set.pressed).c_str(),
                                   Utf8ToWide(initial.set.focused).c_str());
     }
@@ -85,6 +86,8 @@ std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
         OnCommand(ID_MENU_MINIMIZE, &D::OnMinimize),
         OnCommand(IDC_VIEWER, &D::OnViewer),
         OnCommand(ID_MENU_VIEWER, &D::OnViewer),
+        OnCommand(IDC_SETTINGS, &D::OnSettings),
+        OnCommand(ID_MENU_SETTINGS, &D::OnSettings),
         OnCommand(IDC_VERSION, &D::OnAbout),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(IDC_HELP_BUTTON, &D::OnHelp),
@@ -95,18 +98,17 @@ std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
     return table;
 }
 
-bool CRecorderDlg::TrayMode() const { return recording_.Method() == StartMethod::Tray; }
+// The start method chosen last: the one of the start, or one the settings dialog switched to.
+bool CRecorderDlg::TrayMode() const { return display_.Settings().startMethod == StartMethod::Tray; }
 
 void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     if (recording_.CurrentState() != SessionRecording::State::NotInitialised) return;
-    if (TrayMode()) {
-        trayIcon_.Reset(static_cast<HICON>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-        tray_.Add(Hwnd(), kTrayIconId, kTrayCallback, trayIcon_.Get());
-    }
+    if (TrayMode()) AddTrayIcon();
     EditSystemMenu();
     SetIcons(ProgramIcon(SM_CXICON, SM_CYICON), ProgramIcon(SM_CXSMICON, SM_CYSMICON));
     recording_.RecordStart([this] { correction_.Apply(recording_); });
+    startupFolder_ = StartupFolderPath(context_.shell.StartupFolder(), context_.environment.family,
+                                       context_.environment.windowsDrive);
     // The start shows at once, before the questions of the checks below can hold the window up.
     SetItemText(IDC_START_TIME, recording_.ShownStartText());
     SetTitle(recording_.StartTitle());
@@ -114,10 +116,17 @@ void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     StartTimer();
     scale_ = MeasureDialogScale(Hwnd(), kStatusDesignUnits);
     CheckApplicationFolder(context_.profile, context_.environment.applicationFolder, [this](const std::string& question) {
-        return context_.prompts.ShowMessage(Hwnd(), question, kProgramCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+        return context_.prompts.ShowMessage(Hwnd(), question, kRecorderCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
     });
     CheckWindowsDrive(context_.profile, context_.environment.windowsDrive);
     Apply(display_.Initial());
+}
+
+void CRecorderDlg::AddTrayIcon() {
+    if (!trayIcon_.Get())
+        trayIcon_.Reset(static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TRAY), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    tray_.Add(Hwnd(), kTrayIconId, kTrayCallback, trayIcon_.Get());
 }
 
 void CRecorderDlg::EditSystemMenu() {
@@ -252,12 +261,41 @@ void CRecorderDlg::OnMinimize() {
 void CRecorderDlg::OnViewer() {
     const std::string& folder = context_.environment.applicationFolder;
     if (!OpenFile(ViewerLogCheckPath(folder), "rb")) {
-        context_.prompts.ShowMessage(Hwnd(), kViewerNotYetText, kProgramCaption, MB_ICONEXCLAMATION | MB_OK);
+        context_.prompts.ShowMessage(Hwnd(), kViewerNotYetText, kRecorderCaption, MB_ICONEXCLAMATION | MB_OK);
         return;
     }
     const ViewerWindow window;
     RunProcessAndWait(ViewerProgramPath(folder), {window.x, window.y, window.width, window.height}, Hwnd());
     viewerLog_ = ReadViewerSecondLog(context_.environment.viewerSettingsPath);
+}
+
+// The settings dialog: what it confirms is taken over and shown at once; confirmed or not, the
+// Startup shortcut and the tray icon then follow the start method.
+void CRecorderDlg::OnSettings() {
+    SettingsDialogValues values =
+        OpenSettings(display_, recording_, context_.environment.applicationFolder, viewerLog_);
+    CRecorderSettingsDlg dialog(values, context_.prompts, context_.files);
+    if (dialog.RunModal(Hwnd()) == IDOK) {
+        const SettingsTakeOver taken =
+            TakeEditedSettings(values.settings, display_, recording_, correction_, context_.profile);
+        Apply(taken.update);
+        if (taken.placeWindow) Place();
+    }
+
+    const StartMethod method = display_.Settings().startMethod;
+    StartupShortcuts shortcuts(
+        context_.shell, context_.directory, startupFolder_, context_.environment.applicationFolder,
+        {[this](const std::string& text) {
+             context_.prompts.ShowMessage(Hwnd(), text, kRecorderCaption, MB_ICONEXCLAMATION | MB_OK);
+         },
+         [this](const std::string& question) {
+             return context_.prompts.ShowMessage(Hwnd(), question, kRecorderCaption, MB_YESNO | MB_ICONQUESTION) ==
+                    IDYES;
+         }});
+    shortcuts.Align(method, context_.profile);
+    // In the manual method the window minimizes to the taskbar: the icon has nothing left to do.
+    if (method == StartMethod::Tray) AddTrayIcon();
+    if (method == StartMethod::Manual) tray_.Remove();
 }
 
 void CRecorderDlg::OnAbout() {
@@ -269,7 +307,7 @@ void CRecorderDlg::OnHelp() {
 }
 
 void CRecorderDlg::OnStopwatch() {
-    Apply(stopwatch_.Press(context_.clock.TickCount(), stopwatchButton_));
+    Apply(stopwatch_.Press(context_.clock.TickCount(), display_.Settings().stopwatch));
 }
 
 void CRecorderDlg::OnStartTimeButton() {

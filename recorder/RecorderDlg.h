@@ -3,7 +3,10 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/Directory.h"
+#include "platform/FileReplace.h"
 #include "platform/Profile.h"
+#include "platform/Shell.h"
 #include "platform/win/ui/BitmapButton.h"
 #include "platform/win/ui/Dialog.h"
 #include "platform/win/ui/Gdi.h"
@@ -33,6 +36,10 @@ struct RecorderContext {
     Profile& profile;
     UserPrompts& prompts;
     const FileTimes& fileTimes;
+    // The Startup folder and its shortcuts, and the log's safe rewrite (settings dialog).
+    Shell& shell;
+    Directory& directory;
+    FileReplacer& files;
     RecorderSystem environment;
 };
 
@@ -48,6 +55,8 @@ public:
     // The viewer's log as read back after the viewer last ended ("" for the own log).
     const std::string& ViewerLog() const { return viewerLog_; }
     bool TrayIconAdded() const { return tray_.Added(); }
+    // The Startup folder the recorder's shortcut goes to, with its trailing backslash.
+    const std::string& StartupFolder() const { return startupFolder_; }
     // The hint the mouse shows now; "" when none.
     const std::string& Hint() const { return hints_.Shown(); }
 
@@ -67,6 +76,7 @@ private:
     void OnAppExit();
     void OnMinimize();
     void OnViewer();
+    void OnSettings();
     void OnAbout();
     void OnHelp();
     void OnStopwatch();
@@ -77,13 +87,13 @@ private:
     void Place();
     void ShowInitially();
     void StartTimer();
+    void AddTrayIcon();
     void Apply(const StatusUpdate& update);
     void Draw(const DrawList& drawing);
     void AttachBitmaps(int id, const BitmapSet& set);
     bool TrayMode() const;
 
     RecorderContext context_;
-    bool stopwatchButton_;
     SessionRecording recording_;
     BootCorrection correction_;
     StatusDisplay display_;
@@ -93,6 +103,7 @@ private:
     // From the places the status window was laid out for to those of its real font.
     DialogScale scale_;
     std::string viewerLog_;
+    std::string startupFolder_;
     std::map<int, BitmapButton> buttons_;
     TrayIcon tray_;
     Icon trayIcon_;

@@ -9,6 +9,9 @@
 
 namespace kestrowa {
 
+// The caption of the recorder's message boxes.
+inline constexpr const char* kRecorderCaption = "Kestrowa";
+
 // The Windows family decides the status window's base position and the boot files.
 enum class OsFamily { Nt, Win9x };
 

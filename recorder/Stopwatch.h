@@ -11,8 +11,8 @@ public:
     bool running = false;
     std::uint32_t startMark = 0;  // tick count / 10 at the start
 
-    // A press of the button at `tickCount` milliseconds. With the button present (`StopWatch` 1 at
-    // start) the update holds the button's bitmaps (attach them again and size the button to its
+    // A press of the button at `tickCount` milliseconds. With the button present (`StopWatch` 1 as
+    // set now) the update holds the button's bitmaps (attach them again and size the button to its
     // bitmap) and the bottom line 1039; without it the stopwatch still runs, unseen.
     StatusUpdate Press(std::uint32_t tickCount, bool buttonPresent);
 };

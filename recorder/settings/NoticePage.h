@@ -1,4 +1,7 @@
 #pragma once
+#include <optional>
+#include <string>
+
 #include "platform/win/ui/MessageBoxes.h"
 #include "platform/win/ui/TabbedDialog.h"
 #include "recorder/settings/SettingsDialogValues.h"

@@ -1,5 +1,7 @@
 #include "recorder/settings/RecorderSettingsDlg.h"
 
+#include <commctrl.h>
+
 #include "recorder/settings/RecorderSettingsDlgIds.h"
 #include "recorder/settings/SettingsChoices.h"
 

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/Profile.h"
+#include "recorder/settings/StartupFolderFake.h"
 
 namespace kestrowa {
 namespace {
@@ -45,28 +46,6 @@ TEST(OwnShortcutsTest, OffersOnlyReadableShortcutFilesThatStartTheRecorder) {
     EXPECT_EQ(asked, (std::vector<std::string>{"KESTROWA.EXEのショートカット.lnk", "other.lnk", "broken.lnk",
                                                "renamed.LNK", "older copy.lnk"}));
 }
-
-// A Startup folder whose files are the shell's shortcuts; deleting one removes it from both.
-class StartupFolderFake : public Directory {
-public:
-    explicit StartupFolderFake(MemoryShell& shell) : shell_(shell) {}
-    std::vector<DirectoryEntry> List(const std::string& folder) const override {
-        listed.push_back(folder);
-        std::vector<DirectoryEntry> entries;
-        for (const auto& [path, target] : shell_.links)
-            if (path.starts_with(folder)) entries.push_back({path.substr(folder.size())});
-        return entries;
-    }
-    Removal RemoveFile(const std::string& folder, const std::string& name) override {
-        return shell_.links.erase(folder + name) == 1 ? Removal::Removed : Removal::Failed;
-    }
-    Removal RemoveEmptyFolder(const std::string&, const std::string&) override { return Removal::Failed; }
-
-    mutable std::vector<std::string> listed;
-
-private:
-    MemoryShell& shell_;
-};
 
 constexpr const char* kStartup = "C:\\Startup\\";
 constexpr const char* kOwnLink = "C:\\Startup\\KESTROWA.EXEのショートカット.lnk";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../../TempDir.h"
+#include "../../recorder/settings/StartupFolderFake.h"
 #include "platform/win/os/Text.h"
 #include "recorder/RecorderDlgIds.h"
 #include "shared/RecorderSettings.h"
@@ -45,7 +46,10 @@ protected:
     FixedClock clock{DateTime{2011, 5, 3, 8, 15, 40}, 100000};
     MemoryProfile profile;
     RecordingPrompts prompts;
-    NoBootFiles files;
+    NoBootFiles fileTimes;
+    MemoryShell shell;
+    StartupFolderFake startupFolder{shell};
+    MemoryFileReplacer files;
     TempDir dir;
     std::unique_ptr<Modeless<CRecorderDlg>> dialog;
 
@@ -53,7 +57,8 @@ protected:
 
     void Start() {
         RecorderSystem system{"C:", OsFamily::Nt, Folder(), dir.File("ORVELLE.INI")};
-        dialog = std::make_unique<Modeless<CRecorderDlg>>(RecorderContext{clock, profile, prompts, files, system});
+        dialog = std::make_unique<Modeless<CRecorderDlg>>(
+            RecorderContext{clock, profile, prompts, fileTimes, shell, startupFolder, files, system});
         ASSERT_NE(dialog->Create(nullptr), nullptr);
     }
     std::string Text(int id) const { return dialog->ItemText(id); }

@@ -1,8 +1,9 @@
 // Works the status window of a running recorder from outside, for the screenshot script:
-//   StatusWindowTool restore | tray-click | hover | rect
+//   StatusWindowTool restore | tray-click | hover | rect | settings-N
 // finds the window (waiting up to 20 seconds), does what is asked (hover: the mouse over the
-// middle of the Ver button, which draws its hint) and prints its rectangle on the screen as WxH+X+Y (the form
-// ImageMagick's -crop takes).
+// middle of the Ver button, which draws its hint; settings-N: the settings dialog opened on its
+// tab N, 0 to 4) and prints the rectangle of the window on the screen, the settings dialog's for
+// settings-N, as WxH+X+Y (the form ImageMagick's -crop takes).
 #include <windows.h>
 
 #include <cstdio>
@@ -12,6 +13,8 @@ namespace {
 
 constexpr UINT kTrayCallback = 0x8064;
 constexpr int kVersionButton = 1024;
+constexpr int kSettingsButton = 1009;
+constexpr int kSettingsTabs = 1036;
 
 // The status window is the dialog that holds the start-time text 1005 and the second-row
 // button 1055.
@@ -35,11 +38,46 @@ HWND WaitForStatusWindow() {
     return nullptr;
 }
 
+// The settings dialog is the dialog of the same process that holds the tab control 1036.
+struct SettingsSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindSettings(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<SettingsSearch*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process == search->process && IsWindowVisible(hwnd) && GetDlgItem(hwnd, kSettingsTabs)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Opens the settings dialog and chooses tab `tab` as the right-arrow key on the tabs does.
+HWND OpenSettings(HWND status, int tab) {
+    ShowWindow(status, SW_RESTORE);
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(kSettingsButton, BN_CLICKED), 0);
+    SettingsSearch search{0, nullptr};
+    GetWindowThreadProcessId(status, &search.process);
+    for (int i = 0; i < 100 && !search.found; ++i) {
+        Sleep(100);
+        EnumWindows(FindSettings, reinterpret_cast<LPARAM>(&search));
+    }
+    if (!search.found) return nullptr;
+    for (int i = 0; i < tab; ++i) {
+        SendMessageW(GetDlgItem(search.found, kSettingsTabs), WM_KEYDOWN, VK_RIGHT, 0);
+        Sleep(200);
+    }
+    return search.found;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: StatusWindowTool restore|tray-click|hover|rect\n");
+        std::fprintf(stderr, "usage: StatusWindowTool restore|tray-click|hover|rect|settings-N\n");
         return 2;
     }
     HWND status = WaitForStatusWindow();
@@ -60,6 +98,12 @@ int wmain(int argc, wchar_t** argv) {
         POINT middle{(ver.left + ver.right) / 2, (ver.top + ver.bottom) / 2};
         ScreenToClient(status, &middle);
         PostMessageW(status, WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
+    } else if (std::wcsncmp(argv[1], L"settings-", 9) == 0) {
+        status = OpenSettings(status, _wtoi(argv[1] + 9));
+        if (!status) {
+            std::fprintf(stderr, "no settings dialog\n");
+            return 1;
+        }
     } else if (std::wcscmp(argv[1], L"rect") != 0) {
         std::fprintf(stderr, "unknown command\n");
         return 2;

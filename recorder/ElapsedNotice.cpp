@@ -8,10 +8,11 @@ namespace kestrowa {
 
 std::optional<std::string> ElapsedNotice::Check(int runningMinutes, bool restart) {
     if (!on) return std::nullopt;
-    const int mark = firstMark + interval * count;
+    // Any numbers the user typed: the mark is counted wide enough never to wrap.
+    const long long mark = firstMark + static_cast<long long>(interval) * count;
     if (runningMinutes < mark) return std::nullopt;
     ++count;
-    return Format(restart ? "再起動後%d分経過しました！" : "起動後%d分経過しました！", mark);
+    return Format(restart ? "再起動後%lld分経過しました！" : "起動後%lld分経過しました！", mark);
 }
 
 void ElapsedNotice::BeforeSettingsOpen(int runningMinutes) {

@@ -7,11 +7,6 @@
 
 namespace kestrowa {
 
-namespace {
-// Six characters hold "-99999": no number typed in can make the notice's marks overflow.
-constexpr WPARAM kNumberLength = 6;
-}  // namespace
-
 CNoticePage::CNoticePage(SettingsDialogValues& values, UserPrompts& prompts)
     : DialogWithTable(IDD_NOTICE_PAGE), values_(values), prompts_(prompts) {}
 
@@ -28,8 +23,6 @@ std::span<const MessageEntry<CNoticePage>> CNoticePage::MessageTable() {
 void CNoticePage::OnInitDialog(WPARAM, LPARAM) {
     const NoticeSettings& notice = values_.settings.notice;
     CheckDlgButton(Hwnd(), IDC_NOTICE_ON, notice.on);
-    SendMessageW(Item(IDC_FIRST_MARK), EM_SETLIMITTEXT, kNumberLength, 0);
-    SendMessageW(Item(IDC_NOTICE_INTERVAL), EM_SETLIMITTEXT, kNumberLength, 0);
     SetItemText(IDC_FIRST_MARK, Format("%d", notice.firstMark));
     SetItemText(IDC_NOTICE_INTERVAL, Format("%d", notice.interval));
     SetItemText(IDC_RUNNING_SO_FAR, NoticeRunningTimeText(values_.runningMinutes, values_.restart));

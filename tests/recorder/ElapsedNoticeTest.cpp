@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "recorder/ElapsedNotice.h"
@@ -69,6 +70,15 @@ TEST(Notice, ConfirmedSettings) {
     EXPECT_EQ(notice.interval, 1);
     notice.TakeSettings(true, -5, 1);
     EXPECT_EQ(notice.firstMark, 1);
+}
+
+TEST(Notice, HugeTypedNumbersNeverWrapIntoANoticeAtEveryRefresh) {
+    ElapsedNotice notice;
+    notice.TakeSettings(true, 1, INT_MAX);
+    EXPECT_EQ(notice.Check(5, false), "起動後1分経過しました！");
+    EXPECT_EQ(notice.Check(6, false), std::nullopt);
+    notice.TakeSettings(true, INT_MAX, INT_MAX);
+    EXPECT_EQ(notice.Check(INT_MAX - 1, false), std::nullopt);
 }
 
 TEST(NoticePage, RunningTimeAndWarnings) {

@@ -4,36 +4,24 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "../../TempDir.h"
 #include "../../recorder/settings/StartupFolderFake.h"
+#include "RecordingPrompts.h"
+#include "SettingsDialogDriver.h"
+#include "recorder/settings/EnvironmentPageIds.h"
+#include "recorder/settings/StartMethodPageIds.h"
+#include "recorder/settings/StartupShortcut.h"
 #include "platform/win/os/Text.h"
 #include "recorder/RecorderDlgIds.h"
 #include "shared/RecorderSettings.h"
 
 namespace kestrowa {
 namespace {
-
-// Records every box and document instead of showing it; answers with `answer`.
-class RecordingPrompts : public UserPrompts {
-public:
-    struct Shown {
-        std::string text;
-        std::string caption;
-        UINT type;
-    };
-    int ShowMessage(HWND, std::string_view text, std::string_view caption, UINT type) override {
-        shown.push_back({std::string(text), std::string(caption), type});
-        return answer;
-    }
-    void OpenDocument(HWND, const std::string& path) override { documents.push_back(path); }
-
-    int answer = IDNO;
-    std::vector<Shown> shown;
-    std::vector<std::string> documents;
-};
 
 class NoBootFiles : public FileTimes {
 public:
@@ -47,7 +35,11 @@ protected:
     MemoryProfile profile;
     RecordingPrompts prompts;
     NoBootFiles fileTimes;
-    MemoryShell shell;
+    MemoryShell shell = [] {
+        MemoryShell startup;
+        startup.startupFolder = "C:\\Startup\\";
+        return startup;
+    }();
     StartupFolderFake startupFolder{shell};
     MemoryFileReplacer files;
     TempDir dir;
@@ -66,6 +58,26 @@ protected:
     void Ticks(int count) const {
         for (int i = 0; i < count; ++i) SendMessageW(dialog->Hwnd(), WM_TIMER, 1, 0);
     }
+    // Opens the settings dialog from the 設定 button; once it shows, `work` does what a user would
+    // and the dialog is ended with `button` (IDOK or IDCANCEL). Returns when the button's handler
+    // has run.
+    void EditSettings(std::function<void(const SettingsDialogDriver&)> work, int button) {
+        static std::function<bool()> tick;
+        tick = [work = std::move(work), button] {
+            HWND found = SettingsDialogDriver::Find();
+            if (!found) return false;
+            const SettingsDialogDriver driver(found);
+            work(driver);
+            driver.Press(button);
+            return true;
+        };
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+            if (tick && tick()) tick = nullptr;
+        });
+        Command(IDC_SETTINGS);
+        KillTimer(nullptr, timer);
+    }
+    std::string OwnShortcut() const { return "C:\\Startup\\" + std::string(kShortcutFileName); }
     void Write(TextSetting key, const char* value) { kestrowa::Write(profile, key, value); }
     void Write(IntSetting key, int value) { kestrowa::Write(profile, key, value); }
     void Write(IntSetting key, StartMethod value) { kestrowa::Write(profile, key, value); }
@@ -435,6 +447,92 @@ TEST_F(RecorderDlgTest, AboutBoxShowsTitleAndVersion) {
     Command(IDC_VERSION);
     EXPECT_EQ(g_aboutTitle, "ﾊﾞｰｼﾞｮﾝ情報 (Kestrowa)");
     EXPECT_EQ(g_aboutLine, "ケストロワ   Version 1.20");
+}
+
+TEST_F(RecorderDlgTest, SettingsOkAppliesAtOnceAndCancelTakesNothingOver) {
+    Start();
+    EditSettings(
+        [](const SettingsDialogDriver& settings) {
+            settings.ChooseTab(1);
+            settings.Click(IDC_INTERVAL_30);
+            settings.Click(IDC_SHOW_TODAY_COUNT);
+        },
+        IDOK);
+    EXPECT_EQ(Read(profile, recorder_key::Sec), 30);
+    EXPECT_EQ(Read(profile, recorder_key::DayCountFlag), 0);
+    EXPECT_EQ(Text(IDC_DAY_COUNT), "            ");
+    EXPECT_EQ(Text(IDC_MARK), "　　　 ");
+    // The next refresh comes after 30 ticks, the first of them counted already.
+    Ticks(4);
+    EXPECT_EQ(Text(IDC_RUNNING_TIME), "2時00分15秒");
+    Ticks(26);
+    EXPECT_EQ(Text(IDC_RUNNING_TIME), "  2分00秒");
+
+    EditSettings(
+        [](const SettingsDialogDriver& settings) {
+            settings.Click(IDC_START_TRAY);
+            settings.ChooseTab(1);
+            settings.Click(IDC_INTERVAL_10);
+        },
+        IDCANCEL);
+    EXPECT_EQ(Read(profile, recorder_key::Sec), 30);
+    EXPECT_EQ(Read(profile, recorder_key::AptnSet), 0);
+    EXPECT_TRUE(shell.links.empty());
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(RecorderDlgTest, SwitchingToTheTrayMakesTheShortcutAndBarsTheEndAtOnce) {
+    Write(recorder_key::StartUpIdok, 1);
+    Start();
+    ASSERT_EQ(Text(IDOK), "終了(OK)");
+    EditSettings([](const SettingsDialogDriver& settings) { settings.Click(IDC_START_TRAY); }, IDOK);
+
+    EXPECT_EQ(Text(IDOK), "-----");
+    EXPECT_EQ(Read(profile, recorder_key::AptnSet), 1);
+    EXPECT_EQ(Read(profile, recorder_key::ShortCut), 1);
+    EXPECT_EQ(shell.links, (std::map<std::string, std::string>{{OwnShortcut(), Folder() + "KESTROWA.EXE"}}));
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text, "スタートアップに\nショートカットを登録します！");
+    EXPECT_EQ(prompts.shown[1].text, "スタートアップに\nショートカットを登録しました！");
+    EXPECT_EQ(prompts.shown[1].type, static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK));
+    // The window now goes to the tray: the minimize button hides it, ending stays barred.
+    Command(IDC_MINIMIZE);
+    EXPECT_FALSE(IsWindowVisible(dialog->Hwnd()));
+    Command(IDOK);
+    EXPECT_NE(dialog->Hwnd(), nullptr);
+}
+
+TEST_F(RecorderDlgTest, CancelInTheTrayMethodStillMakesTheMissingShortcut) {
+    Write(recorder_key::AptnSet, StartMethod::Tray);
+    Start();
+    EditSettings([](const SettingsDialogDriver&) {}, IDCANCEL);
+    EXPECT_EQ(shell.links.count(OwnShortcut()), 1u);
+    EXPECT_EQ(Read(profile, recorder_key::ShortCut), 1);
+    // Made once: the next time there is nothing to do.
+    prompts.shown.clear();
+    EditSettings([](const SettingsDialogDriver&) {}, IDCANCEL);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(RecorderDlgTest, BackToManualOffersOnlyTheRecordersShortcutsAndDeletesThemOnYes) {
+    Write(recorder_key::AptnSet, StartMethod::Tray);
+    Write(recorder_key::ShortCut, 1);
+    shell.links = {{OwnShortcut(), Folder() + "KESTROWA.EXE"}, {"C:\\Startup\\Mailer.lnk", "C:\\Mail\\mailer.exe"}};
+    Start();
+    prompts.answer = IDYES;
+    EditSettings([](const SettingsDialogDriver& settings) { settings.Click(IDC_START_MANUAL); }, IDOK);
+
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, RemoveShortcutQuestion(kShortcutFileName));
+    EXPECT_EQ(prompts.shown[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(shell.links,
+              (std::map<std::string, std::string>{{"C:\\Startup\\Mailer.lnk", "C:\\Mail\\mailer.exe"}}));
+    EXPECT_EQ(Read(profile, recorder_key::ShortCut), 0);
+    EXPECT_EQ(Read(profile, recorder_key::AptnSet), 0);
+    // Ending stays barred for this run; the window now minimizes instead of hiding.
+    EXPECT_EQ(Text(IDOK), "-----");
+    Command(IDC_MINIMIZE);
+    EXPECT_TRUE(IsIconic(dialog->Hwnd()));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "../../TempDir.h"
 #include "platform/win/os/Handle.h"
 #include "platform/win/os/RegistryProfile.h"
+#include "platform/win/os/Shell.h"
 #include "platform/win/os/Text.h"
 #include "shared/RecorderSettings.h"
 
@@ -39,7 +40,25 @@ std::vector<std::string> Lines(const std::string& bytes) {
 struct StatusWindowSearch {
     DWORD processId;
     HWND found;
+    int control = 1005;
 };
+
+BOOL CALLBACK FindVisibleWith(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<StatusWindowSearch*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->processId && IsWindowVisible(hwnd) && GetDlgItem(hwnd, search->control)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::string TextOf(HWND hwnd) {
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    return WideToUtf8(text);
+}
 
 BOOL CALLBACK FindStatusWindow(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<StatusWindowSearch*>(lParam);
@@ -86,6 +105,18 @@ public:
         StatusWindowSearch search{id_, nullptr};
         EnumWindows(FindStatusWindow, reinterpret_cast<LPARAM>(&search));
         return search.found;
+    }
+    // A visible top-level window of the recorder that holds control `id`, waited for `tries`
+    // tenths of a second: the settings dialog (1036), a message box (its text, 0xFFFF).
+    HWND WaitForWindowWith(int id, int tries = 100) const {
+        for (int i = 0; i < tries; ++i) {
+            StatusWindowSearch search{id_, nullptr};
+            search.control = id;
+            EnumWindows(FindVisibleWith, reinterpret_cast<LPARAM>(&search));
+            if (search.found) return search.found;
+            std::this_thread::sleep_for(100ms);
+        }
+        return nullptr;
     }
 
 private:
@@ -260,6 +291,126 @@ TEST_F(RecorderEndToEndTest, InstalledUnderALongPathKeepsItsLogAndFolder) {
     ASSERT_TRUE(ReadFile(log.Get(), line, sizeof line, &read, nullptr));
     EXPECT_EQ(std::string(line, read).substr(0, 2), "S ");
     EXPECT_EQ(read, 18u);
+}
+
+// The recorder's settings dialog and its message boxes, worked from outside as a user would:
+// every click that opens a box is posted, and the box is answered when it shows.
+class SettingsEndToEndTest : public RecorderEndToEndTest {
+protected:
+    static constexpr int kSettingsTabs = 1036;
+    static constexpr int kMessageText = 0xFFFF;
+
+    void SetUp() override {
+        RecorderEndToEndTest::SetUp();
+        startup_ = SystemShell().StartupFolder().value_or("");
+        ASSERT_FALSE(startup_.empty());
+        RemoveShortcuts();
+    }
+    void TearDown() override {
+        RecorderEndToEndTest::TearDown();
+        RemoveShortcuts();
+    }
+    void RemoveShortcuts() const {
+        DeleteFileW(Utf8ToWide(OwnShortcut()).c_str());
+        DeleteFileW(Utf8ToWide(OtherShortcut()).c_str());
+    }
+    std::string OwnShortcut() const { return startup_ + "KESTROWA.EXEのショートカット.lnk"; }
+    std::string OtherShortcut() const { return startup_ + "Mailer.lnk"; }
+
+    // Opens the settings dialog from the 設定 button and chooses tab `tab` with the arrow key.
+    HWND OpenSettings(const Recorder& recorder, int tab) const {
+        PostMessageW(recorder.StatusWindow(), WM_COMMAND, MAKEWPARAM(1009, BN_CLICKED), 0);
+        HWND settings = recorder.WaitForWindowWith(kSettingsTabs);
+        EXPECT_NE(settings, nullptr);
+        for (int i = 0; i < tab; ++i) SendMessageW(GetDlgItem(settings, kSettingsTabs), WM_KEYDOWN, VK_RIGHT, 0);
+        return settings;
+    }
+    // Control `id` of the page shown now.
+    static HWND OnPage(HWND settings, int id) {
+        for (HWND child = GetWindow(settings, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (IsWindowVisible(child) && GetDlgItem(child, id)) return GetDlgItem(child, id);
+        return nullptr;
+    }
+    // Waits for the next message box, notes its text and answers it with `button`.
+    static std::string Answer(const Recorder& recorder, int button) {
+        HWND box = recorder.WaitForWindowWith(kMessageText);
+        if (!box) return "<no box>";
+        const std::string text = TextOf(GetDlgItem(box, kMessageText));
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        for (int i = 0; i < 50 && IsWindow(box); ++i) std::this_thread::sleep_for(100ms);
+        return text;
+    }
+    static bool NoBoxWithinASecond(const Recorder& recorder) { return !recorder.WaitForWindowWith(kMessageText, 10); }
+
+    std::string startup_;
+};
+
+TEST_F(SettingsEndToEndTest, TrayChosenMakesTheShortcutAndBarsTheEndThenManualDeletesOnlyIt) {
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    Recorder& recorder = StartAndWait();
+    HWND status = recorder.StatusWindow();
+    ASSERT_NE(status, nullptr);
+    ASSERT_EQ(TextOf(GetDlgItem(status, IDOK)), "終了(OK)");
+
+    HWND settings = OpenSettings(recorder, 0);
+    SendMessageW(OnPage(settings, 1012), BM_CLICK, 0, 0);
+    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(Answer(recorder, IDOK), "スタートアップに\nショートカットを登録します！");
+    EXPECT_EQ(Answer(recorder, IDOK), "スタートアップに\nショートカットを登録しました！");
+
+    EXPECT_EQ(SystemShell().LinkTarget(OwnShortcut()), Folder() + "KESTROWA.EXE");
+    EXPECT_EQ(Read(profile_, recorder_key::AptnSet), 1);
+    EXPECT_EQ(Read(profile_, recorder_key::ShortCut), 1);
+    EXPECT_EQ(TextOf(GetDlgItem(status, IDOK)), "-----");
+    // In the tray method the minimize button hides the window, and the icon calls it up again.
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(1029, BN_CLICKED), 0);
+    for (int i = 0; i < 50 && IsWindowVisible(status); ++i) std::this_thread::sleep_for(100ms);
+    EXPECT_FALSE(IsWindowVisible(status));
+    PostMessageW(status, 0x8064, 1, WM_LBUTTONDOWN);
+    for (int i = 0; i < 50 && !IsWindowVisible(status); ++i) std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(IsWindowVisible(status));
+
+    ASSERT_TRUE(SystemShell().MakeShellLink("C:\\windows\\notepad.exe", "", OtherShortcut()));
+    settings = OpenSettings(recorder, 0);
+    SendMessageW(OnPage(settings, 1014), BM_CLICK, 0, 0);
+    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(Answer(recorder, IDYES), "スタートアップから\nショートカット「KESTROWA.EXEのショートカット.lnk」を削除します！");
+    EXPECT_TRUE(NoBoxWithinASecond(recorder)) << "another program's shortcut is not offered";
+    EXPECT_EQ(GetFileAttributesW(Utf8ToWide(OwnShortcut()).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(SystemShell().LinkTarget(OtherShortcut()), "C:\\windows\\notepad.exe");
+    EXPECT_EQ(Read(profile_, recorder_key::ShortCut), 0);
+}
+
+TEST_F(SettingsEndToEndTest, MaintenanceKeepsTheOldLogAsBackupAndMergesQuickRestarts) {
+    dir_.Write("Kestrofl.dat", "S 11/05/03 08:00\r\nE 11/05/03 12:00\r\nS 11/05/03 12:05\r\nE 11/05/03 18:00\r\n");
+    Recorder& recorder = StartAndWait();
+    const std::string before = Log();
+    const std::vector<std::string> lines = Lines(before);
+    ASSERT_EQ(lines.size(), 5u);
+    const std::string running = lines[4];
+
+    HWND settings = OpenSettings(recorder, 3);
+    PostMessageW(OnPage(settings, 1029), BM_CLICK, 0, 0);
+    EXPECT_EQ(Answer(recorder, IDYES), "ログファイルを編集しますか？");
+    EXPECT_EQ(Answer(recorder, IDOK), "ログファイルの編集が完了しました。");
+    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+
+    EXPECT_EQ(dir_.Read("Kestrofl.bak"), before);
+    EXPECT_EQ(Lines(Log()), (std::vector<std::string>{"S 11/05/03 08:00", "E 11/05/03 18:00", running, running}));
+}
+
+TEST_F(SettingsEndToEndTest, NoticeSwitchedOnComesAtTheNextRefresh) {
+    Write(profile_, recorder_key::Sec, 1);
+    Recorder& recorder = StartAndWait();
+    HWND settings = OpenSettings(recorder, 4);
+    SendMessageW(OnPage(settings, 1041), BM_CLICK, 0, 0);
+    SetWindowTextW(OnPage(settings, 1040), L"1");
+    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    // The start was corrected by two minutes: one minute has passed at once.
+    HWND box = recorder.WaitForWindowWith(kMessageText);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(TextOf(box), "　経過時間のお知らせ");
+    EXPECT_EQ(Answer(recorder, IDOK), "起動後1分経過しました！");
 }
 
 }  // namespace

@@ -43,11 +43,20 @@ struct StatusWindowSearch {
     int control = 1005;
 };
 
+// A message box holds its text as control 0xFFFF, which is also the id of the dialogs' unnamed
+// labels: it is the window with that control and neither the status window's 1005 nor the
+// settings dialog's tab control 1036.
+constexpr int kMessageText = 0xFFFF;
+bool IsMessageBox(HWND hwnd) {
+    return GetDlgItem(hwnd, kMessageText) && !GetDlgItem(hwnd, 1005) && !GetDlgItem(hwnd, 1036);
+}
+
 BOOL CALLBACK FindVisibleWith(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<StatusWindowSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->processId && IsWindowVisible(hwnd) && GetDlgItem(hwnd, search->control)) {
+    const bool wanted = search->control == kMessageText ? IsMessageBox(hwnd) : GetDlgItem(hwnd, search->control) != nullptr;
+    if (owner == search->processId && IsWindowVisible(hwnd) && wanted) {
         search->found = hwnd;
         return FALSE;
     }
@@ -298,7 +307,6 @@ TEST_F(RecorderEndToEndTest, InstalledUnderALongPathKeepsItsLogAndFolder) {
 class SettingsEndToEndTest : public RecorderEndToEndTest {
 protected:
     static constexpr int kSettingsTabs = 1036;
-    static constexpr int kMessageText = 0xFFFF;
 
     void SetUp() override {
         RecorderEndToEndTest::SetUp();

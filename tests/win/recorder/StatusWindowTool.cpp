@@ -1,8 +1,9 @@
 // Works the status window of a running recorder from outside, for the screenshot script:
-//   StatusWindowTool restore | tray-click | hover | rect | settings-N
+//   StatusWindowTool restore | tray-click | hover | rect | settings-N | choose-tray
 // finds the window (waiting up to 20 seconds), does what is asked (hover: the mouse over the
 // middle of the Ver button, which draws its hint; settings-N: the settings dialog opened on its
-// tab N, 0 to 4) and prints the rectangle of the window on the screen, the settings dialog's for
+// tab N, 0 to 4; choose-tray: the tray method chosen in the settings dialog, confirmed with OK
+// and its two messages answered) and prints the rectangle of the window on the screen, the settings dialog's for
 // settings-N, as WxH+X+Y (the form ImageMagick's -crop takes).
 #include <windows.h>
 
@@ -15,6 +16,8 @@ constexpr UINT kTrayCallback = 0x8064;
 constexpr int kVersionButton = 1024;
 constexpr int kSettingsButton = 1009;
 constexpr int kSettingsTabs = 1036;
+constexpr int kTrayRadio = 1012;
+constexpr int kMessageText = 0xFFFF;
 
 // The status window is the dialog that holds the start-time text 1005 and the second-row
 // button 1055.
@@ -38,46 +41,74 @@ HWND WaitForStatusWindow() {
     return nullptr;
 }
 
-// The settings dialog is the dialog of the same process that holds the tab control 1036.
-struct SettingsSearch {
+// A visible window of the recorder's process that holds control `id`: the settings dialog
+// (its tab control 1036) or a message box (its text, 0xFFFF, which is also the id of the
+// dialogs' unnamed labels: a message box is the window that has neither 1005 nor 1036).
+struct WindowSearch {
     DWORD process;
+    int id;
     HWND found;
 };
 
-BOOL CALLBACK FindSettings(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<SettingsSearch*>(lParam);
+bool IsMessageBox(HWND hwnd) {
+    return GetDlgItem(hwnd, kMessageText) && !GetDlgItem(hwnd, 1005) && !GetDlgItem(hwnd, kSettingsTabs);
+}
+
+BOOL CALLBACK FindWindowWith(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
     DWORD process = 0;
     GetWindowThreadProcessId(hwnd, &process);
-    if (process == search->process && IsWindowVisible(hwnd) && GetDlgItem(hwnd, kSettingsTabs)) {
+    const bool wanted = search->id == kMessageText ? IsMessageBox(hwnd) : GetDlgItem(hwnd, search->id) != nullptr;
+    if (process == search->process && IsWindowVisible(hwnd) && wanted) {
         search->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
+HWND WaitForWindowWith(HWND status, int id) {
+    WindowSearch search{0, id, nullptr};
+    GetWindowThreadProcessId(status, &search.process);
+    for (int i = 0; i < 100 && !search.found; ++i) {
+        Sleep(100);
+        EnumWindows(FindWindowWith, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.found;
+}
+
 // Opens the settings dialog and chooses tab `tab` as the right-arrow key on the tabs does.
 HWND OpenSettings(HWND status, int tab) {
     ShowWindow(status, SW_RESTORE);
     PostMessageW(status, WM_COMMAND, MAKEWPARAM(kSettingsButton, BN_CLICKED), 0);
-    SettingsSearch search{0, nullptr};
-    GetWindowThreadProcessId(status, &search.process);
-    for (int i = 0; i < 100 && !search.found; ++i) {
-        Sleep(100);
-        EnumWindows(FindSettings, reinterpret_cast<LPARAM>(&search));
-    }
-    if (!search.found) return nullptr;
-    for (int i = 0; i < tab; ++i) {
-        SendMessageW(GetDlgItem(search.found, kSettingsTabs), WM_KEYDOWN, VK_RIGHT, 0);
+    HWND settings = WaitForWindowWith(status, kSettingsTabs);
+    for (int i = 0; settings && i < tab; ++i) {
+        SendMessageW(GetDlgItem(settings, kSettingsTabs), WM_KEYDOWN, VK_RIGHT, 0);
         Sleep(200);
     }
-    return search.found;
+    return settings;
+}
+
+// Chooses the tray method on the first tab, confirms it and answers the two messages.
+bool ChooseTray(HWND status) {
+    HWND settings = OpenSettings(status, 0);
+    if (!settings) return false;
+    for (HWND page = GetWindow(settings, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT))
+        if (IsWindowVisible(page) && GetDlgItem(page, kTrayRadio)) SendMessageW(GetDlgItem(page, kTrayRadio), BM_CLICK, 0, 0);
+    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    for (int box = 0; box < 2; ++box) {
+        HWND found = WaitForWindowWith(status, kMessageText);
+        if (!found) return false;
+        PostMessageW(found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        for (int i = 0; i < 50 && IsWindow(found); ++i) Sleep(100);
+    }
+    return true;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: StatusWindowTool restore|tray-click|hover|rect|settings-N\n");
+        std::fprintf(stderr, "usage: StatusWindowTool restore|tray-click|hover|rect|settings-N|choose-tray\n");
         return 2;
     }
     HWND status = WaitForStatusWindow();
@@ -102,6 +133,11 @@ int wmain(int argc, wchar_t** argv) {
         status = OpenSettings(status, _wtoi(argv[1] + 9));
         if (!status) {
             std::fprintf(stderr, "no settings dialog\n");
+            return 1;
+        }
+    } else if (std::wcscmp(argv[1], L"choose-tray") == 0) {
+        if (!ChooseTray(status)) {
+            std::fprintf(stderr, "the tray method could not be chosen\n");
             return 1;
         }
     } else if (std::wcscmp(argv[1], L"rect") != 0) {

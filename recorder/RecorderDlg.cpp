@@ -107,8 +107,7 @@ void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     EditSystemMenu();
     SetIcons(ProgramIcon(SM_CXICON, SM_CYICON), ProgramIcon(SM_CXSMICON, SM_CYSMICON));
     recording_.RecordStart([this] { correction_.Apply(recording_); });
-    startupFolder_ = StartupFolderPath(context_.shell.StartupFolder(), context_.environment.family,
-                                       context_.environment.windowsDrive);
+    startupFolder_ = kestrowa::StartupFolder(context_.shell, context_.environment.family, context_.environment.windowsDrive);
     // The start shows at once, before the questions of the checks below can hold the window up.
     SetItemText(IDC_START_TIME, recording_.ShownStartText());
     SetTitle(recording_.StartTitle());

@@ -20,15 +20,6 @@ bool IsShortcutName(std::string_view name) {
 
 }  // namespace
 
-std::string StartupFolderPath(const std::optional<std::string>& lookedUp, OsFamily family,
-                              std::string_view windowsDrive) {
-    if (lookedUp && !lookedUp->empty()) return lookedUp->back() == '\\' ? *lookedUp : *lookedUp + "\\";
-    const char* fixed = family == OsFamily::Win9x
-                            ? "\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ\\"
-                            : "\\Documents and Settings\\All Users\\スタート メニュー\\プログラム\\スタートアップ\\";
-    return std::string(windowsDrive) + fixed;
-}
-
 std::string RemoveShortcutQuestion(std::string_view fileName) {
     return "スタートアップから\nショートカット「" + std::string(fileName) + "」を削除します！";
 }

@@ -8,7 +8,6 @@
 #include "platform/Directory.h"
 #include "platform/Profile.h"
 #include "platform/Shell.h"
-#include "recorder/RecorderEnvironment.h"
 #include "shared/RecorderSettings.h"
 
 namespace kestrowa {
@@ -21,11 +20,6 @@ inline constexpr const char* kShortcutNoticeText = "スタートアップに\n�
 inline constexpr const char* kShortcutCreatedText = "スタートアップに\nショートカットを登録しました！";
 inline constexpr const char* kShortcutFailedText =
     "スタートアップに\nショートカットを登録できませんでした。\r\n手動で登録してください！";
-
-// The Startup folder, with its trailing backslash: the one the system names for the current user
-// when it can say (`lookedUp`), else the fixed folder of the family under the Windows drive.
-std::string StartupFolderPath(const std::optional<std::string>& lookedUp, OsFamily family,
-                              std::string_view windowsDrive);
 
 // The question before a shortcut of the recorder is deleted from the Startup folder (Yes/No).
 std::string RemoveShortcutQuestion(std::string_view fileName);

@@ -10,14 +10,6 @@
 namespace kestrowa {
 namespace {
 
-TEST(StartupFolderPathTest, LookedUpFolderFirstFixedFolderOfTheFamilyOtherwise) {
-    EXPECT_EQ(StartupFolderPath("C:\\Users\\a\\Startup", OsFamily::Nt, "D:"), "C:\\Users\\a\\Startup\\");
-    EXPECT_EQ(StartupFolderPath("C:\\Users\\a\\Startup\\", OsFamily::Nt, "D:"), "C:\\Users\\a\\Startup\\");
-    EXPECT_EQ(StartupFolderPath(std::nullopt, OsFamily::Nt, "D:"),
-              "D:\\Documents and Settings\\All Users\\スタート メニュー\\プログラム\\スタートアップ\\");
-    EXPECT_EQ(StartupFolderPath("", OsFamily::Win9x, "C:"), "C:\\WINDOWS\\ｽﾀｰﾄ ﾒﾆｭｰ\\ﾌﾟﾛｸﾞﾗﾑ\\ｽﾀｰﾄｱｯﾌﾟ\\");
-}
-
 TEST(OwnShortcutsTest, OffersOnlyReadableShortcutFilesThatStartTheRecorder) {
     const std::map<std::string, std::string> targets{
         {"KESTROWA.EXEのショートカット.lnk", "C:\\Kestrowa\\KESTROWA.EXE"},

@@ -26,6 +26,10 @@ void ElapsedNotice::TakeSettings(bool noticeOn, int newFirstMark, int newInterva
     interval = std::max(newInterval, 1);
 }
 
+void ElapsedNotice::StartOver(int runningMinutes) {
+    count = runningMinutes < firstMark ? 0 : (runningMinutes - firstMark) / std::max(interval, 1) + 1;
+}
+
 std::string NoticeRunningTimeText(int runningMinutes, bool restart) {
     std::string text = restart ? "＜再起動後" : "＜起動後";
     if (runningMinutes > 60) return text + Format("%2d時：%02d分経過！＞", runningMinutes / 60, runningMinutes % 60);

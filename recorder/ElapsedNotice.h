@@ -30,6 +30,10 @@ public:
     // The settings dialog was confirmed with these values: any change resets the count, and a
     // first mark or interval below 1 becomes 1.
     void TakeSettings(bool noticeOn, int newFirstMark, int newInterval);
+
+    // A session started at a wake, its running time counted afresh or from the PC's start: the
+    // marks it has already passed are not announced, the next one ahead is.
+    void StartOver(int runningMinutes);
 };
 
 // Text 1058 of the notice page: the running time when the settings dialog opened.

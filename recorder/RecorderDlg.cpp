@@ -75,6 +75,7 @@ std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
         OnMessage(WM_RBUTTONUP, &D::OnRightButtonUp),
         OnMessage(WM_TIMER, &D::OnTimer),
         OnMessage(kTrayCallback, &D::OnTrayNotify),
+        OnMessage(WM_POWERBROADCAST, &D::OnPowerBroadcast),
         OnMessageResult(WM_SYSCOMMAND, &D::OnSysCommand),
         OnMessageResult(WM_DRAWITEM, &D::OnDrawItem),
         OnMessage(WM_DESTROY, &D::OnDestroy),
@@ -224,6 +225,17 @@ void CRecorderDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
     keepHidden_ = false;
     ShowWindow(Hwnd(), SW_RESTORE);
     SetForegroundWindow(Hwnd());
+}
+
+// A sleep of the PC ends the session and the wake starts the next, while the window, tray icon and
+// timer stay as they are.
+void CRecorderDlg::OnPowerBroadcast(WPARAM event, LPARAM) {
+    switch (event) {
+        case PBT_APMSUSPEND: recording_.RecordSleep(); break;
+        case PBT_APMRESUMEAUTOMATIC: Apply(display_.Wake(WakeNotice::Automatic)); break;
+        case PBT_APMRESUMESUSPEND: Apply(display_.Wake(WakeNotice::ByUser)); break;
+        default: break;
+    }
 }
 
 LRESULT CRecorderDlg::OnSysCommand(WPARAM wParam, LPARAM) {

@@ -69,6 +69,7 @@ private:
     void OnRightButtonUp(WPARAM, LPARAM);
     void OnTimer(WPARAM, LPARAM);
     void OnTrayNotify(WPARAM, LPARAM);
+    void OnPowerBroadcast(WPARAM, LPARAM);
     LRESULT OnSysCommand(WPARAM, LPARAM);
     LRESULT OnDrawItem(WPARAM, LPARAM);
     void OnDestroy(WPARAM, LPARAM);

@@ -65,6 +65,10 @@ bool SessionRecording::IsRestart(const DateTime& now) const {
 
 void SessionRecording::RecordStart(const std::function<void()>& applyBootCorrection) {
     if (state_ != State::NotInitialised) return;
+    StartSession(applyBootCorrection);
+}
+
+void SessionRecording::StartSession(const std::function<void()>& applyBootCorrection) {
     state_ = State::Initialised;
 
     const DateTime now = clock_.Now();
@@ -95,17 +99,38 @@ void SessionRecording::RecordStart(const std::function<void()>& applyBootCorrect
 }
 
 void SessionRecording::Tick() {
-    if (++ticks_ % kHeartbeatTicks == 0) Heartbeat();
+    if (state_ == State::Initialised && ++ticks_ % kHeartbeatTicks == 0) Heartbeat();
 }
 
 void SessionRecording::Heartbeat() { Write(profile_, recorder_key::LastWindwsEnd, FullEndLine(clock_.Now())); }
 
-void SessionRecording::RecordEnd() {
-    if (state_ != State::Initialised) return;
-    std::string endLine = FullEndLine(clock_.Now());
+void SessionRecording::WriteEndLine() {
+    const std::string endLine = FullEndLine(clock_.Now());
     Write(profile_, recorder_key::LastWindwsEnd, endLine);
     log_.AppendLine(endLine);
+}
+
+void SessionRecording::RecordEnd() {
+    if (state_ == State::NotInitialised) return;
+    if (state_ == State::Initialised) WriteEndLine();
     state_ = State::Ended;
+}
+
+void SessionRecording::RecordSleep() {
+    if (state_ != State::Initialised) return;
+    WriteEndLine();
+    state_ = State::Asleep;
+    wokenSinceSleep_ = false;
+}
+
+bool SessionRecording::RecordWake(WakeNotice notice) {
+    if (state_ != State::Initialised && state_ != State::Asleep) return false;
+    if (notice == WakeNotice::ByUser && wokenSinceSleep_) return false;
+    wokenSinceSleep_ = true;
+    startedAtWake_ = true;
+    lastEnd_ = Read(profile_, recorder_key::LastWindwsEnd);
+    StartSession({});
+    return true;
 }
 
 void SessionRecording::SwitchRestartHandling() {

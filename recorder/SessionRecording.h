@@ -9,12 +9,17 @@
 
 namespace kestrowa {
 
+// Which of the two wake notices came: the one every wake brings, or the one that follows when the
+// user woke the PC.
+enum class WakeNotice { Automatic, ByUser };
+
 // What the recorder writes to its log and registry over one run: the end repair and start line
-// at the start, the heartbeat while it runs, the end line when the user ends it. The status
-// window owns one and shows its texts.
+// at the start, the heartbeat while it runs, the end line when the user ends it. A sleep of the
+// PC ends the session and the wake starts the next one, within the same run. The status window
+// owns one and shows its texts.
 class SessionRecording {
 public:
-    enum class State { NotInitialised, Initialised, Ended };
+    enum class State { NotInitialised, Initialised, Asleep, Ended };
 
     // Reads the stored state (last end, last start, day count, start method) as the status
     // window does when it is constructed.
@@ -27,8 +32,19 @@ public:
     // Called on every timer tick (once a second); every 30th leaves the heartbeat.
     void Tick();
     void Heartbeat();
-    // Appends the end line; only once, and only after the start was recorded.
+    // Appends the end line; only once, and only while a session runs.
     void RecordEnd();
+
+    // The PC goes to sleep: the session ends as at RecordEnd, but the run goes on. No heartbeat
+    // follows until the wake. Only while a session runs, so two notices give one end line.
+    void RecordSleep();
+    // The PC woke: the next session starts as at RecordStart, the restart decision taken against
+    // the end the sleep left, but without the boot-time correction (the PC did not boot) and so
+    // leaving the stored PC start time as it is. A wake with no sleep notice before it (the notice
+    // can be lost) finds the running session open, and the end repair closes it at its last
+    // heartbeat. The user's notice starts a session only when no automatic one came since the
+    // last sleep, as both come for one wake. True when a session started.
+    bool RecordWake(WakeNotice notice);
 
     // The start-time button: switches the restart handling. Switched off, the run's own start is
     // shown; switched on, the stored PC start time, when one is stored. The shown start changes
@@ -57,7 +73,9 @@ public:
     // stays as it was when the shown start changes later.
     const std::string& StartTitle() const { return startTitle_; }
     bool Restart() const { return restart_; }
-    // LastWindwsEnd as read at construction.
+    // The running session began at a wake of the PC rather than with the run.
+    bool StartedAtWake() const { return startedAtWake_; }
+    // LastWindwsEnd as read at construction, or at the latest wake.
     const std::string& LastEnd() const { return lastEnd_; }
     int DayCount() const { return dayCount_; }
     // The start method this run was started in (AptnSet as read at construction).
@@ -67,6 +85,8 @@ public:
     int Ticks() const { return ticks_; }
 
 private:
+    void StartSession(const std::function<void()>& applyBootCorrection);
+    void WriteEndLine();
     void RepairEnd();
     bool IsRestart(const DateTime& now) const;
 
@@ -79,6 +99,8 @@ private:
     std::string startLine_;  // four-digit form
     std::string startTitle_;
     bool restart_ = false;
+    bool startedAtWake_ = false;
+    bool wokenSinceSleep_ = false;
     std::string lastEnd_;
     std::string lastStart_;  // LastStart as read at construction, then this run's start line
     int dayCount_ = 1;

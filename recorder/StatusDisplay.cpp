@@ -109,6 +109,16 @@ void StatusDisplay::ShowMonth(StatusUpdate& update) const {
     update.texts[IDC_MONTH_TOTAL] = shown ? MonthTotalText() : kFieldBlank;
 }
 
+StatusUpdate StatusDisplay::Wake(WakeNotice notice) {
+    if (!recording_.RecordWake(notice)) return {};
+    tickCounter_ = 0;
+    StatusUpdate update = Initial();
+    if (settings_.secondRow == SecondRowItem::LastEnd) update.texts[IDC_SECOND_ROW] = LastEndText();
+    update.Merge(Refresh());
+    notice_.StartOver(runningMinutes_);
+    return update;
+}
+
 StatusUpdate StatusDisplay::Tick() {
     recording_.Tick();
     if (tickCounter_ < countdownLimit_) {
@@ -130,8 +140,9 @@ StatusUpdate StatusDisplay::Refresh() {
     if (settings_.secondRow == SecondRowItem::CurrentTime) update.texts[IDC_SECOND_ROW] = DateTimeText(now);
 
     std::int64_t seconds = 0;
-    if (recording_.RestartHandling() && settings_.correction == Correction::ToBootTime) {
-        // Timed from the Windows boot: the system's millisecond count since it started.
+    if (recording_.RestartHandling() && settings_.correction == Correction::ToBootTime && !recording_.StartedAtWake()) {
+        // Timed from the Windows boot: the system's millisecond count since it started. That count
+        // runs on through a sleep, so a session begun at a wake is timed from its shown start.
         const std::uint32_t tick = clock_.TickCount();
         seconds = tick / 1000;
         runningMinutes_ = static_cast<int>(tick / 60000);
@@ -187,6 +198,10 @@ StatusUpdate StatusDisplay::ToggleStartTime() {
     return update;
 }
 
+std::string StatusDisplay::LastEndText() const {
+    return "20" + std::string(Columns(recording_.LastEnd(), 4, std::string::npos));
+}
+
 StatusUpdate StatusDisplay::ToggleSecondRow() {
     if (settings_.secondRow == SecondRowItem::LastEnd) {
         settings_.secondRow = SecondRowItem::CurrentTime;
@@ -196,7 +211,7 @@ StatusUpdate StatusDisplay::ToggleSecondRow() {
     }
     settings_.secondRow = SecondRowItem::LastEnd;
     StatusUpdate update;
-    update.texts[IDC_SECOND_ROW] = "20" + std::string(Columns(recording_.LastEnd(), 4, std::string::npos));
+    update.texts[IDC_SECOND_ROW] = LastEndText();
     update.bitmaps[IDC_SECOND_ROW_BUTTON] = kLastEndBitmaps;
     return update;
 }

@@ -47,6 +47,11 @@ public:
     // month's figures (from the session log), with the hidden items blanked.
     StatusUpdate Initial();
 
+    // The PC woke (SessionRecording::RecordWake). When a new session started: everything Initial() shows, the second row's last
+    // end when it shows that, and a full refresh at once, so the new start, running time and
+    // title show as after a start; the notice counts from the new running time. Else nothing.
+    StatusUpdate Wake(WakeNotice notice);
+
     // Timer 1, every second: the heartbeat count, then either the blinking mark or, every
     // `interval` ticks, a full refresh (restartTimer set: set timer 1 again) and the notice check
     // (notice set: show it after setting the timer).
@@ -75,6 +80,7 @@ private:
     std::string TodayCountText() const;
     // The month label, total and count as the month switch has them (when the log was read).
     void ShowMonth(StatusUpdate& update) const;
+    std::string LastEndText() const;
 
     const Clock& clock_;
     const Profile& profile_;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "TempDir.h"
+#include "recorder/BootCorrection.h"
 #include "recorder/SessionRecording.h"
 #include "shared/RecorderSettings.h"
 
@@ -242,6 +245,76 @@ TEST_F(Recording, EndLineOnceAndOnlyAfterTheStart) {
     EXPECT_EQ(LogBytes(), CrLf({"S 11/05/03 08:15", "E 11/05/03 10:45"}));
     EXPECT_EQ(Read(profile, key::LastWindwsEnd), "E 2011/05/03 10:45");
     EXPECT_EQ(recording->CurrentState(), SessionRecording::State::Ended);
+}
+
+// A run started in the Startup-folder method at 08:15:40 whose correction stored the PC start
+// 08:13:40, then what the PC and the user do. A tick stands for 30 ticks, a heartbeat's worth.
+TEST_F(Recording, SleepEndsTheSessionAndTheWakeStartsTheNextAsAStartWithoutCorrection) {
+    enum Event { Sleep, Wake, UserWake, Tick, End };
+    struct Step {
+        Event event;
+        DateTime at;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        std::vector<const char*> log;
+        const char* heartbeat;  // no heartbeat while asleep
+        bool restart;
+        int dayCount;
+        const char* shownStart;
+    } cases[] = {
+        {"a nap of 10 minutes is a restart",
+         {{Sleep, {2011, 5, 3, 23, 0, 5}}, {Tick, {2011, 5, 3, 23, 1, 0}}, {Wake, {2011, 5, 3, 23, 10, 20}},
+          {UserWake, {2011, 5, 3, 23, 10, 21}}},
+         {"S 11/05/03 08:13", "E 11/05/03 23:00", "S 11/05/03 23:10"}, "E 2011/05/03 23:00", true, 2, "2011/05/03 08:13:40"},
+        {"a night of 8 hours is a fresh start",
+         {{Sleep, {2011, 5, 3, 23, 0, 5}}, {Tick, {2011, 5, 3, 23, 1, 0}}, {Wake, {2011, 5, 4, 7, 0, 20}},
+          {UserWake, {2011, 5, 4, 7, 0, 21}}},
+         {"S 11/05/03 08:13", "E 11/05/03 23:00", "S 11/05/04 07:00"}, "E 2011/05/03 23:00", false, 1, "2011/05/04 07:00:20"},
+        {"a wake without a sleep notice: the last heartbeat ends the session",
+         {{Tick, {2011, 5, 3, 22, 59, 30}}, {Wake, {2011, 5, 4, 7, 0, 20}}},
+         {"S 11/05/03 08:13", "E 11/05/03 22:59", "S 11/05/04 07:00"}, "E 2011/05/03 22:59", false, 1, "2011/05/04 07:00:20"},
+        {"two sleep notices, the user's wake alone, a sleep and the end",
+         {{Sleep, {2011, 5, 3, 23, 0, 5}}, {Sleep, {2011, 5, 3, 23, 5, 0}}, {UserWake, {2011, 5, 4, 7, 0, 20}},
+          {Sleep, {2011, 5, 4, 12, 0, 0}}, {End, {2011, 5, 4, 12, 1, 0}}, {Wake, {2011, 5, 4, 12, 2, 0}}},
+         {"S 11/05/03 08:13", "E 11/05/03 23:00", "S 11/05/04 07:00", "E 11/05/04 12:00"}, "E 2011/05/04 12:00",
+         false, 1,
+         "2011/05/04 07:00:20"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        profile = MemoryProfile();
+        std::filesystem::remove(dir.File("Kestrofl.dat"));
+        Write(profile, key::AptnSet, StartMethod::StartupFolder);
+        int corrections = 0;
+        const DateTime pcStart{2011, 5, 3, 8, 13, 40};
+        Start({2011, 5, 3, 8, 15, 40}, [&] {
+            ++corrections;
+            recording->TakeCorrectedStart(pcStart);
+            StorePcStart(profile, pcStart);
+        });
+        for (const Step& step : c.steps) {
+            clock.Set(step.at);
+            switch (step.event) {
+                case Sleep: recording->RecordSleep(); break;
+                case Wake: recording->RecordWake(WakeNotice::Automatic); break;
+                case UserWake: recording->RecordWake(WakeNotice::ByUser); break;
+                case Tick: for (int i = 0; i < 30; ++i) recording->Tick(); break;
+                case End: recording->RecordEnd(); break;
+            }
+        }
+        std::string log;
+        for (const char* line : c.log) log += line + std::string("\r\n");
+        EXPECT_EQ(LogBytes(), log);
+        EXPECT_EQ(Read(profile, key::LastWindwsEnd), c.heartbeat);
+        EXPECT_EQ(recording->Restart(), c.restart);
+        EXPECT_EQ(Read(profile, key::DayCount), c.dayCount);
+        EXPECT_EQ(Read(profile, key::LastStart), "S 20" + std::string(c.log[2]).substr(2));
+        EXPECT_EQ(recording->ShownStartText(), c.shownStart);
+        EXPECT_EQ(corrections, 1);
+        EXPECT_EQ(StoredPcStart(profile), pcStart);
+    }
 }
 
 }  // namespace

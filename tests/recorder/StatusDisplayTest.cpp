@@ -385,4 +385,35 @@ TEST(Placement, BasePositionAndOffsets) {
     }
 }
 
+// A run timed from the Windows boot, with the notice on and the second row on the last end; the
+// PC sleeps at 12:00 and wakes the next morning.
+TEST_F(Display, WakeShowsTheNewSessionAsAfterAStart) {
+    Write(profile, key::AptnSet, StartMethod::StartupFolder);
+    Write(profile, key::Correct, 4);
+    Write(profile, key::Sec, 1);
+    Started({2011, 5, 3, 8, 15, 0});
+    Make();
+    Change([](RecorderSettings& s) { s.notice.on = true; });
+    clock.Set({2011, 5, 3, 9, 15, 0});
+    clock.SetTick(3'600'000);
+    EXPECT_EQ(display->Tick().notice, "起動後60分経過しました！");
+    display->ToggleSecondRow();
+    clock.Set({2011, 5, 3, 12, 0, 0});
+    recording->RecordSleep();
+
+    clock.Set({2011, 5, 4, 7, 0, 20});
+    clock.SetTick(90'000'000);  // counts on through the sleep
+    StatusUpdate u = display->Wake(WakeNotice::Automatic);
+    EXPECT_EQ(Text(u, IDC_START_TIME), "2011/05/04 07:00:20");
+    EXPECT_EQ(Text(u, IDC_RUNNING_TIME), "  0分00秒");
+    EXPECT_EQ(u.title, "起動後  0分 0秒");
+    EXPECT_EQ(Text(u, IDC_SECOND_ROW), "2011/05/03 12:00");
+    EXPECT_TRUE(display->Wake(WakeNotice::ByUser).texts.empty()) << "the second notice of the same wake";
+
+    clock.Set({2011, 5, 4, 7, 59, 20});
+    EXPECT_EQ(display->Tick().notice, std::nullopt);
+    clock.Set({2011, 5, 4, 8, 0, 20});
+    EXPECT_EQ(display->Tick().notice, "起動後60分経過しました！");
+}
+
 }  // namespace

@@ -14,8 +14,11 @@
 #include "platform/win/os/Handle.h"
 #include "platform/win/os/RegistryProfile.h"
 #include "platform/win/os/Shell.h"
+#include "platform/win/os/SystemClock.h"
 #include "platform/win/os/Text.h"
+#include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
+#include "shared/SessionLog.h"
 
 namespace kestrowa {
 namespace {
@@ -419,6 +422,33 @@ TEST_F(SettingsEndToEndTest, NoticeSwitchedOnComesAtTheNextRefresh) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(TextOf(box), "　経過時間のお知らせ");
     EXPECT_EQ(Answer(recorder, IDOK), "起動後1分経過しました！");
+}
+
+// Windows announces the sleep, then the wake twice when the user woke the PC. The sleep lasts
+// into a later minute, so that a session that ran on through it would show in the month figures.
+TEST_F(RecorderEndToEndTest, SleepAndWakeEndTheSessionAndStartTheNext) {
+    Write(profile_, recorder_key::MonthTimeForm, 0);
+    Recorder& recorder = StartAndWait();
+    HWND status = recorder.StatusWindow();
+    ASSERT_NE(status, nullptr);
+    SendMessageW(status, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    const std::string slept = Lines(Log()).back();
+    const SystemClock clock;
+    for (int i = 0; i < 650 && FileLine(FullEndLine(clock.Now())) == slept; ++i) std::this_thread::sleep_for(100ms);
+    SendMessageW(status, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    SendMessageW(status, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+
+    const std::vector<std::string> lines = Lines(Log());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], slept);
+    EXPECT_EQ(slept.substr(0, 2), "E ");
+    EXPECT_EQ(lines[2].substr(0, 2), "S ");
+    const LogStamp start = ParseLogLine(lines[0]);
+    const int ranMinutes = SessionMinutes(start, ParseLogLine(lines[1]));
+    ASSERT_LT(ranMinutes, SessionMinutes(start, ParseLogLine(lines[2])));
+    EXPECT_EQ(TextOf(GetDlgItem(status, 1051)), "  1回");
+    EXPECT_EQ(TextOf(GetDlgItem(status, 1050)), MonthTimeText({true, ranMinutes, 1}, 0));
+    EXPECT_FALSE(recorder.EndsWithin(0));
 }
 
 }  // namespace

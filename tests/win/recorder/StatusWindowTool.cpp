@@ -1,14 +1,16 @@
 // Works the status window of a running recorder from outside, for the screenshot script:
-//   StatusWindowTool restore | tray-click | hover | rect | settings-N | choose-tray
+//   StatusWindowTool restore | tray-click | hover | wake | rect | settings-N | choose-tray
 // finds the window (waiting up to 20 seconds), does what is asked (hover: the mouse over the
-// middle of the Ver button, which draws its hint; settings-N: the settings dialog opened on its
-// tab N, 0 to 4; choose-tray: the tray method chosen in the settings dialog, confirmed with OK
-// and its two messages answered) and prints the rectangle of the window on the screen, the settings dialog's for
-// settings-N, as WxH+X+Y (the form ImageMagick's -crop takes).
+// middle of the Ver button, which draws its hint; wake: the PC's sleep and wake announced;
+// settings-N: the settings dialog opened on its tab N, 0 to 4; choose-tray: the tray method
+// chosen in the settings dialog, confirmed with OK and its two messages answered) and prints the
+// rectangle of the window on the screen, the settings dialog's for settings-N, as WxH+X+Y (the
+// form ImageMagick's -crop takes).
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <initializer_list>
 
 namespace {
 
@@ -108,7 +110,7 @@ bool ChooseTray(HWND status) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: StatusWindowTool restore|tray-click|hover|rect|settings-N|choose-tray\n");
+        std::fprintf(stderr, "usage: StatusWindowTool restore|tray-click|hover|wake|rect|settings-N|choose-tray\n");
         return 2;
     }
     HWND status = WaitForStatusWindow();
@@ -129,6 +131,10 @@ int wmain(int argc, wchar_t** argv) {
         POINT middle{(ver.left + ver.right) / 2, (ver.top + ver.bottom) / 2};
         ScreenToClient(status, &middle);
         PostMessageW(status, WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
+    } else if (std::wcscmp(argv[1], L"wake") == 0) {
+        ShowWindow(status, SW_RESTORE);
+        for (WPARAM event : {PBT_APMSUSPEND, PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND})
+            SendMessageW(status, WM_POWERBROADCAST, event, 0);
     } else if (std::wcsncmp(argv[1], L"settings-", 9) == 0) {
         status = OpenSettings(status, _wtoi(argv[1] + 9));
         if (!status) {

@@ -66,6 +66,8 @@ bool SessionRecording::IsRestart(const DateTime& now) const {
 void SessionRecording::RecordStart(const std::function<void()>& applyBootCorrection) {
     if (state_ != State::NotInitialised) return;
     StartSession(applyBootCorrection);
+    // Whether the user may end the recorder is settled once per run: a wake leaves it as it is.
+    if (!restart_) endBarred_ = !endCommandInStartup_;
 }
 
 void SessionRecording::StartSession(const std::function<void()>& applyBootCorrection) {
@@ -77,7 +79,6 @@ void SessionRecording::StartSession(const std::function<void()>& applyBootCorrec
 
     RepairEnd();
     restart_ = IsRestart(now);
-    if (!restart_) endBarred_ = !endCommandInStartup_;
 
     dayCount_ = Columns(startLine_, 2, 10) == Columns(lastStart_, 2, 10) ? dayCount_ + 1 : 1;
     Write(profile_, recorder_key::DayCount, dayCount_);

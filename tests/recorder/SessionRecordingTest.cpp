@@ -317,4 +317,41 @@ TEST_F(Recording, SleepEndsTheSessionAndTheWakeStartsTheNextAsAStartWithoutCorre
     }
 }
 
+// Ending is settled at the program's start and by the settings dialog, never by a wake, whether
+// the wake is a restart (a nap) or a fresh start (the next morning).
+TEST_F(Recording, WakeLeavesTheEndCommandAsItWas) {
+    struct Case {
+        const char* name;
+        int endInStartup;      // StartUpIdok
+        const char* lastEnd;   // a heartbeat shortly before: the start is a restart
+        bool trayChosen;       // the settings dialog switched to the tray method
+        const char* button;
+    } cases[] = {
+        {"offered at a fresh start", 1, "", false, "終了(OK)"},
+        {"offered at a restart", 0, "E 2011/05/03 08:10", false, "終了(OK)"},
+        {"barred at a fresh start", 0, "", false, "-----"},
+        {"barred when the tray method was chosen", 1, "", true, "-----"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        profile = MemoryProfile();
+        std::filesystem::remove(dir.File("Kestrofl.dat"));
+        Write(profile, key::AptnSet, StartMethod::StartupFolder);
+        Write(profile, key::StartUpIdok, c.endInStartup);
+        Write(profile, key::LastWindwsEnd, c.lastEnd);
+        Start({2011, 5, 3, 8, 15, 40});
+        if (c.trayChosen) recording->BarEndForTray();
+        const DateTime naps[][2] = {{{2011, 5, 3, 12, 0, 0}, {2011, 5, 3, 12, 5, 0}},
+                                    {{2011, 5, 3, 23, 0, 0}, {2011, 5, 4, 7, 0, 0}}};
+        for (const auto& [sleep, wake] : naps) {
+            clock.Set(sleep);
+            recording->RecordSleep();
+            clock.Set(wake);
+            recording->RecordWake(WakeNotice::Automatic);
+            EXPECT_EQ(recording->EndButtonText(), c.button);
+        }
+        EXPECT_FALSE(recording->Restart()) << "the night ends with a fresh start";
+    }
+}
+
 }  // namespace

@@ -53,8 +53,8 @@ RecorderSystem CRecorderApp::CurrentEnvironment() {
 int CRecorderApp::Run() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    if (InstanceMutex::Exists(kInstanceMutexName)) return 0;
-    InstanceMutex instance(kInstanceMutexName);
+    const InstanceMutex instance(kInstanceMutexName);
+    if (instance.AnotherCopyRuns()) return 0;
 
     RegistryProfile profile(kProfileRoot, kRecorderProfileName);
     SystemClock clock;

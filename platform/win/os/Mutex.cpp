@@ -6,12 +6,17 @@
 
 namespace kestrowa {
 
-bool InstanceMutex::Exists(const std::string& name) {
-    KernelHandle existing(OpenMutexW(MUTEX_ALL_ACCESS, FALSE, Utf8ToWide(name).c_str()));
-    return static_cast<bool>(existing);
+namespace {
+// Read right after the mutex was created or opened, before any other call can change the error.
+bool NameTaken(const KernelHandle& mutex) {
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || (!mutex && error == ERROR_ACCESS_DENIED);
 }
+}  // namespace
 
-InstanceMutex::InstanceMutex(const std::string& name)
-    : handle_(CreateMutexW(nullptr, FALSE, Utf8ToWide(name).c_str())) {}
+InstanceMutex::InstanceMutex(const std::string& name) : InstanceMutex(Utf8ToWide(name)) {}
+
+InstanceMutex::InstanceMutex(const std::wstring& name)
+    : handle_(CreateMutexW(nullptr, FALSE, name.c_str())), anotherCopy_(NameTaken(handle_)) {}
 
 }  // namespace kestrowa

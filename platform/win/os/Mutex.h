@@ -5,18 +5,22 @@
 
 namespace kestrowa {
 
-// A named mutex that marks one running copy of a program.
+// A named mutex that marks one running copy of a program. Finding out whether another copy runs
+// and marking this one are one step: copies started at the same instant could otherwise all see
+// no mark before any of them made it, and all run.
 class InstanceMutex {
 public:
-    // True when a mutex of that name exists already (another copy runs); the handle opened to
-    // find out is closed at once.
-    static bool Exists(const std::string& name);
-    // Creates the mutex, not owned, and keeps it until destruction.
+    // Creates the mutex, not owned, or opens the one another copy made; keeps it until
+    // destruction.
     explicit InstanceMutex(const std::string& name);
-    bool Held() const { return static_cast<bool>(handle_); }
+    // Another copy holds the name (it made the mutex first, or made it out of this copy's reach).
+    bool AnotherCopyRuns() const { return anotherCopy_; }
 
 private:
+    explicit InstanceMutex(const std::wstring& name);
+
     KernelHandle handle_;
+    bool anotherCopy_;
 };
 
 }  // namespace kestrowa

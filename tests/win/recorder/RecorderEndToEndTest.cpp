@@ -7,6 +7,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <random>
 #include <thread>
 #include <vector>
 
@@ -449,6 +454,188 @@ TEST_F(RecorderEndToEndTest, SleepAndWakeEndTheSessionAndStartTheNext) {
     EXPECT_EQ(TextOf(GetDlgItem(status, 1051)), "  1回");
     EXPECT_EQ(TextOf(GetDlgItem(status, 1050)), MonthTimeText({true, ranMinutes, 1}, 0));
     EXPECT_FALSE(recorder.EndsWithin(0));
+}
+
+// Faults the recorder must survive: killed at any instant, started many times at once, kept
+// from its log.
+
+// A count from the environment: scripts/faults asks for longer runs than the test command.
+int FromEnvironment(const char* name, int fallback) {
+    const char* value = std::getenv(name);
+    return value && *value ? std::atoi(value) : fallback;
+}
+
+// Every line 16 characters of a start or end line, or empty, and each ended by CR LF.
+testing::AssertionResult WellFormed(const std::string& log) {
+    for (size_t from = 0; from < log.size();) {
+        const size_t end = log.find("\r\n", from);
+        if (end == std::string::npos) return testing::AssertionFailure() << "line without its end at byte " << from;
+        const std::string line = log.substr(from, end - from);
+        if (!line.empty() && (line.size() != 16 || (line[0] != 'S' && line[0] != 'E')))
+            return testing::AssertionFailure() << "line \"" << line << "\" at byte " << from;
+        from = end + 2;
+    }
+    return testing::AssertionSuccess();
+}
+
+bool EndsWithEndLine(const std::string& log) {
+    const std::vector<std::string> lines = Lines(log);
+    const auto last = std::find_if(lines.rbegin(), lines.rend(), [](const std::string& l) { return !l.empty(); });
+    return last != lines.rend() && (*last)[0] == 'E';
+}
+
+class KilledRecorderTest : public RecorderEndToEndTest {
+protected:
+    // What a start finds: whether the log exists, its bytes and the last heartbeat.
+    struct Found {
+        bool logExists;
+        std::string log;
+        std::string heartbeat;
+    };
+    Found Now() const {
+        return {GetFileAttributesW(Utf8ToWide(dir_.File("Kestrofl.dat")).c_str()) != INVALID_FILE_ATTRIBUTES, Log(),
+                Read(profile_, recorder_key::LastWindwsEnd)};
+    }
+    // The log after a start that found `before`: every line whole, the old lines as they were,
+    // then the first lines of the end repair (when one was due) and of the start line, all of them
+    // when the start ran to its end.
+    void ExpectWrittenAfter(const Found& before, bool ranToTheEnd) const {
+        const std::string after = Log();
+        ASSERT_TRUE(WellFormed(after));
+        ASSERT_EQ(after.substr(0, before.log.size()), before.log);
+        std::vector<std::string> due;
+        if (before.logExists && !EndsWithEndLine(before.log)) due.push_back("E " + before.heartbeat.substr(4));
+        const std::vector<std::string> added = Lines(after.substr(before.log.size()));
+        ASSERT_LE(added.size(), due.size() + 1);
+        if (ranToTheEnd) {
+            EXPECT_EQ(added.size(), due.size() + 1);
+        }
+        for (size_t i = 0; i < added.size(); ++i) {
+            if (i < due.size()) EXPECT_EQ(added[i], due[i]);
+            else EXPECT_EQ(added[i].substr(0, 2), "S ");
+        }
+    }
+};
+
+TEST_F(KilledRecorderTest, KilledAtAnyInstantItLosesNoLineAndTheNextStartRepairsTheEnd) {
+    const int cycles = FromEnvironment("KESTROWA_KILL_CYCLES", 5);
+    const int longest = FromEnvironment("KESTROWA_KILL_LONGEST_MS", 1500);
+    const auto seed = static_cast<unsigned>(FromEnvironment("KESTROWA_KILL_SEED", static_cast<int>(std::random_device{}())));
+    SCOPED_TRACE("KESTROWA_KILL_SEED=" + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> instant(0, longest);
+    // The desktop window comes from a process of its own that the first window of the prefix
+    // starts: started by a copy killed on the way, it would outlive the test.
+    GetDesktopWindow();
+    // Until a run's first heartbeat, the one of an earlier run is what the next start copies.
+    Write(profile_, recorder_key::LastWindwsEnd, "E 2011/05/02 22:47");
+    int afterHeartbeat = 0;
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        const Found before = Now();
+        const int killedAfter = instant(random);
+        SCOPED_TRACE("cycle " + std::to_string(cycle) + " killed after " + std::to_string(killedAfter) + " ms");
+        {
+            Recorder recorder(program_);
+            ASSERT_TRUE(recorder.Started());
+            std::this_thread::sleep_for(std::chrono::milliseconds(killedAfter));
+            recorder.Kill();
+            ASSERT_TRUE(recorder.EndsWithin(0));
+        }
+        if (Read(profile_, recorder_key::LastWindwsEnd) != before.heartbeat) ++afterHeartbeat;
+        ASSERT_NO_FATAL_FAILURE(ExpectWrittenAfter(before, false));
+    }
+    // The last kill's end is repaired too.
+    const Found before = Now();
+    StartAndWait();
+    ExpectWrittenAfter(before, true);
+    std::printf("%d of %d cycles killed after a heartbeat\n", afterHeartbeat, cycles);
+}
+
+// Copies of the program created together and let go at the same instant.
+class SimultaneousCopies {
+public:
+    SimultaneousCopies(const std::wstring& program, int count) {
+        for (int i = 0; i < count; ++i) {
+            std::vector<wchar_t> line(program.begin(), program.end());
+            line.push_back(L'\0');
+            STARTUPINFOW startup{};
+            startup.cb = sizeof startup;
+            PROCESS_INFORMATION info{};
+            if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                                &startup, &info))
+                continue;
+            processes_.emplace_back(info.hProcess);
+            threads_.emplace_back(info.hThread);
+        }
+        for (const KernelHandle& thread : threads_) ResumeThread(thread.Get());
+    }
+    SimultaneousCopies(const SimultaneousCopies&) = delete;
+    SimultaneousCopies& operator=(const SimultaneousCopies&) = delete;
+    ~SimultaneousCopies() {
+        for (const KernelHandle& process : processes_) {
+            TerminateProcess(process.Get(), 1);
+            WaitForSingleObject(process.Get(), 10000);
+        }
+    }
+    size_t Started() const { return processes_.size(); }
+    size_t Running() const {
+        return std::count_if(processes_.begin(), processes_.end(),
+                             [](const KernelHandle& p) { return WaitForSingleObject(p.Get(), 0) == WAIT_TIMEOUT; });
+    }
+
+private:
+    std::vector<KernelHandle> processes_;
+    std::vector<KernelHandle> threads_;
+};
+
+TEST_F(RecorderEndToEndTest, CopiesStartedAtTheSameInstantWriteOneStartLine) {
+    SimultaneousCopies copies(program_, 6);
+    ASSERT_EQ(copies.Started(), 6u);
+    for (int i = 0; i < 200 && (copies.Running() > 1 || Read(profile_, recorder_key::WinDrive).empty()); ++i)
+        std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(copies.Running(), 1u);
+    const std::vector<std::string> lines = Lines(Log());
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].substr(0, 2), "S ");
+    EXPECT_EQ(Read(profile_, recorder_key::DayCount), 1);
+}
+
+// A folder where the log should be, or the log held open by another program: every write is
+// refused. The recorder runs on, ends when asked, and leaves the place as it found it.
+TEST_F(RecorderEndToEndTest, ALogThatCannotBeWrittenStaysAsItWasWhileTheRecorderRuns) {
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    const std::wstring log = Utf8ToWide(dir_.File("Kestrofl.dat"));
+    const std::string held = "S 11/05/02 18:04\r\n";
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "a folder in the log's place" : "the log held open");
+        std::optional<KernelHandle> lock;
+        if (folder) {
+            ASSERT_TRUE(CreateDirectoryW(log.c_str(), nullptr));
+        } else {
+            dir_.Write("Kestrofl.dat", held);
+            lock.emplace(CreateFileW(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+            ASSERT_TRUE(*lock);
+        }
+        Recorder& recorder = StartAndWait();
+        HWND status = recorder.StatusWindow();
+        ASSERT_NE(status, nullptr);
+        EXPECT_FALSE(recorder.EndsWithin(1000));
+        PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        EXPECT_TRUE(recorder.EndsWithin(10000));
+        lock.reset();
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"KESTROWA.EXE", "Kestrofl.dat"}));
+        if (folder) {
+            EXPECT_TRUE(std::filesystem::is_empty(dir_.Path() / "Kestrofl.dat"));
+            ASSERT_TRUE(RemoveDirectoryW(log.c_str()));
+        } else {
+            EXPECT_EQ(Log(), held);
+            ASSERT_TRUE(DeleteFileW(log.c_str()));
+        }
+    }
 }
 
 }  // namespace

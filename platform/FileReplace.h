@@ -19,6 +19,27 @@ public:
                                       std::string_view contents) = 0;
 };
 
+// The file operations a replace is made of; each one happens whole or not at all.
+class FileSteps {
+public:
+    virtual ~FileSteps() = default;
+    virtual bool IsRegularFile(const std::string& path) = 0;
+    // Writes `contents` in full to a new file `path`, with the access rights of the file `like`
+    // where the system keeps them per file, and forces it to the disk.
+    virtual bool WriteNew(const std::string& path, std::string_view contents, const std::string& like) = 0;
+    // Makes `to`, which must not exist, a second name or a copy of the file `from`.
+    virtual bool Link(const std::string& from, const std::string& to) = 0;
+    // Gives the file `from` the name `to` in one step, in place of a file of that name.
+    virtual bool Rename(const std::string& from, const std::string& to) = 0;
+    virtual void Remove(const std::string& path) = 0;
+};
+
+// The replace itself, made of `steps`. The old file keeps a second name while the new one is
+// renamed over it, so whenever the steps stop (a failure, or the process killed between two of
+// them), `path` holds the old contents or all of the new ones; the second name then becomes the
+// backup. A failure undoes the steps before it.
+bool ReplaceThrough(FileSteps& steps, const std::string& path, const std::string& backup, std::string_view contents);
+
 // The real file system.
 class SystemFileReplacer : public FileReplacer {
 public:

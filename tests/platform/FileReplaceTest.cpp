@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <set>
 
 #include "TempDir.h"
+#include "platform/InterruptedFileSteps.h"
 #include "platform/FileReplace.h"
 
 using namespace kestrowa;
@@ -80,6 +82,48 @@ TEST(FileReplace, FailureChangesNothing) {
         if (backupWasFile) {
             EXPECT_EQ(dir.Read("Kestrofl.bak"), "older backup\r\n");
         }
+    }
+}
+
+using Files = std::map<std::string, std::string>;
+
+const Files kBefore = {{"Kestrofl.dat", "old log\r\n"}, {"Kestrofl.bak", "older backup\r\n"}};
+const Files kAfter = {{"Kestrofl.dat", "new log\r\n"}, {"Kestrofl.bak", "old log\r\n"}};
+
+// Killed between any two steps, the log is the old one or all of the new one, and the next
+// replace cleans up what the stopped one left.
+TEST(FileReplace, StoppedAtAnyStepTheFileIsTheOldOrTheNewOne) {
+    for (int stop = 0;; ++stop) {
+        SCOPED_TRACE("stopped at step " + std::to_string(stop));
+        InterruptedFileSteps steps;
+        steps.files = kBefore;
+        steps.stopAt = stop;
+        const bool replaced = ReplaceThrough(steps, "Kestrofl.dat", "Kestrofl.bak", "new log\r\n");
+        if (!steps.Stopped()) {
+            EXPECT_TRUE(replaced);
+            EXPECT_EQ(steps.files, kAfter);
+            break;
+        }
+        const std::string log = steps.files["Kestrofl.dat"];
+        EXPECT_TRUE(log == "old log\r\n" || log == "new log\r\n") << log;
+        const std::string backup = steps.files["Kestrofl.bak"];
+        EXPECT_TRUE(backup == "older backup\r\n" || backup == "old log\r\n") << backup;
+
+        steps.stopAt = -1;
+        ASSERT_TRUE(ReplaceThrough(steps, "Kestrofl.dat", "Kestrofl.bak", "newer log\r\n"));
+        EXPECT_EQ(steps.files, (Files{{"Kestrofl.dat", "newer log\r\n"}, {"Kestrofl.bak", log}}));
+    }
+}
+
+TEST(FileReplace, AnyOneStepRefusedLeavesTheFileAndTheBackupAsTheyWere) {
+    for (int refused = 0;; ++refused) {
+        SCOPED_TRACE("step " + std::to_string(refused) + " refused");
+        InterruptedFileSteps steps;
+        steps.files = kBefore;
+        steps.failAt = refused;
+        const bool replaced = ReplaceThrough(steps, "Kestrofl.dat", "Kestrofl.bak", "new log\r\n");
+        EXPECT_EQ(steps.files, replaced ? kAfter : kBefore);
+        if (steps.steps <= refused) break;
     }
 }
 

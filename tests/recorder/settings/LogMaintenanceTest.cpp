@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "../../TempDir.h"
+#include "platform/InterruptedFileSteps.h"
 
 namespace kestrowa {
 namespace {
@@ -130,6 +131,31 @@ TEST_F(MaintainLogTest, LogThatIsAFolderIsNotTouched) {
     EXPECT_EQ(MaintainLog(Folder(), files), kMaintainFailedText);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("Kestrofl.dat")));
     EXPECT_EQ(dir.Read("Kestrofl.bak"), "older backup");
+}
+
+// The maintenance killed at any step of its files, or refused any one of them: the log is the
+// old one or all of the maintained one, never empty or a part, and a refusal is reported.
+TEST_F(MaintainLogTest, InterruptedAtAnyStepTheLogIsTheOldOrTheWholeNewOne) {
+    dir.Write("Kestrofl.dat", kRunningLog);
+    const std::string log = dir.File("Kestrofl.dat");
+    const std::string backup = dir.File("Kestrofl.bak");
+    const std::string merged = CrLf({"S 11/05/03 08:00", "E 11/05/03 18:00", "S 11/05/04 08:00", "S 11/05/04 08:00"});
+    for (const bool killed : {true, false}) {
+        for (int step = 0;; ++step) {
+            SCOPED_TRACE((killed ? "killed at step " : "refused step ") + std::to_string(step));
+            InterruptedFileSteps steps;
+            steps.files = {{log, kRunningLog}, {backup, "older backup"}};
+            (killed ? steps.stopAt : steps.failAt) = step;
+            SteppedFileReplacer replacer(steps);
+            const std::string shown = MaintainLog(Folder(), replacer);
+            const std::string now = steps.files[log];
+            EXPECT_TRUE(now == kRunningLog || now == merged) << now;
+            if (!killed) {
+                EXPECT_EQ(shown, now == merged ? kMaintainDoneText : kMaintainFailedText);
+            }
+            if (steps.steps <= step) break;
+        }
+    }
 }
 
 }  // namespace

@@ -273,4 +273,69 @@ TEST_F(SweepraEndToEndTest, ANameEndingInADotOrABlankNeverDeletesTheFileWithoutI
     for (const fs::path& path : exact) DeleteFileW(path.c_str());
 }
 
+// Everything below `folder` but `inside` and what it holds, with each file's bytes.
+std::vector<std::wstring> Outside(const fs::path& folder, const fs::path& inside) {
+    std::vector<std::wstring> seen;
+    for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it) {
+        if (it->path() == inside) {
+            it.disable_recursion_pending();
+            continue;
+        }
+        std::wstring entry = fs::relative(it->path(), folder).wstring();
+        if (it->is_directory()) {
+            entry += L'\\';
+        } else {
+            const std::string bytes = Read(it->path());
+            entry.append(L" ").append(bytes.begin(), bytes.end());
+        }
+        seen.push_back(entry);
+    }
+    std::sort(seen.begin(), seen.end());
+    return seen;
+}
+
+TEST_F(SweepraEndToEndTest, AHostileListChangesNothingOutsideTheFolder) {
+    // Canaries beside the install folder: a file, a folder holding a listed name, an empty
+    // folder; the folders linked from the install folder and from its subfolder under listed
+    // names.
+    Write(other_ / L"canary.txt", "canary");
+    Write(base_ / L"beside.txt", "canary");
+    fs::create_directories(other_ / L"nest");
+    Write(other_ / L"nest" / L"KESTROWA.EXE", "canary");
+    fs::create_directories(other_ / L"hollow");
+    const fs::path links[] = {app_ / L"nest", app_ / L"hollow", app_ / L"Orvelle" / L"nest"};
+    for (const fs::path& link : links)
+        ASSERT_TRUE(OnHost("/bin/ln", L"-s", {other_ / link.filename(), link}, [&] { return fs::exists(link); }));
+    // Device names made as plain files in the folder, by names the path rules do not touch.
+    const std::wstring devices[] = {L"CON", L"NUL", L"COM1", L"aux.txt"};
+    const auto exact = [&](const std::wstring& name) { return L"\\\\?\\" + (app_ / name).wstring(); };
+    for (const std::wstring& device : devices) {
+        Write(exact(device), "x");
+        ASSERT_NE(GetFileAttributesW(exact(device).c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+    const std::string outside = kestrowa::WideToUtf8((other_ / L"canary.txt").wstring());
+    std::string list = "KESTROWA.EXE\r\nORVELLE.EXE\r\nFileList.txt\r\nnest\r\nhollow\r\n..\r\n.\r\n"
+                       "..\\elsewhere\\canary.txt\r\n../elsewhere/canary.txt\r\n..\\beside.txt\r\n"
+                       "*\r\n*.*\r\ncanary?.txt\r\n*.txt\r\n"
+                       "CON\r\nNUL\r\nCOM1\r\naux.txt\r\nPRN\r\nCONIN$\r\n"
+                       "canary.txt.\r\ncanary.txt \r\nnest.\r\nnest \r\n";
+    for (const std::string& path : {outside, "\\\\?\\" + outside, "\\\\.\\" + outside, outside.substr(2)})
+        list += path + "\r\n";
+    Write(app_ / L"FileList.txt", list);
+    const std::vector<std::wstring> before = Outside(base_, app_);
+
+    RunToTheEnd();
+    EXPECT_EQ(Outside(base_, app_), before);
+    EXPECT_FALSE(fs::exists(app_ / L"KESTROWA.EXE"));
+    EXPECT_FALSE(fs::exists(app_ / L"Orvelle\\ORVELLE.EXE"));
+    for (const std::wstring& device : devices)
+        EXPECT_EQ(GetFileAttributesW(exact(device).c_str()), INVALID_FILE_ATTRIBUTES)
+            << kestrowa::WideToUtf8(device);
+
+    OnHost("/bin/rm", L"-f", {links[0], links[1], links[2]}, [&] {
+        return !fs::exists(links[0]) && !fs::exists(links[1]) && !fs::exists(links[2]);
+    });
+    for (const std::wstring& device : devices) DeleteFileW(exact(device).c_str());
+}
+
 }  // namespace

@@ -1,0 +1,24 @@
+// The recorder's reads of its log at each start: the month's figures for the status window and
+// the last line.
+// First line: today (year, month).
+#include "FuzzInput.h"
+#include "shared/SessionLog.h"
+
+using namespace kestrowa;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const ScratchFolder scratch;
+    FuzzInput input(data, size);
+    DateTime today{input.Number(1980, 2099), input.Number(1, 12), 1, 0, 0, 0};
+    const SessionLog log(scratch.Write("Kestrofl.dat", input.Rest()));
+
+    const MonthSummary summary = log.SummarizeMonth(today);
+    FUZZ_CHECK(summary.logPresent);
+    FUZZ_CHECK(summary.minutes >= 0 && summary.sessions >= 0);
+    FUZZ_CHECK(static_cast<size_t>(summary.sessions) <= kMonthSessionLimit + 1);
+    MonthCountText(summary);
+    MonthTimeText(summary, 0);
+    MonthTimeText(summary, 1);
+    FUZZ_CHECK(log.LastNonEmptyLine().size() < kRecorderLineBuffer);
+    return 0;
+}

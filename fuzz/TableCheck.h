@@ -1,0 +1,8 @@
+#pragma once
+#include "FuzzInput.h"
+#include "viewer/Table.h"
+
+// A list view takes one cell per column in every row.
+inline void CheckTable(const kestrowa::Table& table) {
+    for (const std::vector<std::string>& row : table.rows) FUZZ_CHECK(row.size() == table.columns.size());
+}

@@ -7,6 +7,8 @@ namespace kestrowa {
 inline constexpr float kHoursPerMinute = 0.016666668f;
 
 inline float HoursFromMinutes(int64_t minutes) { return static_cast<float>(minutes) * kHoursPerMinute; }
+// Days from hours, with the single-precision factor 1/24 of the running day totals.
+inline constexpr float kDaysPerHour = 0.041666668f;
 
 // The hours-and-minutes form of a number of hours: whole hours, and the rest times 60, both
 // truncated.

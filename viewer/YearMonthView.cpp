@@ -12,7 +12,6 @@ constexpr const char* kBlankSummary = "             ";
 // or a log whose months jump about would fill the gaps between them without end.
 constexpr int kCenturyMonths = 1200;
 constexpr size_t kRowLimit = kCenturyMonths;
-constexpr float kDaysPerHour = 0.041666668f;
 
 // A "yy/mm" month as a count of months within a century, and back.
 int MonthIndex(std::string_view yymm) { return ToInt(Columns(yymm, 0, 2)) * 12 + ToInt(Columns(yymm, 3, 2)) - 1; }

@@ -122,3 +122,66 @@ TEST(Report, AFifoOrAFolderIsALogThatCannotBeOpened) {
         }
     }
 }
+
+TEST(Report, PeriodViewsPrintThePeriodItsSummaryAndItsCells) {
+    TestLog log(CrLf({"S 09/04/12 08:00", "E 09/04/12 12:30", "S 09/04/12 13:00", "E 09/04/12 15:00",
+                      "S 09/04/14 09:00", "E 09/04/14 10:00", "S 09/05/03 09:00", "E 09/05/03 09:30"}));
+    // The start before the log moves onto its first date.
+    ReportRun days = Report({"--log", log.Path(), "--view", "period-days", "--from", "2009/01/01", "--to", "2009/04/14",
+                             "--time", "decimal"});
+    ASSERT_EQ(days.status, 0) << days.err;
+    EXPECT_EQ(Lines(days.out), (std::vector<std::string>{
+                                   "from\t2009/4/12",
+                                   "to\t2009/4/14",
+                                   "length\t(  3日間)",
+                                   "total\t7.50",
+                                   "rows\t  2",
+                                   "starts\t   3",
+                                   "per-row\t3.75 h/日",
+                                   "per-start\t2.50 h/回",
+                                   "",
+                                   "月/日\t稼動(h)\t平均 h/回\t起動回数\t累計稼動(h)\t累計回数\t日数",
+                                   "04/12\t   6.50\t  3.25\t   2\t   6.50\t   2\t  1",
+                                   "04/14\t   1.00\t  1.00\t   1\t   7.50\t   3\t  2",
+                               }));
+
+    // A last month before the start moves after it; the label is blanked.
+    ReportRun months = Report({"--log", log.Path(), "--view", "period-months", "--from", "2009/04", "--to", "2009/01"});
+    ASSERT_EQ(months.status, 0) << months.err;
+    const std::vector<std::string> lines = Lines(months.out);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[1], "to\t2009/5");
+    EXPECT_EQ(lines[2], "length\t           ");
+    EXPECT_EQ(lines[3], "total\t  8:00");
+    EXPECT_EQ(lines[10], "09/04\t  7:30\t  2:30\t    3\t   0.31\t    3\t  1");
+    EXPECT_EQ(lines[11], "09/05\t  0:30\t  0:30\t    1\t   0.33\t    4\t  2");
+}
+
+TEST(Report, PeriodsTheDialogRefusesExitWithThree) {
+    TestLog log(CrLf({"S 09/04/12 08:00", "E 09/04/12 12:30"}));
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--view", "period-days", "--from", "2009/04/12"}, "期間の年月日が入力されていません！\n"},
+        {{"--view", "period-days", "--from", "2009/04/12", "--to", "2010/04/18"}, "期間が370日を超えています！\n"},
+        {{"--view", "period-months", "--to", "2019/05"}, "期間が120ヶ月を超えています！\n"},
+    };
+    for (const auto& [args, message] : refused) {
+        std::vector<std::string> all = {"--log", log.Path()};
+        all.insert(all.end(), args.begin(), args.end());
+        ReportRun r = Report(all);
+        EXPECT_EQ(r.status, 3);
+        EXPECT_EQ(r.err, message);
+        EXPECT_TRUE(r.out.empty());
+    }
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--view", "period-days", "--from", "2009/04", "--to", "2009/05/01"},
+             {"--view", "period-months", "--from", "2009/4/1", "--to", "2009/05"},
+             {"--view", "period-months", "--from", "09/04", "--to", "2009/05"},
+             {"--view", "period-days", "--from", "2009/13/01", "--to", "2009/12/01"},
+             {"--month", "2009-05", "--from", "2009/04/01"},
+         }) {
+        std::vector<std::string> all = {"--log", log.Path()};
+        all.insert(all.end(), bad.begin(), bad.end());
+        EXPECT_EQ(Report(all).status, 2) << bad[1] << " " << bad[3];
+    }
+    EXPECT_EQ(Report({"--log", log.Path() + ".missing", "--view", "period-days", "--to", "2009/05/01"}).status, 2);
+}

@@ -1,7 +1,10 @@
 #include "viewer/report/Report.h"
 
+#include <algorithm>
+
 #include "shared/Strings.h"
 #include "viewer/MonthViewer.h"
+#include "viewer/report/PeriodReport.h"
 
 namespace kestrowa {
 
@@ -10,7 +13,10 @@ namespace {
 constexpr const char* kUsage =
     "usage: orvelle-report --log FILE --month YYYY-MM [--view calendar|daily|perstart|yearmonth]\n"
     "       [--time hm|decimal] [--now \"YYYY/MM/DD HH:MM\"] [--second-log] [--month-label 0|1]\n"
-    "       [--week-record 0|1] [--calendar-dates 0|1] [--activity-dates 0|1] [--hundred-mark 0|1] [--csv]\n";
+    "       [--week-record 0|1] [--calendar-dates 0|1] [--activity-dates 0|1] [--hundred-mark 0|1] [--csv]\n"
+    "       orvelle-report --log FILE --view period-days [--from YYYY/MM/DD] [--to YYYY/MM/DD]\n"
+    "       orvelle-report --log FILE --view period-months [--from YYYY/MM] [--to YYYY/MM]\n"
+    "       (the period views take --time, --second-log, --now and --csv as well)\n";
 
 // Exactly `count` decimal digits from `at`.
 bool Digits(const std::string& text, size_t at, size_t count, int& value) {
@@ -37,6 +43,24 @@ bool ParseNow(const std::string& text, DateTime& now) {
            now.hour <= 23 && now.minute <= 59;
 }
 
+// "YYYY/MM/DD" (three fields) or "YYYY/MM" (two) into the period edits from `first` on, each as
+// "%d"; months and days with one or two digits.
+bool ParsePeriodDate(const std::string& text, size_t fields, PeriodTexts& texts, size_t first) {
+    static constexpr int kHighest[3] = {9999, 12, 31};
+    size_t at = 0;
+    for (size_t f = 0; f < fields; ++f) {
+        const size_t end = std::min(text.find('/', at), text.size());
+        const size_t length = end - at;
+        int value = 0;
+        if ((f == 0 ? length != 4 : length < 1 || length > 2) || !Digits(text, at, length, value) || value < 1 ||
+            value > kHighest[f])
+            return false;
+        texts[first + f] = Format("%d", value);
+        at = end + 1;
+    }
+    return at == text.size() + 1;
+}
+
 bool ParseFlag(const std::string& text, int& value) {
     if (text != "0" && text != "1") return false;
     value = text[0] - '0';
@@ -50,6 +74,7 @@ std::vector<std::string> Record(std::string name, std::string text) { return {st
 std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>& args, std::string& error) {
     ReportRequest r;
     bool haveLog = false, haveMonth = false;
+    std::string from, to;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
         if (name == "--second-log") {
@@ -76,6 +101,8 @@ std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>
             else if (value == "daily") r.view = ViewKind::Daily;
             else if (value == "perstart") r.view = ViewKind::PerStart;
             else if (value == "yearmonth") r.view = ViewKind::YearMonth;
+            else if (value == "period-days") r.period = PeriodMode::Daily;
+            else if (value == "period-months") r.period = PeriodMode::Monthly;
             else ok = false;
         } else if (name == "--time") {
             if (value == "hm") r.timeMode = kTimeHoursMinutes;
@@ -85,6 +112,10 @@ std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>
             DateTime now;
             ok = ParseNow(value, now);
             r.now = now;
+        } else if (name == "--from") {
+            from = value;
+        } else if (name == "--to") {
+            to = value;
         } else if (name == "--month-label") {
             ok = ParseFlag(value, r.monthLabel);
         } else if (name == "--week-record") {
@@ -103,6 +134,21 @@ std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>
             error = "bad value '" + value + "' for " + name;
             return std::nullopt;
         }
+    }
+    if (r.period) {
+        const size_t fields = *r.period == PeriodMode::Daily ? 3 : 2;
+        if (!from.empty() && !ParsePeriodDate(from, fields, r.periodTexts, kStartYear)) {
+            error = "bad value '" + from + "' for --from";
+            return std::nullopt;
+        }
+        if (!to.empty() && !ParsePeriodDate(to, fields, r.periodTexts, kLastYear)) {
+            error = "bad value '" + to + "' for --to";
+            return std::nullopt;
+        }
+        haveMonth = true;
+    } else if (!from.empty() || !to.empty()) {
+        error = "--from and --to belong to the period views";
+        return std::nullopt;
     }
     if (!haveLog || !haveMonth) {
         error = haveLog ? "--month is required" : "--log is required";
@@ -193,6 +239,7 @@ int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::
         err = "orvelle-report: " + error + "\n" + kUsage;
         return kReportUsageError;
     }
+    if (request->period) return RunPeriodReport(*request, out, err);
     std::optional<std::vector<std::vector<std::string>>> records = BuildReport(*request, clock);
     if (!records) {
         err = "orvelle-report: cannot open the log '" + request->log + "'\n";

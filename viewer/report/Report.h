@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "viewer/Views.h"
+#include "viewer/analysis/PeriodCount.h"
 
 namespace kestrowa {
 
@@ -24,6 +25,10 @@ struct ReportRequest {
     int calendarDates = 1;
     int activityDates = 1;
     bool csv = false;
+    // The period views: the kind, and the period as the dialog's edits would hold it (a field
+    // not given is empty).
+    std::optional<PeriodMode> period;
+    PeriodTexts periodTexts;
 };
 
 // Parses the arguments after the program name. On a bad or missing argument returns nullopt
@@ -40,6 +45,8 @@ std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& reco
 std::string FormatCsv(const std::vector<std::vector<std::string>>& records);
 
 inline constexpr int kReportUsageError = 2;
+// A period the period view refuses (a field missing, too long).
+inline constexpr int kReportRefusedPeriod = 3;
 // The whole program: its output in `out`, a message in `err`, and the exit status.
 int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err);
 

@@ -14,6 +14,7 @@
 #include "viewer/MonthSelection.h"
 #include "viewer/ViewerDlgIds.h"
 #include "viewer/WaitDlg.h"
+#include "viewer/analysis/PeriodDlg.h"
 
 namespace kestrowa::orvelle {
 
@@ -87,6 +88,8 @@ std::span<const MessageEntry<CViewerDlg>> CViewerDlg::MessageTable() {
         OnCommand(ID_MENU_YEAR_MONTH, &D::OnYearMonth),
         OnCommand(IDC_LOG, &D::OnLog),
         OnCommand(ID_MENU_LOG, &D::OnLog),
+        OnCommand(IDC_PERIOD, &D::OnPeriod),
+        OnCommand(ID_MENU_PERIOD, &D::OnPeriod),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(ID_HELP_INDEX, &D::OnHelp),
         OnCommand(IDC_YEAR, EN_CHANGE, &D::OnYearChange),
@@ -156,7 +159,7 @@ void CViewerDlg::ShowView(ViewKind view) {
     // Nothing is built when the month and the view asked for are shown already.
     const std::optional<ViewResult> built = viewer_.ShowView(view);
     if (!built) return;
-    ShowTable(built->table);
+    ShowTable(list_, built->table);
     CheckViewRadio();
     ShowSummary(built->summary);
     WriteEdit(IDC_YEAR, Format("%d", viewer_.ShownYear()));
@@ -171,16 +174,6 @@ void CViewerDlg::ShowSummary(const SummaryTexts& texts) {
     SetItemText(IDC_AVERAGE, texts.average);
     SetItemText(IDC_UNIT, texts.unit);
     SetItemText(IDC_GROUP, texts.group);
-}
-
-void CViewerDlg::ShowTable(const Table& table) {
-    SendMessageW(list_.Hwnd(), WM_SETREDRAW, FALSE, 0);
-    list_.Clear();
-    for (const TableColumn& column : table.columns) list_.AddColumn(column.header, column.width);
-    for (const std::vector<std::string>& row : table.rows) list_.AddRow(row);
-    SendMessageW(list_.Hwnd(), WM_SETREDRAW, TRUE, 0);
-    list_.ScrollDown(table.scroll);
-    InvalidateRect(list_.Hwnd(), nullptr, TRUE);
 }
 
 void CViewerDlg::CheckViewRadio() {
@@ -234,7 +227,7 @@ void CViewerDlg::OnYearMonth() {
     // When the log cannot be read the list keeps what it shows, and the radio its view.
     CheckViewRadio();
     if (!built) return;
-    ShowTable(built->table);
+    ShowTable(list_, built->table);
     ShowSummary(built->summary);
 }
 
@@ -242,6 +235,12 @@ void CViewerDlg::OnLog() {
     const std::string path = EditorLogPath(applicationFolder_, viewer_.Options().settings.secondLog);
     if (!OpenFile(path, "rb")) return;
     context_.runProcess(EditorCommandLine(viewer_.Options().settings.editor, path), kEditorPlacement, Hwnd());
+}
+
+void CViewerDlg::OnPeriod() {
+    const ViewerSettings& s = viewer_.Options().settings;
+    CPeriodDlg({context_.settings, context_.prompts, viewer_.LogPath(), s.timeMode, s.periodLastPosition})
+        .RunModal(Hwnd());
 }
 
 void CViewerDlg::OnAbout() {

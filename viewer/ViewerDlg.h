@@ -70,6 +70,7 @@ private:
     void OnPerStart();
     void OnYearMonth();
     void OnLog();
+    void OnPeriod();
     void OnAbout();
     void OnHelp();
     void OnYearChange();
@@ -81,7 +82,6 @@ private:
     bool ReadShownMonth(int year, int month);
     void ShowView(ViewKind view);
     void ShowSummary(const SummaryTexts& texts);
-    void ShowTable(const Table& table);
     void CheckViewRadio();
     void WriteEdit(int id, const std::string& text);
     void WriteChosenMonth(const MonthChoice& choice);

@@ -33,4 +33,17 @@ private:
     HWND list_;
 };
 
+// Rebuilds a list from a table: any value with `columns` (each with its `header` and `width`),
+// `rows` of cell texts and `scroll`, the pixels to scroll down by once it is filled.
+template <class TableValue>
+void ShowTable(const ListView& list, const TableValue& table) {
+    SendMessageW(list.Hwnd(), WM_SETREDRAW, FALSE, 0);
+    list.Clear();
+    for (const auto& column : table.columns) list.AddColumn(column.header, column.width);
+    for (const auto& row : table.rows) list.AddRow(row);
+    SendMessageW(list.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    list.ScrollDown(table.scroll);
+    InvalidateRect(list.Hwnd(), nullptr, TRUE);
+}
+
 }  // namespace kestrowa

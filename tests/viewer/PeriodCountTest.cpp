@@ -146,8 +146,8 @@ TEST(PeriodClamp, AStartBeforeTheLogMovesOntoItsFirstDate) {
     }
 }
 
-TEST(PeriodClamp, TheFirstDateIsThatOfTheFirstNonEmptyLine) {
-    TestLog log("\r\n" + CrLf({"S 98/11/03 08:00", "E 98/11/03 09:00", "S 09/04/12 08:00"}));
+TEST(PeriodClamp, TheFirstDateIsThatOfTheFirstLineWithADate) {
+    TestLog log("\r\n" + CrLf({"log of the office PC", "S 98/11/03 08:00", "E 98/11/03 09:00", "S 09/04/12 08:00"}));
     std::optional<CalendarDate> earliest = ScanEarliestDate(log.Path());
     ASSERT_TRUE(earliest);
     EXPECT_EQ(earliest->year, 1998);

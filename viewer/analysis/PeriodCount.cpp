@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 
-#include "platform/File.h"
 #include "shared/Hours.h"
-#include "shared/LineReader.h"
 #include "shared/LogLine.h"
+#include "shared/SessionScanner.h"
 #include "shared/Strings.h"
 #include "viewer/MonthModel.h"
 
@@ -20,8 +18,6 @@ constexpr const char* kNoAverage = "   -   ";
 constexpr int kShortExtraWidth = 2;
 constexpr int kScrollPerRow = 14;
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 // Days from a fixed origin, so that dates of any two years can be subtracted.
@@ -33,60 +29,105 @@ std::int64_t DayNumber(const CalendarDate& d) {
 
 std::int64_t MonthNumber(int year, int month) { return static_cast<std::int64_t>(year) * 12 + month - 1; }
 
-// The date a log line carries, yy/mm/dd from column 2.
+// The date a log line carries, yy/mm/dd from column 2; a two-digit year below 80 is of the
+// 2000s.
 CalendarDate LineDate(std::string_view line) {
     const int yy = ToInt(Columns(line, 2, 2));
     return {yy < 80 ? 2000 + yy : 1900 + yy, ToInt(Columns(line, 5, 2)), ToInt(Columns(line, 8, 2))};
 }
 
-bool ValidDate(const CalendarDate& d) { return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31; }
+std::int64_t MonthNumber(const CalendarDate& d) { return MonthNumber(d.year, d.month); }
 
-// The lines of a period: lines before it are passed over, the first line after it ends the
-// reading (an end line closes the session still open), the rest are paired. `onLine` sees every
-// line of the period with the month the session it closes started in; `onSession` each session
-// with its start text and minutes.
-struct PeriodScan {
-    std::function<bool(const CalendarDate&)> before;
-    std::function<bool(const CalendarDate&)> after;
-    std::function<void(const CalendarDate& line, const CalendarDate* sessionStart)> onLine;
-    std::function<void(const std::string& startText, int minutes)> onSession;
+// How a count reads the log: lines dated before the period (by `number`, a day or a month) are
+// passed over, the first line after it ends the read and, when it is an end line, closes the
+// session still open; `passedPeriod`, when given, tells whether the read got beyond the period.
+template <class Number>
+ScanOptions PeriodScan(std::int64_t first, std::int64_t last, Number number, bool* passedPeriod = nullptr) {
+    ScanOptions options;
+    options.lineBuffer = kViewerLineBuffer;
+    options.stopLineCloses = true;
+    options.filter = [first, last, number, passedPeriod](std::string_view line) {
+        const std::int64_t n = number(LineDate(line));
+        if (n < first) return LineFate::Skip;
+        if (n <= last) return LineFate::Pair;
+        if (passedPeriod) *passedPeriod = true;
+        return LineFate::Stop;
+    };
+    return options;
+}
+
+// The sessions of a daily period grouped by start date, consecutive in the log.
+class DayCounter : public SessionReader {
+public:
+    void Session(const ScannedSession& session) override {
+        const std::string_view start = Columns(session.startLine, 2, std::string_view::npos);
+        if (rows_.empty() || Columns(start, 0, 8) != Columns(rows_.back().firstStart, 0, 8)) {
+            Finish();
+            rows_.push_back({"", std::string(start), ""});
+        }
+        // Each session's hours as its text shows them, as the per-session views do.
+        hours_ += std::atof(Format("%6.02f", HoursFromMinutes(session.minutes)).c_str());
+        ++starts_;
+    }
+
+    std::vector<DayRow> Rows() {
+        Finish();
+        return std::move(rows_);
+    }
+
+private:
+    void Finish() {
+        if (rows_.empty()) return;
+        rows_.back().starts = Format("%4d", starts_);
+        rows_.back().hours = Format("%7.02f", hours_);
+        hours_ = 0.0;
+        starts_ = 0;
+    }
+
+    std::vector<DayRow> rows_;
+    double hours_ = 0.0;
+    int starts_ = 0;
 };
 
-bool ScanPeriod(const std::string& logPath, const PeriodScan& scan) {
-    FilePtr file = OpenFile(logPath, "rb");
-    if (!file) return false;
-    LineReader reader(file.get(), kViewerLineBuffer);
-    std::string line;
-    bool open = false;
-    LogStamp start;
-    CalendarDate startDate;
-    std::string startText;
-    auto close = [&](const LogStamp& end) {
-        open = false;
-        const int minutes = SessionMinutes(start, end);
-        if (minutes > 0) scan.onSession(startText, minutes);
-    };
-    while (reader.Next(line)) {
-        if (line.empty()) continue;
-        const CalendarDate date = LineDate(line);
-        if (!ValidDate(date) || scan.before(date)) continue;
-        const LogStamp stamp = ParseLogLine(line);
-        if (scan.after(date)) {
-            if (open && stamp.tag == 'E') close(stamp);
-            break;
-        }
-        if (scan.onLine) scan.onLine(date, open && stamp.tag == 'E' ? &startDate : nullptr);
-        if (stamp.tag == 'S' && !open) {
-            open = true;
-            start = stamp;
-            startDate = date;
-            startText = std::string(Columns(line, 2, std::string_view::npos));
-        } else if (stamp.tag == 'E' && open) {
-            close(stamp);
-        }
+// The sessions of a monthly period by the month they start in, and the months the log has lines
+// of: a line read while a session of an earlier month is open belongs to that month.
+class MonthCounter : public SessionReader {
+public:
+    explicit MonthCounter(std::int64_t first) : first_(first) {}
+
+    void Line(std::string_view line, bool sessionOpen) override {
+        const std::int64_t month = MonthNumber(LineDate(line));
+        Reach(month).hasLines |= !sessionOpen || month == sessionMonth_;
     }
-    return true;
-}
+    void Start(std::string_view line) override { sessionMonth_ = MonthNumber(LineDate(line)); }
+    void Session(const ScannedSession& session) override {
+        MonthTally& month = Reach(MonthNumber(LineDate(session.startLine)));
+        month.minutes += session.minutes;
+        ++month.starts;
+    }
+
+    // The tally of a month, with those of every month from the first up to it.
+    MonthTally& Reach(std::int64_t number) {
+        while (first_ + static_cast<std::int64_t>(months_.size()) <= number) {
+            const std::int64_t n = first_ + static_cast<std::int64_t>(months_.size());
+            const int year = static_cast<int>(FloorDiv(n, 12));
+            months_.push_back({year, static_cast<int>(n - std::int64_t{year} * 12 + 1)});
+        }
+        return months_[static_cast<size_t>(number - first_)];
+    }
+    std::vector<MonthTally> Months() { return std::move(months_); }
+
+private:
+    std::int64_t first_;
+    std::int64_t sessionMonth_ = 0;
+    std::vector<MonthTally> months_;
+};
+
+// Takes no session: a read for the lines alone.
+class NoSessions : public SessionReader {
+public:
+    void Session(const ScannedSession&) override {}
+};
 
 std::vector<TableColumn> WidenedColumns(std::vector<TableColumn> columns, bool shortPeriod) {
     if (shortPeriod)
@@ -100,10 +141,9 @@ std::string MonthKey(int year, int month) { return Format("%02d/%02d", year >= 2
 }  // namespace
 
 int DayOfYear(int year, int month, int day) {
-    static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     month = std::clamp(month, 1, 12);
     int days = day;
-    for (int m = 1; m < month; ++m) days += kLengths[m - 1] + (m == 2 && IsLeapYear(year) ? 1 : 0);
+    for (int m = 1; m < month; ++m) days += DaysInMonth(year, m);
     return days;
 }
 
@@ -124,13 +164,17 @@ std::int64_t PeriodLength(const Period& p) {
 bool IsShortPeriod(const Period& period) { return PeriodLength(period) < 18; }
 
 std::optional<CalendarDate> ScanEarliestDate(const std::string& logPath) {
-    FilePtr file = OpenFile(logPath, "rb");
-    if (!file) return std::nullopt;
-    LineReader reader(file.get(), kViewerLineBuffer);
-    std::string line;
-    while (reader.Next(line))
-        if (!line.empty()) return LineDate(line);
-    return std::nullopt;
+    std::optional<CalendarDate> earliest;
+    ScanOptions options;
+    options.lineBuffer = kViewerLineBuffer;
+    // The first line with a date is the first the filter sees.
+    options.filter = [&earliest](std::string_view line) {
+        earliest = LineDate(line);
+        return LineFate::Stop;
+    };
+    NoSessions reader;
+    if (!ScanLog(logPath, options, reader)) return std::nullopt;
+    return earliest;
 }
 
 void ClampToEarliest(PeriodMode mode, const CalendarDate& earliest, PeriodTexts& edits, PeriodTexts& remembered) {
@@ -170,68 +214,23 @@ PeriodCheck CheckPeriod(PeriodMode mode, PeriodTexts& edits) {
 }
 
 std::optional<std::vector<DayRow>> CountDays(const std::string& logPath, const Period& period) {
-    const std::int64_t first = DayNumber(period.start);
-    const std::int64_t last = DayNumber(period.last);
-    std::vector<DayRow> rows;
-    double hours = 0.0;
-    int starts = 0;
-    auto finishRow = [&] {
-        if (rows.empty()) return;
-        rows.back().starts = Format("%4d", starts);
-        rows.back().hours = Format("%7.02f", hours);
-    };
-    PeriodScan scan;
-    scan.before = [&](const CalendarDate& d) { return DayNumber(d) < first; };
-    scan.after = [&](const CalendarDate& d) { return DayNumber(d) > last; };
-    scan.onSession = [&](const std::string& startText, int minutes) {
-        if (rows.empty() || Columns(startText, 0, 8) != Columns(rows.back().firstStart, 0, 8)) {
-            finishRow();
-            rows.push_back({"", startText, ""});
-            hours = 0.0;
-            starts = 0;
-        }
-        // Each session's hours as its text shows them, as the per-session views do.
-        hours += std::atof(Format("%6.02f", HoursFromMinutes(minutes)).c_str());
-        ++starts;
-    };
-    if (!ScanPeriod(logPath, scan)) return std::nullopt;
-    finishRow();
-    return rows;
+    const ScanOptions options = PeriodScan(DayNumber(period.start), DayNumber(period.last),
+                                           [](const CalendarDate& d) { return DayNumber(d); });
+    DayCounter counter;
+    if (!ScanLog(logPath, options, counter)) return std::nullopt;
+    return counter.Rows();
 }
 
 std::optional<std::vector<MonthTally>> CountMonths(const std::string& logPath, const Period& period) {
-    const std::int64_t first = MonthNumber(period.start.year, period.start.month);
-    const std::int64_t last = MonthNumber(period.last.year, period.last.month);
-    std::vector<MonthTally> months;
-    // Months up to `number` get their tallies.
-    auto reach = [&](std::int64_t number) -> MonthTally& {
-        while (first + static_cast<std::int64_t>(months.size()) <= number) {
-            const std::int64_t n = first + static_cast<std::int64_t>(months.size());
-            const int year = static_cast<int>(FloorDiv(n, 12));
-            months.push_back({year, static_cast<int>(n - std::int64_t{year} * 12 + 1)});
-        }
-        return months[static_cast<size_t>(number - first)];
-    };
-    auto number = [](const CalendarDate& d) { return MonthNumber(d.year, d.month); };
-    PeriodScan scan;
-    scan.before = [&](const CalendarDate& d) { return number(d) < first; };
-    scan.after = [&](const CalendarDate& d) {
-        // A line after the period shows that every month of it is over.
-        if (number(d) > last) reach(last);
-        return number(d) > last;
-    };
-    scan.onLine = [&](const CalendarDate& d, const CalendarDate* sessionStart) {
-        MonthTally& month = reach(number(d));
-        // The end of a session from an earlier month belongs to that month.
-        if (!sessionStart || number(*sessionStart) == number(d)) month.hasLines = true;
-    };
-    scan.onSession = [&](const std::string& startText, int minutes) {
-        MonthTally& month = reach(number(LineDate("  " + startText)));
-        month.minutes += minutes;
-        ++month.starts;
-    };
-    if (!ScanPeriod(logPath, scan)) return std::nullopt;
-    return months;
+    const std::int64_t last = MonthNumber(period.last);
+    bool passed = false;
+    const ScanOptions options = PeriodScan(MonthNumber(period.start), last,
+                                           [](const CalendarDate& d) { return MonthNumber(d); }, &passed);
+    MonthCounter counter(MonthNumber(period.start));
+    if (!ScanLog(logPath, options, counter)) return std::nullopt;
+    // A line after the period shows that every month of it is over.
+    if (passed) counter.Reach(last);
+    return counter.Months();
 }
 
 PeriodTable FillDayTable(const std::vector<DayRow>& rows, const PeriodTableOptions& options) {

@@ -43,8 +43,8 @@ std::int64_t PeriodLength(const Period& period);
 // Fewer than 18 days or months: the list's columns are drawn 2 pixels wider.
 bool IsShortPeriod(const Period& period);
 
-// The date of the log's first non-empty line (a two-digit year below 80 is of the 2000s);
-// nullopt when the log cannot be opened or holds no line.
+// The date of the log's first line that carries one (a two-digit year below 80 is of the 2000s);
+// nullopt when the log cannot be opened or holds no such line.
 std::optional<CalendarDate> ScanEarliestDate(const std::string& logPath);
 
 // A start before the log's first date moves onto it: in Daily a start year before the log's

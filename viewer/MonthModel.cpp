@@ -120,6 +120,7 @@ bool ReadMonth(const LogRead& log, int year, int month, int timeMode, MonthModel
     class MonthReader : public SessionReader {
     public:
         explicit MonthReader(MonthModel& m) : m_(m) {}
+        void Line(std::string_view, bool) override { m_.hasLines = true; }
         void Start(std::string_view line) override {
             // Counted per change of date between starts, dropped sessions included.
             if (!m_.sessions.empty() && Columns(line, 2, 8) != DatePart(m_.sessions.back().start)) ++m_.dayCounter;

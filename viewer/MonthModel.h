@@ -54,6 +54,7 @@ struct MonthModel {
     int firstWeekday = 0;
     int daysInMonth = 0;
     std::vector<SessionEntry> sessions;  // at most kViewerSessionLimit, in log order
+    bool hasLines = false;               // whether the log holds a line of the month
     int64_t totalMinutes = 0;
     // Distinct start dates (counted as the log changes date between starts), 1 for an empty
     // month; the calendar's weekly summary may correct it.

@@ -22,13 +22,18 @@ void MonthViewer::Start(std::string ownLogPath, const DateTime& now) {
 
 std::string MonthViewer::LogPath() const { return ChooseLog(ownLogPath_, options_.settings.secondLog).path; }
 
+LogRead MonthViewer::Log() const {
+    const ChosenLog log = ChooseLog(ownLogPath_, options_.settings.secondLog);
+    return {log.path, log.own, nowLine_};
+}
+
 std::string MonthViewer::Title() const { return WindowTitle(options_.settings.secondLog, nowCaption_); }
 
 bool MonthViewer::ReadMonth(int year, int month) {
     shownYear_ = year;
     shownMonth_ = month;
-    const ChosenLog log = ChooseLog(ownLogPath_, options_.settings.secondLog);
-    if (!kestrowa::ReadMonth({log.path, log.own, nowLine_}, year, month, options_.settings.timeMode, model_)) return false;
+    if (!kestrowa::ReadMonth(Log(), year, month, options_.settings.timeMode, model_)) return false;
+    modelRead_ = true;
     view_ = ViewKind::Calendar;
     loadedYear_ = loadedMonth_ = -1;
     calendarBuilt_ = false;
@@ -37,6 +42,7 @@ bool MonthViewer::ReadMonth(int year, int month) {
 
 void MonthViewer::ShowEmptyMonth() {
     model_ = EmptyMonth(shownYear_, shownMonth_, options_.settings.timeMode);
+    modelRead_ = false;
     view_ = ViewKind::Calendar;
     loadedYear_ = loadedMonth_ = -1;
     calendarBuilt_ = false;

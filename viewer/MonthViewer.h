@@ -29,11 +29,15 @@ public:
 
     // The file shown: the second log when one is set, else the own log.
     std::string LogPath() const;
+    // The same with what its reading needs: whether it is the own log, and the now line.
+    LogRead Log() const;
     std::string Title() const;
 
     ViewOptions& Options() { return options_; }
     const ViewOptions& Options() const { return options_; }
     const MonthModel& Model() const { return model_; }
+    // Whether the model was read from the log (not the empty month shown in its place).
+    bool ModelRead() const { return modelRead_; }
     int ShownYear() const { return shownYear_; }
     int ShownMonth() const { return shownMonth_; }
     ViewKind View() const { return view_; }
@@ -62,6 +66,7 @@ private:
     std::string nowLine_;
     std::string nowCaption_;
     MonthModel model_;
+    bool modelRead_ = false;
     int shownYear_ = 0;
     int shownMonth_ = 0;
     ViewKind view_ = ViewKind::Calendar;

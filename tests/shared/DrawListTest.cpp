@@ -50,9 +50,9 @@ TEST(DrawListSvg, ElementsKeepThePixelCoordinatesAndTheChosenColours) {
                   R"(<rect x="38" y="92" width="10" height="84" stroke="#ff0000" stroke-width="1" fill="#00ff00"/>)",
                   R"(<line x1="34" y1="53" x2="437" y2="53" stroke="#969696" stroke-width="1" stroke-dasharray="3 3"/>)",
                   R"(<text x="12" y="120" fill="#000000" font-family="ＭＳ 明朝" font-size="12" font-weight="400" )"
-                  R"(dominant-baseline="text-before-edge" xml:space="preserve"> 5</text>)",
+                  R"(dy="0.88em" xml:space="preserve"> 5</text>)",
                   R"(<text x="20" y="10" fill="#ffffff" font-family="A&amp;B" font-size="20" font-weight="600" )"
-                  R"(dominant-baseline="text-before-edge" xml:space="preserve">&lt;&quot;a&quot; &amp; &apos;b&apos;&gt;</text>)",
+                  R"(dy="0.88em" xml:space="preserve">&lt;&quot;a&quot; &amp; &apos;b&apos;&gt;</text>)",
               }));
 }
 

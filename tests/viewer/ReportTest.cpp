@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "ViewerTestLog.h"
+#include "shared/Strings.h"
 #include "viewer/report/Report.h"
 
 using namespace kestrowa;
@@ -108,6 +111,81 @@ TEST(Report, BadArgumentsAndMissingLogExitWithTwo) {
     ReportRun help = Report({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: orvelle-report --log FILE", 0), 0u);
+}
+
+TEST(ReportDrawing, PrintsTheDrawingOneElementALine) {
+    TestLog log(kLog);
+    ReportRun chart = Report({"--log", log.Path(), "--graph", "chart", "--month", "2009-05"});
+    ASSERT_EQ(chart.status, 0) << chart.err;
+    const std::vector<std::string> lines = Lines(chart.out);
+    EXPECT_EQ(lines[0], "pen #ffffff 1 solid");
+    // The 10th, a Sunday, from 23:00 to 01:30; today's running session up to the clock.
+    for (const char* line : {"pen #ff0000 2 solid", "line 316 68 357 68", "line 74 116 111 116",
+                             "text 74 5 #000000 on #ffffff \"［2009年 5月］ 計：13.75 時間\""})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+
+    ReportRun daily = Report({"--log", log.Path(), "--graph", "daily", "--month", "2009-05", "--second-log"});
+    EXPECT_NE(daily.out.find("text 74 35 #000000 on #ffffff \"［2009年 5月］ 計：11.50 時間\"\n"), std::string::npos);
+
+    // 98 months of two hours from January 2001, 97 of them complete; no month is asked for.
+    std::string months;
+    for (int i = 0; i < 98; ++i)
+        months += Format("S %02d/%02d/10 08:00\r\nE %02d/%02d/10 10:00\r\n", 1 + i / 12, 1 + i % 12, 1 + i / 12, 1 + i % 12);
+    TestLog longLog(months);
+    ReportRun latest = Report({"--log", longLog.Path(), "--graph", "monthly"});
+    EXPECT_NE(latest.out.find("\"2001年02月～  (最新の96ヶ月)  月平均=2.00時間\""), std::string::npos) << latest.err;
+    ReportRun first = Report({"--log", longLog.Path(), "--graph", "monthly", "--window", "first"});
+    EXPECT_NE(first.out.find("\"2001年01月～  (96ヶ月)  月平均=2.00時間\""), std::string::npos);
+}
+
+TEST(ReportDrawing, WritesSvgAndHandsItToThePngWriter) {
+    TestLog log(kLog);
+    TempDir out;
+    std::string handed, handedPath, o, e;
+    auto writer = [&](const std::string& svg, const std::string& path, std::string&) {
+        handed = svg;
+        handedPath = path;
+        return true;
+    };
+    const std::vector<std::string> chart = {"--log", log.Path(), "--graph", "chart", "--month", "2009-05"};
+    std::vector<std::string> args = chart;
+    args.insert(args.end(), {"--svg", out.File("c.svg"), "--png", out.File("c.png")});
+    ASSERT_EQ(RunReport(args, kClock, o, e, writer), 0) << e;
+    EXPECT_TRUE(o.empty());
+    const std::string written = out.Read("c.svg");
+    EXPECT_EQ(written.rfind("<?xml", 0), 0u);
+    EXPECT_NE(written.find("width=\"488\" height=\"196\""), std::string::npos);
+    EXPECT_NE(written.find(R"(<line x1="316" y1="68" x2="357" y2="68" stroke="#ff0000" stroke-width="2"/>)"),
+              std::string::npos);
+    EXPECT_EQ(handed, written);
+    EXPECT_EQ(handedPath, out.File("c.png"));
+
+    auto failing = [](const std::string&, const std::string&, std::string& error) {
+        error = "rsvg-convert failed";
+        return false;
+    };
+    args = chart;
+    args.insert(args.end(), {"--png", out.File("d.png")});
+    EXPECT_EQ(RunReport(args, kClock, o, e, failing), 1);
+    EXPECT_EQ(e, "orvelle-report: cannot write '" + out.File("d.png") + "': rsvg-convert failed\n");
+    args = chart;
+    args.insert(args.end(), {"--svg", out.File("none/d.svg")});
+    EXPECT_EQ(RunReport(args, kClock, o, e), 1);
+}
+
+TEST(ReportDrawing, BadDrawingArgumentsExitWithTwo) {
+    TestLog log(kLog);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--log", log.Path(), "--graph", "daily"},
+             {"--log", log.Path(), "--graph", "weekly", "--month", "2009-05"},
+             {"--log", log.Path(), "--graph", "monthly", "--window", "middle"},
+             {"--log", log.Path(), "--month", "2009-05", "--svg", "out.svg"},
+             {"--log", "/nonexistent/Kestrofl.dat", "--graph", "monthly"},
+         }) {
+        ReportRun r = Report(args);
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
 }
 
 TEST(Report, AFifoOrAFolderIsALogThatCannotBeOpened) {

@@ -2,8 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/File.h"
+#include "shared/DrawListSvg.h"
 #include "shared/Strings.h"
 #include "viewer/MonthViewer.h"
+#include "viewer/analysis/Chart.h"
+#include "viewer/analysis/GraphCanvas.h"
+#include "viewer/analysis/TrendGraph.h"
 #include "viewer/report/PeriodReport.h"
 
 namespace kestrowa {
@@ -16,7 +21,10 @@ constexpr const char* kUsage =
     "       [--week-record 0|1] [--calendar-dates 0|1] [--activity-dates 0|1] [--hundred-mark 0|1] [--csv]\n"
     "       orvelle-report --log FILE --view period-days [--from YYYY/MM/DD] [--to YYYY/MM/DD]\n"
     "       orvelle-report --log FILE --view period-months [--from YYYY/MM] [--to YYYY/MM]\n"
-    "       (the period views take --time, --second-log, --now and --csv as well)\n";
+    "       (the period views take --time, --second-log, --now and --csv as well)\n"
+    "       orvelle-report --log FILE --graph daily|chart --month YYYY-MM [--now ...] [--second-log]\n"
+    "       orvelle-report --log FILE --graph monthly [--window first|latest] [--second-log]\n"
+    "       A drawing is printed one element a line, or written with [--svg FILE] [--png FILE].\n";
 
 // Exactly `count` decimal digits from `at`.
 bool Digits(const std::string& text, size_t at, size_t count, int& value) {
@@ -126,6 +134,21 @@ std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>
             ok = ParseFlag(value, r.activityDates);
         } else if (name == "--hundred-mark") {
             ok = ParseFlag(value, r.hundredMark);
+        } else if (name == "--graph") {
+            if (value == "daily") r.graph = ReportRequest::Graph::Daily;
+            else if (value == "monthly") r.graph = ReportRequest::Graph::Monthly;
+            else if (value == "chart") r.graph = ReportRequest::Graph::Chart;
+            else ok = false;
+        } else if (name == "--window") {
+            if (value == "first") r.window = MonthWindow::First;
+            else if (value == "latest") r.window = MonthWindow::Latest;
+            else ok = false;
+        } else if (name == "--svg") {
+            r.svgFile = value;
+            ok = !value.empty();
+        } else if (name == "--png") {
+            r.pngFile = value;
+            ok = !value.empty();
         } else {
             error = "unknown argument '" + name + "'";
             return std::nullopt;
@@ -150,14 +173,24 @@ std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>
         error = "--from and --to belong to the period views";
         return std::nullopt;
     }
-    if (!haveLog || !haveMonth) {
+    // The year-month graph covers the whole log: it needs no month.
+    const bool needMonth = r.graph != ReportRequest::Graph::Monthly;
+    if (!haveLog || (needMonth && !haveMonth)) {
         error = haveLog ? "--month is required" : "--log is required";
+        return std::nullopt;
+    }
+    if (r.graph == ReportRequest::Graph::None && (!r.svgFile.empty() || !r.pngFile.empty())) {
+        error = "--svg and --png write a drawing: name one with --graph";
         return std::nullopt;
     }
     return r;
 }
 
-std::optional<std::vector<std::vector<std::string>>> BuildReport(const ReportRequest& request, const DateTime& clock) {
+namespace {
+
+// The main window as it stands after reading the month asked for (today's month for the year-month
+// graph, which does not depend on it).
+MonthViewer MainWindow(const ReportRequest& request, const DateTime& clock) {
     const DateTime now = request.now.value_or(clock);
     ViewerSettings s;
     // The file given is read as the own log unless it is named as a second log.
@@ -170,6 +203,13 @@ std::optional<std::vector<std::vector<std::string>>> BuildReport(const ReportReq
     viewer.Options().calendarDates = request.calendarDates;
     viewer.Options().perStartDates = request.activityDates;
 
+    return viewer;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::vector<std::string>>> BuildReport(const ReportRequest& request, const DateTime& clock) {
+    MonthViewer viewer = MainWindow(request, clock);
     // As the main window does: the month is read, then the view asked for is built.
     if (request.view != ViewKind::YearMonth && !viewer.ReadMonth(request.year, request.month)) return std::nullopt;
     std::optional<ViewResult> view = viewer.ShowView(request.view);
@@ -192,6 +232,19 @@ std::optional<std::vector<std::vector<std::string>>> BuildReport(const ReportReq
     records.push_back(std::move(headers));
     for (std::vector<std::string>& row : table.rows) records.push_back(std::move(row));
     return records;
+}
+
+std::optional<DrawList> BuildDrawing(const ReportRequest& request, const DateTime& clock) {
+    MonthViewer viewer = MainWindow(request, clock);
+    if (request.graph == ReportRequest::Graph::Monthly) {
+        std::optional<std::vector<MonthSlot>> series = ReadMonthSeries(viewer.LogPath());
+        if (!series) return std::nullopt;
+        return DrawMonthlyGraph(*series, request.window);
+    }
+    if (!viewer.ReadMonth(request.year, request.month)) return std::nullopt;
+    if (request.graph == ReportRequest::Graph::Chart)
+        return ChartDrawing(ChartOpeningOf(viewer));
+    return TrendGraph(TrendGraphOpeningOf(viewer)).Draw();
 }
 
 std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& records) {
@@ -228,7 +281,44 @@ std::string FormatCsv(const std::vector<std::vector<std::string>>& records) {
     return text;
 }
 
-int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err) {
+namespace {
+
+bool WriteWholeFile(const std::string& path, const std::string& bytes) {
+    FilePtr file = OpenFile(path, "wb");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    return std::fclose(file.release()) == 0 && written;
+}
+
+int RunDrawing(const ReportRequest& request, const DateTime& clock, std::string& out, std::string& err,
+               const PngWriter& writePng) {
+    std::optional<DrawList> drawing = BuildDrawing(request, clock);
+    if (!drawing) {
+        err = "orvelle-report: cannot open the log '" + request.log + "'\n";
+        return kReportUsageError;
+    }
+    if (request.svgFile.empty() && request.pngFile.empty()) {
+        out = DrawListText(*drawing);
+        return 0;
+    }
+    const std::string svg = DrawListSvg(*drawing, kGraphCanvasWidth, kGraphCanvasHeight);
+    if (!request.svgFile.empty() && !WriteWholeFile(request.svgFile, svg)) {
+        err = "orvelle-report: cannot write '" + request.svgFile + "'\n";
+        return kReportOutputError;
+    }
+    if (request.pngFile.empty()) return 0;
+    std::string error = "no PNG renderer in this build";
+    if (!writePng || !writePng(svg, request.pngFile, error)) {
+        err = "orvelle-report: cannot write '" + request.pngFile + "': " + error + "\n";
+        return kReportOutputError;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err,
+              const PngWriter& writePng) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out = kUsage;
         return 0;
@@ -240,6 +330,7 @@ int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::
         return kReportUsageError;
     }
     if (request->period) return RunPeriodReport(*request, out, err);
+    if (request->graph != ReportRequest::Graph::None) return RunDrawing(*request, clock, out, err, writePng);
     std::optional<std::vector<std::vector<std::string>>> records = BuildReport(*request, clock);
     if (!records) {
         err = "orvelle-report: cannot open the log '" + request->log + "'\n";

@@ -1,11 +1,14 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Clock.h"
+#include "shared/DrawList.h"
 #include "viewer/Views.h"
 #include "viewer/analysis/PeriodCount.h"
+#include "viewer/analysis/MonthSeries.h"
 
 namespace kestrowa {
 
@@ -29,6 +32,11 @@ struct ReportRequest {
     // not given is empty).
     std::optional<PeriodMode> period;
     PeriodTexts periodTexts;
+    // A drawing in place of a table: the trend graph by day or by month, or the chart.
+    enum class Graph { None, Daily, Monthly, Chart } graph = Graph::None;
+    MonthWindow window = MonthWindow::Latest;
+    std::string svgFile;
+    std::string pngFile;
 };
 
 // Parses the arguments after the program name. On a bad or missing argument returns nullopt
@@ -39,15 +47,24 @@ std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>
 // headers and the table's rows. nullopt when the log cannot be opened.
 std::optional<std::vector<std::vector<std::string>>> BuildReport(const ReportRequest& request, const DateTime& clock);
 
+// The drawing asked for, as the viewer's window draws it for the same log and moment; nullopt
+// when the log cannot be opened.
+std::optional<DrawList> BuildDrawing(const ReportRequest& request, const DateTime& clock);
+
 // Cells separated by a tab, one record a line, every blank kept.
 std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& records);
 // RFC 4180: fields with a comma, quote or line break in quotes, quotes doubled, CR LF endings.
 std::string FormatCsv(const std::vector<std::vector<std::string>>& records);
 
+// Turns a drawing's SVG into a PNG file; false with the reason in `error`.
+using PngWriter = std::function<bool(const std::string& svg, const std::string& path, std::string& error)>;
+
 inline constexpr int kReportUsageError = 2;
 // A period the period view refuses (a field missing, too long).
 inline constexpr int kReportRefusedPeriod = 3;
+inline constexpr int kReportOutputError = 1;
 // The whole program: its output in `out`, a message in `err`, and the exit status.
-int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err);
+int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err,
+              const PngWriter& writePng = {});
 
 }  // namespace kestrowa

@@ -15,6 +15,8 @@
 #include "viewer/ViewerDlgIds.h"
 #include "viewer/WaitDlg.h"
 #include "viewer/analysis/PeriodDlg.h"
+#include "viewer/analysis/ChartDlg.h"
+#include "viewer/analysis/TrendGraphDlg.h"
 
 namespace kestrowa::orvelle {
 
@@ -90,6 +92,10 @@ std::span<const MessageEntry<CViewerDlg>> CViewerDlg::MessageTable() {
         OnCommand(ID_MENU_LOG, &D::OnLog),
         OnCommand(IDC_PERIOD, &D::OnPeriod),
         OnCommand(ID_MENU_PERIOD, &D::OnPeriod),
+        OnCommand(IDC_GRAPH, &D::OnGraph),
+        OnCommand(ID_MENU_GRAPH, &D::OnGraph),
+        OnCommand(IDC_CHART, &D::OnChart),
+        OnCommand(ID_MENU_CHART, &D::OnChart),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(ID_HELP_INDEX, &D::OnHelp),
         OnCommand(IDC_YEAR, EN_CHANGE, &D::OnYearChange),
@@ -241,6 +247,21 @@ void CViewerDlg::OnPeriod() {
     const ViewerSettings& s = viewer_.Options().settings;
     CPeriodDlg({context_.settings, context_.prompts, viewer_.LogPath(), s.timeMode, s.periodLastPosition})
         .RunModal(Hwnd());
+void CViewerDlg::OnGraph() {
+    SetItemText(IDC_VIEW_TITLE, kTrendGraphViewTitle);
+    CTrendGraphDlg(TrendGraphOpeningOf(viewer_)).RunModal(Hwnd());
+    ShowViewTitleAgain();
+}
+
+void CViewerDlg::OnChart() {
+    SetItemText(IDC_VIEW_TITLE, kChartViewTitle);
+    CChartDlg(ChartOpeningOf(viewer_)).RunModal(Hwnd());
+    ShowViewTitleAgain();
+}
+
+void CViewerDlg::ShowViewTitleAgain() {
+    SetItemText(IDC_VIEW_TITLE, ViewTitle(viewer_.View()));
+    SetItemText(IDC_MONTH_CAPTION, MonthCaption(viewer_.ShownYear(), viewer_.ShownMonth()));
 }
 
 void CViewerDlg::OnAbout() {

@@ -71,6 +71,8 @@ private:
     void OnYearMonth();
     void OnLog();
     void OnPeriod();
+    void OnGraph();
+    void OnChart();
     void OnAbout();
     void OnHelp();
     void OnYearChange();
@@ -82,6 +84,8 @@ private:
     bool ReadShownMonth(int year, int month);
     void ShowView(ViewKind view);
     void ShowSummary(const SummaryTexts& texts);
+    // After the graph or the chart: the view's title and the month caption again.
+    void ShowViewTitleAgain();
     void CheckViewRadio();
     void WriteEdit(int id, const std::string& text);
     void WriteChosenMonth(const MonthChoice& choice);

@@ -32,9 +32,14 @@ std::string MonthViewer::Title() const { return WindowTitle(options_.settings.se
 bool MonthViewer::ReadMonth(int year, int month) {
     shownYear_ = year;
     shownMonth_ = month;
-    if (!kestrowa::ReadMonth(Log(), year, month, options_.settings.timeMode, model_)) return false;
-    modelRead_ = true;
+    if (!ReadShownMonth()) return false;
     view_ = ViewKind::Calendar;
+    return true;
+}
+
+bool MonthViewer::ReadShownMonth() {
+    if (!kestrowa::ReadMonth(Log(), shownYear_, shownMonth_, options_.settings.timeMode, model_)) return false;
+    modelRead_ = true;
     loadedYear_ = loadedMonth_ = -1;
     calendarBuilt_ = false;
     return true;
@@ -72,6 +77,24 @@ std::optional<ViewResult> MonthViewer::ShowYearMonth() {
     view_ = ViewKind::YearMonth;
     loadedYear_ = loadedMonth_ = -1;
     return ViewResult{std::move(built->table), std::move(built->summary)};
+}
+
+void MonthViewer::ApplyTimeMode() {
+    // With the day count summary the average text is the calendar's own, rebuilt with it.
+    const std::string average = model_.averageText;
+    kestrowa::ApplyTimeMode(model_, options_.settings.timeMode);
+    if (options_.settings.monthLabel == 1) model_.averageText = average;
+}
+
+std::optional<ViewResult> MonthViewer::Redisplay(ViewKind view, bool reread) {
+    if (reread && !ReadShownMonth()) {
+        ShowEmptyMonth();
+        view = ViewKind::Calendar;
+    }
+    loadedYear_ = loadedMonth_ = -1;
+    // The calendar's weekly summary corrects the model by the settings now in force.
+    calendarBuilt_ = false;
+    return ShowView(view);
 }
 
 }  // namespace kestrowa

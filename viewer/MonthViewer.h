@@ -60,7 +60,18 @@ public:
     // for. nullopt, with the view as it was, when the log cannot be read.
     std::optional<ViewResult> ShowYearMonth();
 
+    // After a change of the time display or the monthly summary: the total and, with the start
+    // count summary, the average per start in the time display now set.
+    void ApplyTimeMode();
+    // Builds `view` anew after a change of the display settings. With `reread` the shown month
+    // is read again first from the log in use; a month that cannot be read shows empty, in the
+    // calendar.
+    std::optional<ViewResult> Redisplay(ViewKind view, bool reread);
+
 private:
+    // Reads the shown month into the model; the next ShowView rebuilds.
+    bool ReadShownMonth();
+
     ViewOptions options_;
     std::string ownLogPath_;
     std::string nowLine_;

@@ -16,7 +16,7 @@
 #include "viewer/HelpLine.h"
 #include "viewer/MonthSelection.h"
 #include "viewer/MonthViewer.h"
-#include "viewer/Table.h"
+#include "shared/Table.h"
 #include "viewer/Views.h"
 
 namespace kestrowa::orvelle {

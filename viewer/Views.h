@@ -4,7 +4,7 @@
 
 #include "platform/Clock.h"
 #include "viewer/MonthModel.h"
-#include "viewer/Table.h"
+#include "shared/Table.h"
 #include "viewer/ViewerSettings.h"
 
 namespace kestrowa {

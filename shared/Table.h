@@ -19,4 +19,9 @@ struct Table {
     std::vector<std::string>& AddRow() { return rows.emplace_back(columns.size()); }
 };
 
+// The table as a spreadsheet takes it from the clipboard: the headings, then each row, one line
+// each (CR LF), the cells separated by tabs. A row has as many cells as the list shows, one per
+// column; a tab or line break inside a cell becomes a blank so that it cannot split the cell.
+std::string TableText(const Table& table);
+
 }  // namespace kestrowa

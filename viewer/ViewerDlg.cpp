@@ -165,7 +165,7 @@ void CViewerDlg::ShowView(ViewKind view) {
     // Nothing is built when the month and the view asked for are shown already.
     const std::optional<ViewResult> built = viewer_.ShowView(view);
     if (!built) return;
-    ShowTable(list_, built->table);
+    list_.Show(built->table);
     CheckViewRadio();
     ShowSummary(built->summary);
     WriteEdit(IDC_YEAR, Format("%d", viewer_.ShownYear()));
@@ -233,7 +233,7 @@ void CViewerDlg::OnYearMonth() {
     // When the log cannot be read the list keeps what it shows, and the radio its view.
     CheckViewRadio();
     if (!built) return;
-    ShowTable(list_, built->table);
+    list_.Show(built->table);
     ShowSummary(built->summary);
 }
 

@@ -66,7 +66,7 @@ void CPeriodDlg::Show(const RecountResult& result) {
     SetItemText(IDC_PERIOD_LIMIT, form_.LimitLabel());
     for (size_t f = 0; f < form_.Edits().size(); ++f) SetItemText(kPeriodEdits[f], form_.Edits()[f]);
     SetItemText(IDC_PERIOD_LENGTH, form_.LengthLabel());
-    if (result.listRebuilt) ShowTable(list_, form_.List());
+    if (result.listRebuilt) list_.Show(form_.List());
     for (size_t b = 0; b < form_.Boxes().size(); ++b) SetItemText(kSummaryBoxes[b], form_.Boxes()[b]);
     if (!result.message.empty())
         context_.prompts.ShowMessage(Hwnd(), result.message, kProgramCaption, MB_ICONEXCLAMATION | MB_OK);

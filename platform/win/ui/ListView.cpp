@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <memory>
+
+#include "platform/win/os/Handle.h"
 #include "platform/win/os/Text.h"
 
 namespace kestrowa {
@@ -9,9 +13,113 @@ namespace kestrowa {
 namespace {
 // Cells and headers are read through a buffer of this many characters.
 constexpr int kTextBuffer = 512;
+constexpr UINT_PTR kSubclassId = 1;
+// The window property that holds the table shown (comctl32 names no lookup of a subclass's data).
+constexpr const wchar_t* kTableProperty = L"Kestrowa.ListView.Table";
+constexpr UINT kCopyCommand = 1;
+constexpr const wchar_t* kCopyItem = L"コピー(&C)\tCtrl+C";
 
 HWND HeaderControl(HWND list) { return reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)); }
+
+// Owns the clipboard while it is open.
+class ClipboardScope {
+public:
+    explicit ClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    ClipboardScope(const ClipboardScope&) = delete;
+    ClipboardScope& operator=(const ClipboardScope&) = delete;
+    ~ClipboardScope() {
+        if (open_) CloseClipboard();
+    }
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_;
+};
+
+// Owns global memory until the clipboard takes it.
+struct GlobalFreer {
+    void operator()(void* memory) const { GlobalFree(memory); }
+};
+using GlobalMemory = std::unique_ptr<void, GlobalFreer>;
+
+bool PutUnicodeText(HWND owner, const std::wstring& text) {
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory) return false;
+    void* locked = GlobalLock(memory.get());
+    if (!locked) return false;
+    std::memcpy(locked, text.c_str(), bytes);
+    GlobalUnlock(memory.get());
+    ClipboardScope clipboard(owner);
+    if (!clipboard || !EmptyClipboard()) return false;
+    if (!SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
+    memory.release();  // the clipboard's now
+    return true;
+}
+
+// The context menu at a screen point; the keyboard's menu key gives (-1, -1): the list's corner.
+void ShowCopyMenu(HWND list, LPARAM at) {
+    POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    if (point.x == -1 && point.y == -1) {
+        point = {0, 0};
+        ClientToScreen(list, &point);
+    }
+    MenuHandle menu(CreatePopupMenu());
+    if (!menu.Get() || !AppendMenuW(menu.Get(), MF_STRING, kCopyCommand, kCopyItem)) return;
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+        menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, list, nullptr));
+    if (chosen == kCopyCommand) ListView(list).CopyToClipboard();
+}
+
+LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    switch (message) {
+        case WM_KEYDOWN:
+            if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0) {
+                ListView(list).CopyToClipboard();
+                return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            ShowCopyMenu(list, lParam);
+            return 0;
+        case WM_NCDESTROY:
+            RemovePropW(list, kTableProperty);
+            RemoveWindowSubclass(list, ListProcedure, kSubclassId);
+            delete reinterpret_cast<Table*>(data);
+            break;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
 }  // namespace
+
+Table* ListView::Shown() const {
+    if (auto* shown = static_cast<Table*>(GetPropW(list_, kTableProperty))) return shown;
+    auto table = std::make_unique<Table>();
+    if (!SetPropW(list_, kTableProperty, table.get())) return nullptr;
+    if (!SetWindowSubclass(list_, ListProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(table.get()))) {
+        RemovePropW(list_, kTableProperty);
+        return nullptr;
+    }
+    return table.release();  // freed with the control
+}
+
+void ListView::Show(const Table& table) const {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    Clear();
+    for (const TableColumn& column : table.columns) AddColumn(column.header, column.width);
+    for (const std::vector<std::string>& row : table.rows) AddRow(row);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    if (table.scroll > 0) SendMessageW(list_, LVM_SCROLL, 0, table.scroll);
+    InvalidateRect(list_, nullptr, TRUE);
+    if (Table* shown = Shown()) *shown = table;
+}
+
+bool ListView::CopyToClipboard() const {
+    const auto* shown = static_cast<const Table*>(GetPropW(list_, kTableProperty));
+    if (!shown) return false;
+    const std::string text = TableText(*shown);
+    return !text.empty() && PutUnicodeText(list_, Utf8ToWide(text));
+}
 
 void ListView::Clear() const {
     const DWORD extra = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT;
@@ -49,10 +157,6 @@ void ListView::AddRow(const std::vector<std::string>& cells) const {
         sub.pszText = text.data();
         SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&sub));
     }
-}
-
-void ListView::ScrollDown(int pixels) const {
-    if (pixels > 0) SendMessageW(list_, LVM_SCROLL, 0, pixels);
 }
 
 int ListView::RowCount() const { return static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }

@@ -5,23 +5,24 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/Table.h"
+
 namespace kestrowa {
 
-// A list-view control in report style, filled column by column and row by row with UTF-8 texts.
+// A list-view control in report style, filled from a `Table`. A list that has shown a table
+// copies it to the clipboard, as text a spreadsheet takes (`TableText`), on Ctrl+C and on the
+// コピー item of its context menu; the table it keeps for that goes with the control.
 class ListView {
 public:
     explicit ListView(HWND list = nullptr) : list_(list) {}
     HWND Hwnd() const { return list_; }
 
-    // Grid lines, header drag-and-drop and full-row selection added to the current extended
-    // styles; every row and every column removed.
-    void Clear() const;
-    // Appends a left-aligned column.
-    void AddColumn(std::string_view header, int width) const;
-    // Appends a row; cells beyond the columns are left out.
-    void AddRow(const std::vector<std::string>& cells) const;
-    // Scrolls the list down by that many pixels.
-    void ScrollDown(int pixels) const;
+    // Replaces the columns and rows with the table's (grid lines, header drag-and-drop and
+    // full-row selection added to the extended styles) and scrolls down by its scroll amount.
+    void Show(const Table& table) const;
+    // Puts the table shown on the clipboard as Unicode text; false when there is none or the
+    // clipboard cannot be had.
+    bool CopyToClipboard() const;
 
     int RowCount() const;
     int ColumnCount() const;
@@ -30,20 +31,13 @@ public:
     int ColumnWidth(int column) const;
 
 private:
+    void Clear() const;
+    void AddColumn(std::string_view header, int width) const;
+    void AddRow(const std::vector<std::string>& cells) const;
+    // The table shown, kept with the control from the first Show on.
+    Table* Shown() const;
+
     HWND list_;
 };
-
-// Rebuilds a list from a table: any value with `columns` (each with its `header` and `width`),
-// `rows` of cell texts and `scroll`, the pixels to scroll down by once it is filled.
-template <class TableValue>
-void ShowTable(const ListView& list, const TableValue& table) {
-    SendMessageW(list.Hwnd(), WM_SETREDRAW, FALSE, 0);
-    list.Clear();
-    for (const auto& column : table.columns) list.AddColumn(column.header, column.width);
-    for (const auto& row : table.rows) list.AddRow(row);
-    SendMessageW(list.Hwnd(), WM_SETREDRAW, TRUE, 0);
-    list.ScrollDown(table.scroll);
-    InvalidateRect(list.Hwnd(), nullptr, TRUE);
-}
 
 }  // namespace kestrowa

@@ -386,4 +386,82 @@ TEST_F(ViewerDlgTest, ListCellsAreTheReportsCells) {
     }
 }
 
+std::string ClipboardText() {
+    if (!OpenClipboard(nullptr)) return "(clipboard busy)";
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = WideToUtf8(wide);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void PutClipboardText(const wchar_t* text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+// Ctrl held down for this thread's keyboard state while the scope lasts.
+class ControlKeyDown {
+public:
+    ControlKeyDown() { SetControl(0x80); }
+    ~ControlKeyDown() { SetControl(0); }
+
+private:
+    static void SetControl(BYTE state) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
+        SetKeyboardState(keys);
+    }
+};
+
+TEST_F(ViewerDlgTest, CtrlCCopiesTheListShownAsTabSeparatedLines) {
+    Open();
+    Command(IDC_DAILY);
+    PutClipboardText(L"before");
+    // C alone copies nothing.
+    SendMessageW(list_.Hwnd(), WM_KEYDOWN, 'C', 0);
+    EXPECT_EQ(ClipboardText(), "before");
+    {
+        ControlKeyDown control;
+        SendMessageW(list_.Hwnd(), WM_KEYDOWN, 'C', 0);
+    }
+    std::string expected = " 日 \t最初の起動時刻\t最後の終了時刻\t稼働時間\t中断時間\t起動数\r\n";
+    for (int r = 0; r < list_.RowCount(); ++r) {
+        const std::vector<std::string> cells = Row(r);
+        for (size_t c = 0; c < cells.size(); ++c) expected += (c ? "\t" : "") + cells[c];
+        expected += "\r\n";
+    }
+    EXPECT_EQ(ClipboardText(), expected);
+    EXPECT_NE(expected.find("\r\n 1(金)\t   08:00\t   18:00\t  9:00\t  1:00\t   2\r\n"), std::string::npos);
+}
+
+TEST_F(ViewerDlgTest, TheListsContextMenuCopiesToo) {
+    Open();
+    Command(IDC_PER_START);
+    PutClipboardText(L"before");
+    // The menu is answered as a user would: down to its one item, then Enter.
+    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!menu) return;
+        KillTimer(nullptr, id);
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    SendMessageW(list_.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list_.Hwnd()), MAKELPARAM(-1, -1));
+    const std::string copied = ClipboardText();
+    EXPECT_EQ(copied.substr(0, copied.find("\r\n")), "No.\t起動時刻\t終了時刻\t稼働時間\t 回 ");
+    EXPECT_NE(copied.find("No.  3\t09/05/10 23:00\t09/05/11 01:30\t  2:30\t  1/ 1\r\n"), std::string::npos);
+}
+
 }  // namespace

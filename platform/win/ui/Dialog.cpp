@@ -16,21 +16,6 @@ std::string WindowText(HWND hwnd) {
     int copied = GetWindowTextW(hwnd, buffer.data(), length + 1);
     return WideToUtf8(std::wstring_view(buffer.data(), static_cast<size_t>(copied)));
 }
-
-// Owns a menu loaded from the resources.
-class MenuHandle {
-public:
-    explicit MenuHandle(HMENU menu) : menu_(menu) {}
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    ~MenuHandle() {
-        if (menu_) DestroyMenu(menu_);
-    }
-    HMENU Get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
 }  // namespace
 
 // Only a page whose tabbed dialog let it go before its own window ended can get here with a

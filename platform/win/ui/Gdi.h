@@ -56,6 +56,21 @@ private:
     HICON icon_;
 };
 
+// Owns a menu, loaded from the resources or made in place.
+class MenuHandle {
+public:
+    explicit MenuHandle(HMENU menu) : menu_(menu) {}
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    ~MenuHandle() {
+        if (menu_) DestroyMenu(menu_);
+    }
+    HMENU Get() const { return menu_; }
+
+private:
+    HMENU menu_;
+};
+
 // Painting of a window between BeginPaint and EndPaint, for the life of the scope.
 class PaintScope {
 public:

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/win/os/Handle.h"
 #include "platform/win/os/Text.h"
+#include "platform/win/ui/Gdi.h"
 
 namespace kestrowa {
 

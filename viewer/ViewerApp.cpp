@@ -5,6 +5,7 @@
 
 #include "platform/win/os/IniProfile.h"
 #include "platform/win/os/Module.h"
+#include "platform/win/ui/FileDialog.h"
 #include "platform/win/ui/MessageBoxes.h"
 #include "platform/win/os/RegistryProfile.h"
 #include "platform/win/os/SystemClock.h"
@@ -26,7 +27,8 @@ int CViewerApp::Run() {
     RegistryProfile recorder(kProfileRoot, kRecorderProfileName);
     SystemClock clock;
     SystemPrompts prompts;
-    CViewerDlg main(ViewerContext{clock, settings, recorder, prompts, WindowsDirectory(),
+    SystemFileDialogs fileDialogs;
+    CViewerDlg main(ViewerContext{clock, settings, recorder, prompts, fileDialogs, WindowsDirectory(),
                                   ProgramFolder() + kHelpDocumentName});
     main.RunModal(nullptr);
     return 0;

@@ -14,13 +14,16 @@
 #include "viewer/MonthSelection.h"
 #include "viewer/ViewerDlgIds.h"
 #include "viewer/WaitDlg.h"
-#include "viewer/analysis/PeriodDlg.h"
 #include "viewer/analysis/ChartDlg.h"
+#include "viewer/analysis/PeriodDlg.h"
 #include "viewer/analysis/TrendGraphDlg.h"
+#include "viewer/settings/DisplaySettingsDlg.h"
 
 namespace kestrowa::orvelle {
 
 namespace {
+// The caption of the viewer's message boxes.
+constexpr const char* kViewerCaption = "Orvelle";
 // The editor opens at this place and size (pixels).
 constexpr WindowPlacementHint kEditorPlacement{20, 55, 691, 504};
 
@@ -88,6 +91,8 @@ std::span<const MessageEntry<CViewerDlg>> CViewerDlg::MessageTable() {
         OnCommand(ID_MENU_PER_START, &D::OnPerStart),
         OnCommand(IDC_YEAR_MONTH, &D::OnYearMonth),
         OnCommand(ID_MENU_YEAR_MONTH, &D::OnYearMonth),
+        OnCommand(IDC_SETTINGS, &D::OnSettings),
+        OnCommand(ID_MENU_SETTINGS, &D::OnSettings),
         OnCommand(IDC_LOG, &D::OnLog),
         OnCommand(ID_MENU_LOG, &D::OnLog),
         OnCommand(IDC_PERIOD, &D::OnPeriod),
@@ -163,11 +168,13 @@ bool CViewerDlg::ReadShownMonth(int year, int month) {
 
 void CViewerDlg::ShowView(ViewKind view) {
     // Nothing is built when the month and the view asked for are shown already.
-    const std::optional<ViewResult> built = viewer_.ShowView(view);
-    if (!built) return;
-    list_.Show(built->table);
+    if (const std::optional<ViewResult> built = viewer_.ShowView(view)) ShowBuilt(*built);
+}
+
+void CViewerDlg::ShowBuilt(const ViewResult& built) {
+    list_.Show(built.table);
     CheckViewRadio();
-    ShowSummary(built->summary);
+    ShowSummary(built.summary);
     WriteEdit(IDC_YEAR, Format("%d", viewer_.ShownYear()));
 }
 
@@ -247,6 +254,8 @@ void CViewerDlg::OnPeriod() {
     const ViewerSettings& s = viewer_.Options().settings;
     CPeriodDlg({context_.settings, context_.prompts, viewer_.LogPath(), s.timeMode, s.periodLastPosition})
         .RunModal(Hwnd());
+}
+
 void CViewerDlg::OnGraph() {
     SetItemText(IDC_VIEW_TITLE, kTrendGraphViewTitle);
     CTrendGraphDlg(TrendGraphOpeningOf(viewer_)).RunModal(Hwnd());
@@ -262,6 +271,21 @@ void CViewerDlg::OnChart() {
 void CViewerDlg::ShowViewTitleAgain() {
     SetItemText(IDC_VIEW_TITLE, ViewTitle(viewer_.View()));
     SetItemText(IDC_MONTH_CAPTION, MonthCaption(viewer_.ShownYear(), viewer_.ShownMonth()));
+}
+
+void CViewerDlg::OnSettings() {
+    const DisplaySettingsValues values = DisplaySettingsFor(viewer_.Options(), applicationFolder_, context_.settings);
+    CDisplaySettingsDlg dialog(values, context_.fileDialogs);
+    dialog.RunModal(Hwnd());
+    const AppliedDisplaySettings applied =
+        ApplyDisplaySettings(viewer_, values.files.furtherLogs, dialog.Confirmed(), context_.settings,
+                             [this](const std::string& text) {
+                                 context_.prompts.ShowMessage(Hwnd(), text, kViewerCaption, MB_ICONEXCLAMATION | MB_OK);
+                             });
+    SetItemText(IDC_UNIT, applied.unitLabel);
+    SetTitle(viewer_.Title());
+    if (applied.totalShown) SetItemText(IDC_TOTAL, viewer_.Model().totalText);
+    if (applied.view) ShowBuilt(*applied.view);
 }
 
 void CViewerDlg::OnAbout() {

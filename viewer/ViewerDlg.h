@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/FileDialog.h"
 #include "platform/Profile.h"
 #include "platform/win/ui/BitmapButton.h"
 #include "platform/win/ui/Dialog.h"
@@ -33,6 +34,7 @@ struct ViewerContext {
     Profile& settings;               // ORVELLE.INI
     const Profile& recorderProfile;  // the recorder's registry profile, for AppDir
     UserPrompts& prompts;
+    FileDialogs& fileDialogs;
     std::string windowsDirectory;  // without a trailing backslash
     std::string helpDocument;      // the help page shipped beside the program
     ProcessRunner runProcess = RunProcessAndWait;
@@ -69,6 +71,7 @@ private:
     void OnDaily();
     void OnPerStart();
     void OnYearMonth();
+    void OnSettings();
     void OnLog();
     void OnPeriod();
     void OnGraph();
@@ -83,6 +86,7 @@ private:
     void CloseWaitWindow();
     bool ReadShownMonth(int year, int month);
     void ShowView(ViewKind view);
+    void ShowBuilt(const ViewResult& built);
     void ShowSummary(const SummaryTexts& texts);
     // After the graph or the chart: the view's title and the month caption again.
     void ShowViewTitleAgain();

@@ -126,6 +126,12 @@ void WriteFurtherLogs(Profile& profile, const FurtherLogs& logs) {
 
 }  // namespace
 
+const FileOpenRequest kBrowseEditor{"exe files (*.exe)|*.exe|All files (*.*)|*.*||", "exe", "*.exe"};
+const FileOpenRequest kBrowseOutsideFolder{
+    "log files (*.log)|*.log|SEM files (*.sem)|*.sem|DAT files (*.dat)|*.dat|All files (*.*)|*.*||", "log", "*.log"};
+const FileOpenRequest kBrowseLogFile{"dat files (*.dat)|*.dat|txt files (*.txt)|*.txt|All files (*.*)|*.*||", "dat",
+                                     "*.dat"};
+
 bool RadioChecked(int value, int position) { return value == position && (value == 0 || value == 1); }
 
 FurtherLogs ReadFurtherLogs(const Profile& profile) {

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FileDialog.h"
 #include "platform/Profile.h"
 #include "viewer/MonthViewer.h"
 
@@ -88,17 +89,11 @@ private:
     std::vector<std::string> entries_;
 };
 
-// Filters, default extensions and first names of the three 参照 buttons' file dialogs.
-struct BrowseRequest {
-    const char* filter;
-    const char* defaultExtension;
-    const char* initialName;
-};
-inline constexpr BrowseRequest kBrowseEditor{"exe files (*.exe)|*.exe|All files (*.*)|*.*||", "exe", "*.exe"};
-inline constexpr BrowseRequest kBrowseOutsideFolder{
-    "log files (*.log)|*.log|SEM files (*.sem)|*.sem|DAT files (*.dat)|*.dat|All files (*.*)|*.*||", "log", "*.log"};
-inline constexpr BrowseRequest kBrowseLogFile{
-    "dat files (*.dat)|*.dat|txt files (*.txt)|*.txt|All files (*.*)|*.*||", "dat", "*.dat"};
+// What the three 参照 buttons ask the file dialog for: the editor, the outside logger's log
+// (whose folder is taken) and a further log.
+extern const FileOpenRequest kBrowseEditor;
+extern const FileOpenRequest kBrowseOutsideFolder;
+extern const FileOpenRequest kBrowseLogFile;
 
 // The ファイル page without its controls: the values, the list, and what each action does to
 // them. The page shows Choices() and List().Entries() and calls these on the user's actions.

@@ -4,8 +4,10 @@
 //   orvelle_command move X Y         a pointer move over the main window (client pixels)
 //   orvelle_command popup command ID a click in the modal window the main window opened
 //   orvelle_command popup rect       prints that window's place on the screen: "X Y WIDTH HEIGHT"
+//   orvelle_command popup tab N      chooses tab N of that window's tab control, as a click would
 // Exits with 1 when the window is not found.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -65,6 +67,12 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring action = argv[2];
     if (action == L"command" && argc >= 4) {
         Click(popup, _wtoi(argv[3]), true);
+        return 0;
+    }
+    // The tab control's focus moves like a click: it tells the dialog of the tab left and chosen.
+    if (action == L"tab" && argc >= 4) {
+        SendMessageW(FindWindowExW(popup, nullptr, WC_TABCONTROLW, nullptr), TCM_SETCURFOCUS,
+                     static_cast<WPARAM>(_wtoi(argv[3])), 0);
         return 0;
     }
     if (action == L"rect") {

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,7 +36,11 @@ const std::string kLog = CrLf({
 
 class NoPrompts : public UserPrompts {
 public:
-    int ShowMessage(HWND, std::string_view, std::string_view, UINT) override { return IDOK; }
+    int ShowMessage(HWND, std::string_view text, std::string_view caption, UINT type) override {
+        messages.push_back(std::string(caption) + ": " + std::string(text) + (type & MB_ICONEXCLAMATION ? " (!)" : ""));
+        return IDOK;
+    }
+    std::vector<std::string> messages;
     void OpenDocument(HWND, const std::string& path) override { opened.push_back(path); }
     std::vector<std::string> opened;
 };
@@ -53,7 +59,7 @@ protected:
         if (log) dir_.Write("Kestrofl.dat", *log);
         recorder_.WriteText("System", "AppDir", folder_);
         dialog_ = std::make_unique<Modeless<CViewerDlg>>(ViewerContext{
-            clock_, settings_, recorder_, prompts_, "C:\\WINDOWS", "C:\\Orvelle\\Orvelle.html",
+            clock_, settings_, recorder_, prompts_, fileDialogs_, "C:\\WINDOWS", "C:\\Orvelle\\Orvelle.html",
             [this](const std::string& line, const WindowPlacementHint& placement, HWND) {
                 starts_.push_back({line, placement});
                 return true;
@@ -98,6 +104,7 @@ protected:
     MemoryProfile settings_;
     MemoryProfile recorder_;
     NoPrompts prompts_;
+    ScriptedFileDialogs fileDialogs_;
     std::vector<ProcessStart> starts_;
     std::unique_ptr<Modeless<CViewerDlg>> dialog_;
     ListView list_;
@@ -462,6 +469,57 @@ TEST_F(ViewerDlgTest, TheListsContextMenuCopiesToo) {
     const std::string copied = ClipboardText();
     EXPECT_EQ(copied.substr(0, copied.find("\r\n")), "No.\t起動時刻\t終了時刻\t稼働時間\t 回 ");
     EXPECT_NE(copied.find("No.  3\t09/05/10 23:00\t09/05/11 01:30\t  2:30\t  1/ 1\r\n"), std::string::npos);
+}
+
+// What the user does in the display settings dialog once it is up, run by a timer of the
+// thread while the dialog's modal loop waits.
+std::function<void(HWND)> settingsAnswer;
+
+void AnswerSettingsWith(std::function<void(HWND)> answer) {
+    settingsAnswer = std::move(answer);
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        HWND settings = FindWindowW(L"#32770", L" 表示設定");
+        if (!settings || !IsWindowVisible(settings)) return;
+        KillTimer(nullptr, id);
+        settingsAnswer(settings);
+    });
+}
+
+TEST_F(ViewerDlgTest, TheSettingsButtonAppliesTheChosenTimeFormatAtOnce) {
+    Open();
+    Command(IDC_DAILY);
+    AnswerSettingsWith([](HWND settings) {
+        // The dialog opens on ファイル; 表示項目 is the page that holds 時（10進法 **.**）.
+        SendDlgItemMessageW(settings, 1044, TCM_SETCURFOCUS, 0, 0);
+        HWND decimal = nullptr;
+        for (HWND page = nullptr; !decimal && (page = FindWindowExW(settings, page, L"#32770", nullptr));)
+            decimal = GetDlgItem(page, 1031);
+        SendMessageW(decimal, BM_CLICK, 0, 0);
+        PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(IDC_SETTINGS);
+    EXPECT_EQ(Text(IDC_TOTAL), "13.75");
+    EXPECT_EQ(Text(IDC_UNIT), "(*.*時間)");
+    EXPECT_EQ(dialog_->View(), ViewKind::Daily);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{" 1(金)", "   08:00", "   18:00", "   9.00", "   1.00", "   2"}));
+    EXPECT_EQ(settings_.ReadInt("System", "TimeMode", -1), 1);
+    EXPECT_EQ(settings_.ReadText("System", "SecondLog", "-"), "");
+    EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(ViewerDlgTest, ALostSecondLogIsReportedAfterCancelAndTheOwnLogShown) {
+    dir_.Write("other.dat", kLog);
+    settings_.WriteText("System", "SecondLog", folder_ + "other.dat");
+    Open();
+    EXPECT_EQ(Text(IDC_TOTAL), "11:30");
+    std::filesystem::remove(dir_.Path() / "other.dat");
+    AnswerSettingsWith([](HWND settings) { PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
+    Command(ID_MENU_SETTINGS);
+    EXPECT_EQ(prompts_.messages,
+              std::vector<std::string>{"Orvelle: ログファイル " + folder_ + "other.dat が見つかりません！ (!)"});
+    EXPECT_EQ(dialog_->Title(), " Orvelle Check  (2009/05/20 10:15 現在)");
+    EXPECT_EQ(settings_.ReadText("System", "SecondLog", "-"), "");
+    EXPECT_EQ(Text(IDC_TOTAL), "13:45");
 }
 
 }  // namespace

@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win/os/Text.h"
+#include "viewer/settings/DisplaySettingsDlg.h"
+#include "viewer/settings/DisplaySettingsDlgIds.h"
+
+using namespace kestrowa;
+using namespace kestrowa::orvelle;
+
+namespace {
+
+DisplaySettingsValues Values(int tab) {
+    DisplaySettingsValues v;
+    v.tab = tab;
+    v.files.editor = "C:\\WINDOWS\\NOTEPAD.EXE";
+    v.files.furtherLogs[0] = "d:\\logs\\a.dat";
+    v.files.furtherLogs[1] = "d:\\logs\\b.dat";
+    v.files.selectedIndex = 2;
+    v.recorderFolder = "C:\\Kestrowa\\";
+    return v;
+}
+
+class DisplaySettingsDlgTest : public ::testing::Test {
+protected:
+    void Open(const DisplaySettingsValues& values) {
+        dialog_ = std::make_unique<Modeless<CDisplaySettingsDlg>>(values, fileDialogs_);
+        ASSERT_NE(dialog_->Create(nullptr), nullptr);
+        ShowWindow(dialog_->Hwnd(), SW_SHOW);
+    }
+    HWND Items() const { return dialog_->ItemsPage().Hwnd(); }
+    HWND Files() const { return dialog_->FilePage().Hwnd(); }
+    HWND Tabs() const { return dialog_->Item(IDC_SETTINGS_TABS); }
+    // A click on a tab: the tab control tells the dialog of the tab left and of the one chosen.
+    void ChooseTab(int index) { SendMessageW(Tabs(), TCM_SETCURFOCUS, static_cast<WPARAM>(index), 0); }
+    void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
+    bool Checked(HWND page, int id) const { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+    std::string Text(HWND page, int id) const {
+        wchar_t text[512] = {};
+        GetDlgItemTextW(page, id, text, 512);
+        return WideToUtf8(text);
+    }
+    std::vector<std::string> LogItems() const {
+        std::vector<std::string> items;
+        HWND list = GetDlgItem(Files(), IDC_LOG_LIST);
+        const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            wchar_t text[512] = {};
+            SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            items.push_back(WideToUtf8(text));
+        }
+        return items;
+    }
+    int LogSelection() const { return static_cast<int>(SendDlgItemMessageW(Files(), IDC_LOG_LIST, CB_GETCURSEL, 0, 0)); }
+    // The user picks an item from the drop-down list.
+    void PickLog(int index) {
+        HWND list = GetDlgItem(Files(), IDC_LOG_LIST);
+        SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(Files(), WM_COMMAND, MAKEWPARAM(IDC_LOG_LIST, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    const DisplaySettingsValues& Ok() {
+        SendMessageW(dialog_->Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        EXPECT_TRUE(dialog_->Confirmed().has_value());
+        return *dialog_->Confirmed();
+    }
+
+    ScriptedFileDialogs fileDialogs_;
+    std::unique_ptr<Modeless<CDisplaySettingsDlg>> dialog_;
+};
+
+}  // namespace
+
+TEST_F(DisplaySettingsDlgTest, OpensOnTheStoredTab) {
+    for (int tab : {0, 1}) {
+        SCOPED_TRACE(tab);
+        Open(Values(tab));
+        EXPECT_EQ(dialog_->Title(), " 表示設定");
+        EXPECT_EQ(TabCtrl_GetItemCount(Tabs()), 2);
+        EXPECT_EQ(TabCtrl_GetCurSel(Tabs()), tab);
+        EXPECT_EQ(IsWindowVisible(Items()) != FALSE, tab == 0);
+        EXPECT_EQ(IsWindowVisible(Files()) != FALSE, tab == 1);
+        EXPECT_EQ(GetParent(Items()), dialog_->Hwnd());
+    }
+    wchar_t text[32] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 32;
+    TabCtrl_GetItem(Tabs(), 1, &item);
+    EXPECT_EQ(WideToUtf8(text), "ファイル");
+}
+
+TEST_F(DisplaySettingsDlgTest, SwitchingTabsShowsOnePageAndIsHandedBack) {
+    Open(Values(1));
+    ChooseTab(0);
+    EXPECT_TRUE(IsWindowVisible(Items()));
+    EXPECT_FALSE(IsWindowVisible(Files()));
+    ChooseTab(1);
+    ChooseTab(0);
+    EXPECT_EQ(Ok().tab, 0);
+}
+
+TEST_F(DisplaySettingsDlgTest, ControlsShowTheValuesHandedIn) {
+    DisplaySettingsValues values = Values(0);
+    values.items = {1, 0, 2, 1, 0, 5, 1, 0, 1, 0};  // calendar dates 2 and a mark of 5: neither shown
+    Open(values);
+    const std::pair<int, bool> shown[] = {
+        {IDC_TIME_HOURS_MINUTES, false}, {IDC_TIME_DECIMAL, true},      {IDC_SUMMARY_STARTS, true},
+        {IDC_SUMMARY_DAYS, false},       {IDC_CALENDAR_EVERY_DAY, false}, {IDC_CALENDAR_SUNDAYS, false},
+        {IDC_WEEK_RECORD, true},         {IDC_ACTIVITY_EVERY_START, true}, {IDC_ACTIVITY_FIRST_START, false},
+        {IDC_HUNDRED_MARK, false},       {IDC_LAST_MONTHLY, true},       {IDC_LAST_ACTIVITY, false},
+        {IDC_LAST_YEAR_MONTH, true},     {IDC_LAST_PERIOD, false},
+    };
+    for (const auto& [id, checked] : shown) EXPECT_EQ(Checked(Items(), id), checked) << id;
+}
+
+TEST_F(DisplaySettingsDlgTest, EachClickSetsItsValue) {
+    struct Case {
+        int id;
+        int DisplayItems::*value;
+        int before, after;
+    } cases[] = {
+        {IDC_TIME_DECIMAL, &DisplayItems::timeMode, 0, 1},
+        {IDC_TIME_HOURS_MINUTES, &DisplayItems::timeMode, 1, 0},
+        {IDC_SUMMARY_DAYS, &DisplayItems::monthLabel, 0, 1},
+        {IDC_SUMMARY_STARTS, &DisplayItems::monthLabel, 1, 0},
+        {IDC_CALENDAR_EVERY_DAY, &DisplayItems::calendarDates, 1, 0},
+        {IDC_CALENDAR_SUNDAYS, &DisplayItems::calendarDates, 0, 1},
+        {IDC_ACTIVITY_EVERY_START, &DisplayItems::activityDates, 1, 0},
+        {IDC_ACTIVITY_FIRST_START, &DisplayItems::activityDates, 0, 1},
+        {IDC_WEEK_RECORD, &DisplayItems::weekRecord, 1, 0},
+        {IDC_HUNDRED_MARK, &DisplayItems::hundredMark, 0, 1},
+        // A value other than 0 shows unchecked; the click checks the box, yet the value flips to 0.
+        {IDC_HUNDRED_MARK, &DisplayItems::hundredMark, 7, 0},
+        {IDC_LAST_MONTHLY, &DisplayItems::mnthLastPosition, 1, 0},
+        {IDC_LAST_ACTIVITY, &DisplayItems::dayLastPosition, 0, 1},
+        {IDC_LAST_YEAR_MONTH, &DisplayItems::carrerLastPosition, 1, 0},
+        {IDC_LAST_PERIOD, &DisplayItems::periodLastPosition, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        DisplaySettingsValues values = Values(0);
+        values.items.*c.value = c.before;
+        Open(values);
+        Click(Items(), c.id);
+        const DisplayItems expected = [&] {
+            DisplayItems items = values.items;
+            items.*c.value = c.after;
+            return items;
+        }();
+        const DisplayItems got = Ok().items;
+        for (int DisplayItems::*each :
+             {&DisplayItems::timeMode, &DisplayItems::monthLabel, &DisplayItems::calendarDates, &DisplayItems::weekRecord,
+              &DisplayItems::activityDates, &DisplayItems::hundredMark, &DisplayItems::mnthLastPosition,
+              &DisplayItems::dayLastPosition, &DisplayItems::carrerLastPosition, &DisplayItems::periodLastPosition})
+            EXPECT_EQ(got.*each, expected.*each);
+    }
+}
+
+TEST_F(DisplaySettingsDlgTest, TheLogListAndItsSelection) {
+    Open(Values(1));
+    EXPECT_EQ(LogItems(), (std::vector<std::string>{"C:\\Kestrowa\\KESTROFL.DAT", "***.***", "d:\\logs\\a.dat",
+                                                    "d:\\logs\\b.dat"}));
+    EXPECT_EQ(LogSelection(), 2);
+    EXPECT_EQ(Text(Files(), IDC_EDITOR), "C:\\WINDOWS\\NOTEPAD.EXE");
+    PickLog(3);
+    const FileChoices& chosen = Ok().files;
+    EXPECT_EQ(chosen.selectedIndex, 3);
+    EXPECT_EQ(chosen.selectedLog, "d:\\logs\\b.dat");
+
+    // Unchanged, the log handed in stays chosen; the own log is chosen by its marker.
+    Open(Values(1));
+    EXPECT_EQ(Ok().files.selectedLog, "");
+    Open(Values(1));
+    PickLog(0);
+    EXPECT_EQ(Ok().files.selectedLog, "999");
+}
+
+TEST_F(DisplaySettingsDlgTest, BrowseButtonsAskForTheirFilesAndShowTheAnswers) {
+    fileDialogs_.answers = {"C:\\Tools\\EDIT.EXE", "", "E:\\Meas\\MEASONTM.LOG", "E:\\Logs\\June.DAT"};
+    Open(Values(1));
+    Click(Files(), IDC_EDITOR_BROWSE);
+    EXPECT_EQ(Text(Files(), IDC_EDITOR), "c:\\tools\\edit.exe");
+    Click(Files(), IDC_EDITOR_BROWSE);  // cancelled
+    EXPECT_EQ(Text(Files(), IDC_EDITOR), "c:\\tools\\edit.exe");
+    Click(Files(), IDC_OUTSIDE_BROWSE);
+    EXPECT_EQ(Text(Files(), IDC_OUTSIDE_FOLDER), "E:\\Meas\\");
+    Click(Files(), IDC_LOG_BROWSE);
+    EXPECT_EQ(LogItems().back(), "e:\\logs\\june.dat");
+    EXPECT_EQ(LogSelection(), 4);
+    // Item 1 names the folder's log only when the dialog is opened again.
+    EXPECT_EQ(LogItems().at(1), "***.***");
+
+    ASSERT_EQ(fileDialogs_.asked.size(), 4u);
+    EXPECT_EQ(fileDialogs_.asked[0].filter, "exe files (*.exe)|*.exe|All files (*.*)|*.*||");
+    EXPECT_EQ(fileDialogs_.asked[0].initialName, "*.exe");
+    EXPECT_EQ(fileDialogs_.asked[2].defaultExtension, "log");
+    EXPECT_EQ(fileDialogs_.asked[3].filter, "dat files (*.dat)|*.dat|txt files (*.txt)|*.txt|All files (*.*)|*.*||");
+
+    const FileChoices& chosen = Ok().files;
+    EXPECT_EQ(chosen.editor, "c:\\tools\\edit.exe");
+    EXPECT_EQ(chosen.logFile, "E:\\Meas\\");
+    EXPECT_EQ(chosen.selectedLog, "e:\\logs\\june.dat");
+    EXPECT_EQ(chosen.furtherLogs[2], "e:\\logs\\june.dat");
+}
+
+TEST_F(DisplaySettingsDlgTest, TypedPathsAreTakenOnOkAndCancelHandsBackNothing) {
+    Open(Values(1));
+    SetDlgItemTextW(Files(), IDC_EDITOR, L"D:\\エディタ\\ed.exe");
+    SetDlgItemTextW(Files(), IDC_OUTSIDE_FOLDER, L"E:\\Meas");
+    const FileChoices& chosen = Ok().files;
+    EXPECT_EQ(chosen.editor, "D:\\エディタ\\ed.exe");
+    EXPECT_EQ(chosen.logFile, "E:\\Meas\\");
+
+    fileDialogs_.answers = {"E:\\Logs\\June.DAT"};
+    Open(Values(1));
+    Click(Files(), IDC_LOG_BROWSE);
+    SendMessageW(dialog_->Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_FALSE(dialog_->Confirmed().has_value());
+    EXPECT_EQ(dialog_->Hwnd(), nullptr);
+}

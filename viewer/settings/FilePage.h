@@ -1,0 +1,35 @@
+#pragma once
+#include <span>
+
+#include "platform/FileDialog.h"
+#include "platform/win/ui/TabbedDialog.h"
+#include "viewer/settings/DisplaySettings.h"
+
+namespace kestrowa::orvelle {
+
+// The ファイル page, template 145: the editor, the outside logger's folder and the log shown,
+// each with its 参照 button; the log is chosen from the list.
+class CFilePage : public DialogWithTable<CFilePage, Page> {
+public:
+    CFilePage(const FileChoices& choices, std::string_view recorderFolder, FileDialogs& fileDialogs);
+    static std::span<const MessageEntry<CFilePage>> MessageTable();
+
+    // Takes over what the editor and folder edits hold; called on OK.
+    void OnApply() override;
+    FileChoices Result() const { return model_.Result(); }
+
+private:
+    void OnInitDialog(WPARAM, LPARAM);
+    void OnLogSelected();
+    void OnEditorBrowse();
+    void OnOutsideBrowse();
+    void OnLogBrowse();
+
+    std::string Browse(const FileOpenRequest& request);
+    void FillLogList();
+
+    FilePageModel model_;
+    FileDialogs& fileDialogs_;
+};
+
+}  // namespace kestrowa::orvelle

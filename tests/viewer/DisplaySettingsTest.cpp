@@ -109,9 +109,12 @@ TEST_F(ApplyTest, EachChangeWritesItsKeysAndRedisplaysWhenItShows) {
 }
 
 TEST_F(ApplyTest, EverythingChangedIsWrittenInItsOrder) {
+    viewer_->Options().calendarDates = 0;
     DisplaySettingsValues values = Opened();
+    EXPECT_EQ(values.items.calendarDates, 0);
+    EXPECT_EQ(values.files.editor, "C:\\WINDOWS\\NOTEPAD.EXE");
     values.tab = 0;
-    values.items = {1, 1, 0, 0, 0, 1, 0, 0, 0, 0};
+    values.items = {1, 1, 1, 0, 0, 1, 0, 0, 0, 0};
     values.files = {2, "D:\\meas\\", dir_.File("other.dat"), "d:\\ed.exe", Further({"a.dat", "b.dat"})};
     const AppliedDisplaySettings applied = Apply(values);
     const std::vector<std::string> expected = {
@@ -128,7 +131,7 @@ TEST_F(ApplyTest, EverythingChangedIsWrittenInItsOrder) {
     EXPECT_EQ(applied.view->summary.countLabel, "稼働日数");
     EXPECT_EQ(viewer_->Title(), "Orvelle Check (" + dir_.File("other.dat") + ")");
     const ViewOptions& options = viewer_->Options();
-    EXPECT_EQ(options.calendarDates, 0);
+    EXPECT_EQ(options.calendarDates, 1);
     EXPECT_EQ(options.perStartDates, 0);
     EXPECT_EQ(options.settings.hundredMark, 1);
 }
@@ -189,16 +192,6 @@ TEST_F(ApplyTest, ASecondLogInUseIsReadAgainForARedisplayInTheSameView) {
     EXPECT_EQ(viewer_->Model().totalText, "4.00");
 }
 
-TEST_F(ApplyTest, SwitchingToAMissingOwnLogShowsAnEmptyMonth) {
-    DisplaySettingsValues values = Opened();
-    std::filesystem::remove(dir_.File("Kestrofl.dat"));
-    values.files.selectedLog = kOwnLogChoice;
-    const AppliedDisplaySettings applied = Apply(values);
-    ASSERT_TRUE(applied.view.has_value());
-    EXPECT_EQ(applied.view->summary.total, "0:00");
-    EXPECT_TRUE(warnings_.empty());
-}
-
 TEST_F(ApplyTest, FurtherLogsAreClosedUpAndTheKeysAboveEmptied) {
     // Hand-edited: gaps, and keys up to SubFile9.
     for (auto [key, value] : {std::pair{"SubFile2", ""}, {"SubFile3", "x.dat"}, {"SubFile5", "y.dat"},
@@ -210,21 +203,6 @@ TEST_F(ApplyTest, FurtherLogsAreClosedUpAndTheKeysAboveEmptied) {
     EXPECT_EQ(profile_.writes, (std::vector<std::string>{"SecondLog=", "SubFile2=x.dat", "SubFile3=y.dat",
                                                          "SubFile4=z.dat", "SubFile5=", "SubFile9="}));
     EXPECT_EQ(ReadFurtherLogs(profile_), Further({"x.dat", "y.dat", "z.dat"}));
-}
-
-TEST_F(ApplyTest, DateMarkingsAreHandedInAndBackButNeverStored) {
-    viewer_->Options().calendarDates = 0;
-    DisplaySettingsValues values = Opened();
-    EXPECT_EQ(values.items.calendarDates, 0);
-    EXPECT_EQ(values.items.activityDates, 1);
-    EXPECT_EQ(values.tab, 1);
-    EXPECT_EQ(values.files.editor, "C:\\WINDOWS\\NOTEPAD.EXE");
-    values.items.calendarDates = 1;
-    values.items.activityDates = 0;
-    Apply(values);
-    EXPECT_EQ(viewer_->Options().calendarDates, 1);
-    EXPECT_EQ(viewer_->Options().perStartDates, 0);
-    EXPECT_TRUE(MarkedWrites().empty());
 }
 
 TEST(DisplayItems, RadiosAndCheckBoxesShowTheirValues) {
@@ -247,7 +225,7 @@ TEST(DisplayItems, RadiosAndCheckBoxesShowTheirValues) {
     }
 }
 
-TEST(LogList, OwnLogOutsideLogAndFurtherLogsClosedUp) {
+TEST(LogList, EntriesChoicesAndAFullList) {
     const LogList placeholder("C:\\Kestrowa\\", "", Further({"", "d:\\a.dat", "", "d:\\b.txt"}));
     EXPECT_EQ(placeholder.Entries(),
               (std::vector<std::string>{"C:\\Kestrowa\\KESTROFL.DAT", "***.***", "d:\\a.dat", "d:\\b.txt"}));
@@ -267,16 +245,14 @@ TEST(LogList, OwnLogOutsideLogAndFurtherLogsClosedUp) {
         SCOPED_TRACE(c.index);
         EXPECT_EQ(c.list->ChoiceAt(c.index), c.choice);
     }
+
+    // Full, it keeps the eight latest further logs.
+    LogList full("", "", Further({"1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(full.Append("8"), 9);
+    EXPECT_EQ(full.Append("9"), 9);
+    EXPECT_EQ(full.Further(), Further({"2", "3", "4", "5", "6", "7", "8", "9"}));
 }
 
-TEST(LogList, AFullListKeepsTheEightLatest) {
-    LogList list("", "", Further({"1.dat", "2.dat", "3.dat", "4.dat", "5.dat", "6.dat", "7.dat"}));
-    EXPECT_EQ(list.Append("8.dat"), 9);
-    EXPECT_EQ(list.Append("9.dat"), 9);
-    EXPECT_EQ(list.Further(), Further({"2.dat", "3.dat", "4.dat", "5.dat", "6.dat", "7.dat", "8.dat", "9.dat"}));
-    EXPECT_EQ(list.Entries().size(), 10u);
-    EXPECT_EQ(list.ChoiceAt(9), "9.dat");
-}
 
 TEST(FilePage, BrowseResults) {
     FileChoices choices;

@@ -20,7 +20,7 @@ constexpr double kPixelsPerHour = 0.5;
 // The running total in days and its height are the products of the exact values of these
 // factors, taken in extended precision: 1/6 is stored just below its value, so a total of an
 // exact multiple of 6 days lies one pixel lower (rounded to a double, 450 * it would give 75).
-constexpr long double kDaysPerHour = 0.041666666666666664;
+constexpr long double kExactDaysPerHour = 0.041666666666666664;
 constexpr long double kPixelsPerDay = 0.16666666666666666;
 constexpr Colour kBarOutline = 0x00C800;
 
@@ -108,7 +108,7 @@ DrawList DrawMonthlyGraph(const std::vector<MonthSlot>& series, MonthWindow wind
         const int q = 1 + MonthOffset(static_cast<int>(k));
         d.Rectangle({35 + q, kBase - static_cast<int>(hours * kPixelsPerHour), 38 + q, kBase});
         total += hours;
-        runningDays.push_back(total * kDaysPerHour);
+        runningDays.push_back(total * kExactDaysPerHour);
     }
     const int bars = static_cast<int>(runningDays.size());
     if (bars < 2) return d;

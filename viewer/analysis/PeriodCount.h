@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/Table.h"
+#include "shared/Table.h"
 
 namespace kestrowa {
 

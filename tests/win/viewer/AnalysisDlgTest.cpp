@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "platform/FileDialog.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/DrawListReplay.h"
 #include "platform/win/ui/Gdi.h"
@@ -113,7 +114,7 @@ protected:
         dir_.Write("Kestrofl.dat", kLog);
         recorder_.WriteText("System", "AppDir", dir_.Path().string() + "\\");
         viewer_ = std::make_unique<Modeless<CViewerDlg>>(
-            ViewerContext{clock_, settings_, recorder_, prompts_, "C:\\WINDOWS", "C:\\Orvelle\\Orvelle.html"});
+            ViewerContext{clock_, settings_, recorder_, prompts_, fileDialogs_, "C:\\WINDOWS", "C:\\Orvelle\\Orvelle.html"});
         ASSERT_NE(viewer_->Create(nullptr), nullptr);
         g_viewer = viewer_->Hwnd();
     }
@@ -131,6 +132,7 @@ protected:
     MemoryProfile settings_;
     MemoryProfile recorder_;
     NoPrompts prompts_;
+    ScriptedFileDialogs fileDialogs_;
     std::unique_ptr<Modeless<CViewerDlg>> viewer_;
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "platform/FileDialog.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/ListView.h"
 #include "viewer/ViewerDlg.h"
@@ -255,7 +256,8 @@ TEST(PeriodFromTheMainWindow, ThePeriodButtonAndMenuItemOpenTheView) {
     MemoryProfile recorder;
     recorder.WriteText("System", "AppDir", dir.Path().string() + "\\");
     RecordingPrompts prompts;
-    Modeless<CViewerDlg> viewer(ViewerContext{clock, settings, recorder, prompts, "C:\\WINDOWS", "",
+    ScriptedFileDialogs fileDialogs;
+    Modeless<CViewerDlg> viewer(ViewerContext{clock, settings, recorder, prompts, fileDialogs, "C:\\WINDOWS", "",
                                               [](const std::string&, const WindowPlacementHint&, HWND) { return true; }});
     ASSERT_NE(viewer.Create(nullptr), nullptr);
     for (int id : {IDC_PERIOD, ID_MENU_PERIOD}) {

@@ -1,6 +1,7 @@
 // The console report's command line: any arguments (the input split at each NUL byte), and what
-// a line it accepts reports on a fixed log.
+// a line it accepts reports or draws on a fixed log.
 #include "TableCheck.h"
+#include "viewer/report/PeriodReport.h"
 #include "viewer/report/Report.h"
 
 using namespace kestrowa;
@@ -37,10 +38,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(request.has_value() == error.empty());
     if (!request) return 0;
     FUZZ_CHECK(!request->log.empty());
-    FUZZ_CHECK(request->month >= 1 && request->month <= 12);
 
-    // The log named is left aside: the run must read nothing outside the scratch folder.
+    // The log named is left aside: the run must read nothing outside the scratch folder, and a
+    // drawing is built, never written to the files named.
     request->log = log;
+    if (request->period) {
+        std::string out, err;
+        RunPeriodReport(*request, out, err);
+        return 0;
+    }
+    if (request->graph != ReportRequest::Graph::None) {
+        FUZZ_CHECK(BuildDrawing(*request, kClock).has_value());
+        return 0;
+    }
+    FUZZ_CHECK(request->month >= 1 && request->month <= 12);
     std::optional<std::vector<std::vector<std::string>>> records = BuildReport(*request, kClock);
     FUZZ_CHECK(records.has_value());
     FormatCsv(*records);

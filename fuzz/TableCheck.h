@@ -1,6 +1,6 @@
 #pragma once
 #include "FuzzInput.h"
-#include "viewer/Table.h"
+#include "shared/Table.h"
 
 // A list view takes one cell per column in every row.
 inline void CheckTable(const kestrowa::Table& table) {

@@ -85,6 +85,13 @@ TEST(PeriodCheck, LimitsCorrectionsAndTheLengthLabel) {
          "", kBlank11, Texts("2010", "7", "", "2010", "8", "")},
         {"from December the last month is January", PeriodMode::Monthly, Texts("2010", "12", "", "2010", "5", ""),
          true, "", kBlank11, Texts("2010", "12", "", "2011", "1", "")},
+        // The settings file may remember any text: numbers beyond an int count at their largest.
+        {"a start day beyond every month", PeriodMode::Daily, Texts("2010", "3", "99999999999", "2010", "3", "5"),
+         true, "", kBlank11, Texts("2010", "3", "99999999999", "2010", "4", "5")},
+        {"a last day beyond every month", PeriodMode::Daily, Texts("2010", "3", "1", "2010", "3", "99999999999"),
+         false, "期間が370日を超えています！", kBlank11, Texts("2010", "3", "1", "2010", "3", "99999999999")},
+        {"the next year after the largest", PeriodMode::Monthly, Texts("99999999999", "12", "", "2010", "1", ""),
+         true, "", kBlank11, Texts("99999999999", "12", "", "2147483648", "1", "")},
     };
     for (Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -140,9 +140,9 @@ std::string MonthKey(int year, int month) { return Format("%02d/%02d", year >= 2
 
 }  // namespace
 
-int DayOfYear(int year, int month, int day) {
+std::int64_t DayOfYear(int year, int month, int day) {
     month = std::clamp(month, 1, 12);
-    int days = day;
+    std::int64_t days = day;
     for (int m = 1; m < month; ++m) days += DaysInMonth(year, m);
     return days;
 }
@@ -208,7 +208,7 @@ PeriodCheck CheckPeriod(PeriodMode mode, PeriodTexts& edits) {
         return {true, "", Format(daily ? "(%3d日間)" : "(%3dヶ月)", static_cast<int>(length))};
     // The last date before the start: the month after the start month instead.
     const bool december = period.start.month == 12;
-    edits[kLastYear] = Format("%d", period.start.year + (december ? 1 : 0));
+    edits[kLastYear] = Format("%lld", static_cast<long long>(period.start.year) + (december ? 1 : 0));
     edits[kLastMonth] = Format("%d", december ? 1 : period.start.month + 1);
     return {true, "", kLengthBlank};
 }

@@ -27,8 +27,8 @@ struct CalendarDate {
 };
 
 // Day of the year (1 January is 1), Gregorian. A month outside 1..12 counts as the nearest of
-// them (13 as December), a day is added as it stands.
-int DayOfYear(int year, int month, int day);
+// them (13 as December), a day is added as it stands, however large.
+std::int64_t DayOfYear(int year, int month, int day);
 
 // A period as numbers: the edits' integer values, months brought into 1..12.
 struct Period {

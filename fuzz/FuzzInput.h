@@ -11,7 +11,8 @@
 #include <string_view>
 
 // A fuzz input as the targets read it: a first line of whole numbers that choose how the rest is
-// read (a month, a mode, a limit), then the bytes the code under test reads. The seeds stay
+// read (a month, a mode, a limit), then the texts a target takes one a line, if any, then the
+// bytes the code under test reads. The seeds stay
 // readable text this way, and a crash file shows at a glance what was asked for.
 class FuzzInput {
 public:
@@ -36,7 +37,16 @@ public:
         return lo + static_cast<int>(value % span);
     }
 
-    // What follows the first line.
+    // The next line after the first (without its LF), for a target that takes texts before the
+    // file's bytes; "" once none is left.
+    std::string_view Line() {
+        const size_t end = rest_.find('\n');
+        const std::string_view line = rest_.substr(0, end);
+        rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+        return line;
+    }
+
+    // What follows the first line and the lines taken.
     std::string_view Rest() const { return rest_; }
     // The whole input.
     std::string_view All() const { return bytes_; }

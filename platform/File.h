@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -15,5 +16,10 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // ("r…") opens only a regular file: a folder, a device or a pipe could hang the reader or give it
 // no end, so it counts as a file that cannot be opened.
 FilePtr OpenFile(const std::string& path, const char* mode);
+
+// The length of an open file in bytes (64-bit on every system); -1 when it cannot be found.
+std::int64_t FileLength(std::FILE* file);
+// Reads up to `count` bytes from `offset` on; how many were read.
+size_t ReadAt(std::FILE* file, std::int64_t offset, char* into, size_t count);
 
 }  // namespace kestrowa

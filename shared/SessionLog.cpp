@@ -21,11 +21,7 @@ void SessionLog::AppendLine(std::string_view fullLine) const {
 std::string SessionLog::LastNonEmptyLine() const {
     FilePtr file = OpenFile(path_, "rb");
     if (!file) return {};
-    LineReader reader(file.get(), kRecorderLineBuffer);
-    std::string line, last;
-    while (reader.Next(line))
-        if (!line.empty()) last = line;
-    return last;
+    return kestrowa::LastNonEmptyLine(file.get(), kRecorderLineBuffer);
 }
 
 MonthSummary SessionLog::SummarizeMonth(const DateTime& today) const {

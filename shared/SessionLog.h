@@ -29,6 +29,7 @@ public:
     bool Exists() const;
     // Appends a line given in its full (four-digit year) form as its file form and CR LF.
     void AppendLine(std::string_view fullLine) const;
+    // Read back from the log's end, so that a long log does not delay the recorder's start.
     std::string LastNonEmptyLine() const;
     // Running minutes and sessions of the month of `today`, as far as the log has ended them.
     MonthSummary SummarizeMonth(const DateTime& today) const;

@@ -25,4 +25,14 @@ FilePtr OpenFile(const std::string& path, const char* mode) {
     return file;
 }
 
+std::int64_t FileLength(std::FILE* file) {
+    if (::fseeko(file, 0, SEEK_END) != 0) return -1;
+    return ::ftello(file);
+}
+
+size_t ReadAt(std::FILE* file, std::int64_t offset, char* into, size_t count) {
+    if (::fseeko(file, static_cast<off_t>(offset), SEEK_SET) != 0) return 0;
+    return std::fread(into, 1, count, file);
+}
+
 }  // namespace kestrowa

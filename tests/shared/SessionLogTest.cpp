@@ -2,14 +2,9 @@
 
 #include "TempDir.h"
 #include "platform/File.h"
-#include "shared/LineReader.h"
 #include "shared/SessionLog.h"
 
 using namespace kestrowa;
-
-namespace {
-std::string Repeat(char c, size_t n) { return std::string(n, c); }
-}  // namespace
 
 TEST(SessionLog, AppendWritesEighteenBytesAndCreatesTheFile) {
     TempDir dir;
@@ -46,17 +41,6 @@ TEST(SessionLog, LastNonEmptyLineSkipsBlankLines) {
     EXPECT_EQ(log.LastNonEmptyLine(), "E 11/05/02 22:47");
     dir.Write("Kestrofl.dat", "\r\n\r\n");
     EXPECT_EQ(log.LastNonEmptyLine(), "");
-}
-
-TEST(LineReader, LongLinesArriveInPiecesOfTheBufferLess1) {
-    TempDir dir;
-    dir.Write("long.txt", Repeat('a', 199) + "\r\n" + Repeat('b', 250) + "\r\nlast\rx");
-    FilePtr file = OpenFile(dir.File("long.txt"), "rb");
-    LineReader reader(file.get(), 200);
-    std::vector<std::string> lines;
-    for (std::string line; reader.Next(line);) lines.push_back(line);
-    std::vector<std::string> expected = {Repeat('a', 199), "", Repeat('b', 199), Repeat('b', 51), "last\rx"};
-    EXPECT_EQ(lines, expected);
 }
 
 struct SummaryCase {

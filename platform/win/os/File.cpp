@@ -40,4 +40,15 @@ FilePtr OpenFile(const std::string& path, const char* mode) {
     return FilePtr(_wfopen(wide.c_str(), Utf8ToWide(mode).c_str()));
 }
 
+// fseek and ftell take a 32-bit long here: a log past 2 GB needs the 64-bit forms.
+std::int64_t FileLength(std::FILE* file) {
+    if (_fseeki64(file, 0, SEEK_END) != 0) return -1;
+    return _ftelli64(file);
+}
+
+size_t ReadAt(std::FILE* file, std::int64_t offset, char* into, size_t count) {
+    if (_fseeki64(file, offset, SEEK_SET) != 0) return 0;
+    return std::fread(into, 1, count, file);
+}
+
 }  // namespace kestrowa

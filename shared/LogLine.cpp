@@ -27,14 +27,14 @@ int DaysInMonth(int year, int month) {
 }
 
 bool HasLogDate(std::string_view line) {
-    const std::string_view date = Columns(line, 2, 8);
-    if (date.size() != 8 || date[2] != '/' || date[5] != '/') return false;
-    for (size_t i : {0, 1, 3, 4, 6, 7})
-        if (date[i] < '0' || date[i] > '9') return false;
-    const int month = ToInt(date.substr(3, 2));
-    const int day = ToInt(date.substr(6, 2));
+    if (line.size() < 10 || line[4] != '/' || line[7] != '/') return false;
+    auto digit = [&line](size_t i) { return line[i] >= '0' && line[i] <= '9'; };
+    if (!digit(2) || !digit(3) || !digit(5) || !digit(6) || !digit(8) || !digit(9)) return false;
+    auto number = [&line](size_t i) { return (line[i] - '0') * 10 + (line[i + 1] - '0'); };
+    const int month = number(5);
+    const int day = number(8);
     // Of the two centuries a two-digit year may stand for, 2000 is the one with a 29 February.
-    return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(2000 + ToInt(date.substr(0, 2)), month);
+    return month >= 1 && month <= 12 && day >= 1 && (day <= 28 || day <= DaysInMonth(2000 + number(2), month));
 }
 
 std::string FullStartLine(const DateTime& t) { return FullLine('S', t); }
@@ -50,11 +50,21 @@ std::string FileLine(std::string_view fullLine) {
     return line;
 }
 
+namespace {
+// The integer value of the two columns from `at`; two digits, as nearly every line has them,
+// are read directly.
+int TwoColumns(std::string_view line, size_t at) {
+    if (at + 1 < line.size() && line[at] >= '0' && line[at] <= '9' && line[at + 1] >= '0' && line[at + 1] <= '9')
+        return (line[at] - '0') * 10 + (line[at + 1] - '0');
+    return ToInt(Columns(line, at, 2));
+}
+}  // namespace
+
 LogStamp ParseLogLine(std::string_view line) {
     LogStamp stamp;
     stamp.tag = line.empty() ? '\0' : line[0];
-    stamp.date = std::string(Columns(line, 2, 8));
-    stamp.minutes = ToInt(Columns(line, 11, 2)) * 60 + ToInt(Columns(line, 14, 2));
+    stamp.date.assign(Columns(line, 2, 8));
+    stamp.minutes = TwoColumns(line, 11) * 60 + TwoColumns(line, 14);
     return stamp;
 }
 

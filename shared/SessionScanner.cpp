@@ -1,5 +1,8 @@
 #include "shared/SessionScanner.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "platform/File.h"
 #include "shared/LineReader.h"
 #include "shared/LogLine.h"
@@ -7,10 +10,39 @@
 
 namespace kestrowa {
 
+namespace {
+
+// The first six characters of a text.
+MonthMark MarkOf(const std::string& text) {
+    MonthMark mark{};
+    std::memcpy(mark.data(), text.data(), std::min(text.size(), mark.size()));
+    return mark;
+}
+
+}  // namespace
+
+MonthMark MonthMarkOf(std::string_view yymm) { return MarkOf(std::string(Columns(yymm, 0, 5)) + "/"); }
+
+// A comparison of fixed length, without a library call, keeps the search near the speed of
+// splitting the lines.
+bool Holds(std::string_view line, const MonthMark& mark) {
+    if (line.size() < mark.size()) return false;
+    for (size_t i = 0, last = line.size() - mark.size(); i <= last; ++i)
+        if (line[i] == mark[0] && std::memcmp(line.data() + i, mark.data(), mark.size()) == 0) return true;
+    return false;
+}
+
 LineFilter MonthLines(int year, int month) {
     std::string thisMonth = TwoDigitYear(year) + Format("/%02d/", month);
     std::string nextMonth =
         month == 12 ? TwoDigitYear(year + 1) + "/01/" : TwoDigitYear(year) + Format("/%02d/", month + 1);
+    if (thisMonth.size() == kMonthMarkSize && nextMonth.size() == kMonthMarkSize) {
+        return [thisMark = MarkOf(thisMonth), nextMark = MarkOf(nextMonth)](std::string_view line) {
+            if (Holds(line, nextMark)) return LineFate::Stop;
+            return Holds(line, thisMark) ? LineFate::Pair : LineFate::Skip;
+        };
+    }
+    // A month beyond 1..12 has a longer mark, which no line of the log holds but a hand-made one.
     return [thisMonth = std::move(thisMonth), nextMonth = std::move(nextMonth)](std::string_view line) {
         if (line.find(nextMonth) != std::string_view::npos) return LineFate::Stop;
         return line.find(thisMonth) != std::string_view::npos ? LineFate::Pair : LineFate::Skip;

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -38,6 +39,13 @@ public:
 // Which lines of the log a read pairs. Lines without a valid date never reach a filter.
 enum class LineFate { Pair, Skip, Stop };
 using LineFilter = std::function<LineFate(std::string_view line)>;
+
+// "yy/mm/" of a month, which its lines hold; MonthMarkOf takes "yy/mm".
+inline constexpr size_t kMonthMarkSize = 6;
+using MonthMark = std::array<char, kMonthMarkSize>;
+MonthMark MonthMarkOf(std::string_view yymm);
+// Whether the mark stands anywhere in the line (every reader asks this of every line).
+bool Holds(std::string_view line, const MonthMark& mark);
 
 // The lines of one month, found by text ("yy/mm/" anywhere in the line, the year as
 // TwoDigitYear gives it): a line of the following month ends the read (the log is in time

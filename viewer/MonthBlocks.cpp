@@ -17,7 +17,7 @@ std::string MonthKey(int index) { return Format("%02d/%02d", index / 12 % 100, i
 void MonthBlocks::Line(std::string_view line, bool sessionOpen) {
     if (!open_) {
         Open(line);
-    } else if (line.find(key_ + "/") == std::string_view::npos && !sessionOpen) {
+    } else if (!sessionOpen && !Holds(line, keyMark_)) {
         Close();
         Open(line);
     }
@@ -33,6 +33,7 @@ bool MonthBlocks::Enough(std::string_view) { return Full(); }
 void MonthBlocks::Open(std::string_view line) {
     open_ = true;
     key_ = std::string(Columns(line, 2, 5));
+    keyMark_ = MonthMarkOf(key_);
     minutes_ = 0;
     sessions_ = 0;
 }

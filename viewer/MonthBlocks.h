@@ -38,7 +38,8 @@ private:
     bool Full() const { return handed_ >= kMonthLimit; }
 
     bool open_ = false;
-    std::string key_;  // "yy/mm" of the open block
+    std::string key_;      // "yy/mm" of the open block
+    MonthMark keyMark_{};  // what its lines hold
     int64_t minutes_ = 0;
     int sessions_ = 0;
     int expected_ = -1;  // month of the century after the last one handed on

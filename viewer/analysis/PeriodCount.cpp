@@ -30,10 +30,11 @@ std::int64_t DayNumber(const CalendarDate& d) {
 std::int64_t MonthNumber(int year, int month) { return static_cast<std::int64_t>(year) * 12 + month - 1; }
 
 // The date a log line carries, yy/mm/dd from column 2; a two-digit year below 80 is of the
-// 2000s.
+// 2000s. Only lines with a valid date (HasLogDate) come here, so the columns are digits.
 CalendarDate LineDate(std::string_view line) {
-    const int yy = ToInt(Columns(line, 2, 2));
-    return {yy < 80 ? 2000 + yy : 1900 + yy, ToInt(Columns(line, 5, 2)), ToInt(Columns(line, 8, 2))};
+    auto number = [&line](size_t at) { return (line[at] - '0') * 10 + (line[at + 1] - '0'); };
+    const int yy = number(2);
+    return {yy < 80 ? 2000 + yy : 1900 + yy, number(5), number(8)};
 }
 
 std::int64_t MonthNumber(const CalendarDate& d) { return MonthNumber(d.year, d.month); }
@@ -141,10 +142,9 @@ std::string MonthKey(int year, int month) { return Format("%02d/%02d", year >= 2
 }  // namespace
 
 std::int64_t DayOfYear(int year, int month, int day) {
+    static constexpr int kDaysBefore[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     month = std::clamp(month, 1, 12);
-    std::int64_t days = day;
-    for (int m = 1; m < month; ++m) days += DaysInMonth(year, m);
-    return days;
+    return kDaysBefore[month - 1] + (month > 2 && DaysInMonth(year, 2) == 29 ? 1 : 0) + std::int64_t{day};
 }
 
 Period PeriodOf(PeriodMode mode, const PeriodTexts& t) {

@@ -1,38 +1,57 @@
 #include <benchmark/benchmark.h>
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/File.h"
 #include "shared/LineReader.h"
 #include "shared/LogLine.h"
+#include "shared/SessionLog.h"
 #include "viewer/MonthModel.h"
 #include "viewer/Views.h"
+#include "viewer/analysis/Chart.h"
+#include "viewer/analysis/MonthSeries.h"
+#include "viewer/analysis/PeriodCount.h"
 
 namespace {
 
 using namespace kestrowa;
 
-constexpr int kFirstYear = 1977;
-constexpr int kLastYear = 2026;
+// Two-digit years from 80 on are of the 1900s to the period view: its log runs from 1980.
+constexpr int kFirstYear = 1980;
+constexpr int kLastYear = 2029;
 
-// A log of fifty years with one to three sessions a day, written once per run.
-class FiftyYearLog {
+std::string BenchPath(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
+
+// The lines of fifty years with one to three sessions a day.
+void WriteFiftyYears(std::ofstream& out) {
+    for (int year = kFirstYear; year <= kLastYear; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1, days = MonthShape(year, month).days; day <= days; ++day)
+                for (int session = 0, count = 1 + (year + month + day) % 3; session < count; ++session) {
+                    const int hour = 8 + session * 5;
+                    out << FileLine(FullStartLine({year, month, day, hour, 10 + day % 20, 0})) << "\r\n"
+                        << FileLine(FullEndLine({year, month, day, hour + 3, 40 - day % 20, 0})) << "\r\n";
+                }
+}
+
+// A log written once per run and removed at its end: fifty years, repeated until it holds at
+// least `minBytes`, and a start line last (the recorder running).
+class BenchLog {
 public:
-    FiftyYearLog() : path_((std::filesystem::temp_directory_path() / "orvelle-bench-Kestrofl.dat").string()) {
+    BenchLog(const char* name, int64_t minBytes) : path_(BenchPath(name)) {
         std::ofstream out(path_, std::ios::binary);
-        for (int year = kFirstYear; year <= kLastYear; ++year)
-            for (int month = 1; month <= 12; ++month)
-                for (int day = 1, days = MonthShape(year, month).days; day <= days; ++day)
-                    for (int session = 0, count = 1 + (year + month + day) % 3; session < count; ++session) {
-                        const int hour = 8 + session * 5;
-                        out << FileLine(FullStartLine({year, month, day, hour, 10 + day % 20, 0})) << "\r\n"
-                            << FileLine(FullEndLine({year, month, day, hour + 3, 40 - day % 20, 0})) << "\r\n";
-                    }
+        do {
+            WriteFiftyYears(out);
+        } while (out.tellp() < minBytes);
+        out << "S 29/12/31 22:00\r\n";
+        out.close();
         bytes_ = static_cast<int64_t>(std::filesystem::file_size(path_));
     }
-    ~FiftyYearLog() {
+    ~BenchLog() {
         std::error_code ec;
         std::filesystem::remove(path_, ec);
     }
@@ -44,50 +63,110 @@ private:
     int64_t bytes_ = 0;
 };
 
-const FiftyYearLog& Log() {
-    static const FiftyYearLog log;
+const BenchLog& FiftyYearLog() {
+    static const BenchLog log("orvelle-bench-Kestrofl.dat", 0);
     return log;
 }
 
+// The physical floor: the file read in blocks, with nothing done to its bytes.
+size_t ReadRawBlocks(const std::string& path) {
+    static std::vector<char> block(64 * 1024);
+    FilePtr file = OpenFile(path, "rb");
+    size_t total = 0;
+    for (size_t n; (n = std::fread(block.data(), 1, block.size(), file.get())) > 0;) total += n;
+    return total;
+}
+
+// Processor seconds of one raw read of the fifty-year log, measured once per run.
+double FloorSeconds() {
+    static const double seconds = [] {
+        for (int warm = 0; warm < 10; ++warm) benchmark::DoNotOptimize(ReadRawBlocks(FiftyYearLog().Path()));
+        int reads = 0;
+        const std::clock_t begin = std::clock();
+        std::clock_t now = begin;
+        for (; now - begin < CLOCKS_PER_SEC / 2 || reads < 10; now = std::clock(), ++reads)
+            benchmark::DoNotOptimize(ReadRawBlocks(FiftyYearLog().Path()));
+        return static_cast<double>(now - begin) / CLOCKS_PER_SEC / reads;
+    }();
+    return seconds;
+}
+
+// Runs `read` as the benchmark's loop and reports the bytes per second of a whole read of the
+// fifty-year log and "floor_x": how many times the raw block read its processor time is.
+template <class Read>
+void AgainstFloor(benchmark::State& state, Read read) {
+    const double floor = FloorSeconds();
+    const std::clock_t begin = std::clock();
+    for (auto _ : state) read();
+    const double seconds = static_cast<double>(std::clock() - begin) / CLOCKS_PER_SEC;
+    state.SetBytesProcessed(state.iterations() * FiftyYearLog().Bytes());
+    state.counters["floor_x"] = seconds / static_cast<double>(state.iterations()) / floor;
+}
+
+void RawBlockRead(benchmark::State& state) {
+    AgainstFloor(state, [] { benchmark::DoNotOptimize(ReadRawBlocks(FiftyYearLog().Path())); });
+}
+BENCHMARK(RawBlockRead);
+
 void PlainLineRead(benchmark::State& state) {
-    for (auto _ : state) {
-        FilePtr file = OpenFile(Log().Path(), "rb");
+    AgainstFloor(state, [] {
+        FilePtr file = OpenFile(FiftyYearLog().Path(), "rb");
         LineReader reader(file.get(), kViewerLineBuffer);
         std::string line;
         size_t lines = 0;
         while (reader.Next(line)) ++lines;
         benchmark::DoNotOptimize(lines);
-    }
-    state.SetBytesProcessed(state.iterations() * Log().Bytes());
+    });
 }
 BENCHMARK(PlainLineRead);
 
 // The last month lies at the end of the file, so its read passes every line.
 void ReadLastMonth(benchmark::State& state) {
-    const LogRead log{Log().Path(), true, NowLine({kLastYear, 12, 31, 23, 59, 0})};
-    for (auto _ : state) {
+    const LogRead log{FiftyYearLog().Path(), true, NowLine({kLastYear, 12, 31, 23, 59, 0})};
+    AgainstFloor(state, [&log] {
         MonthModel model;
         benchmark::DoNotOptimize(ReadMonth(log, kLastYear, 12, kTimeHoursMinutes, model));
         benchmark::DoNotOptimize(model.totalMinutes);
-    }
-    state.SetBytesProcessed(state.iterations() * Log().Bytes());
+    });
 }
 BENCHMARK(ReadLastMonth);
 
 void YearMonthScan(benchmark::State& state) {
-    ViewOptions options;
-    for (auto _ : state) {
-        std::optional<YearMonthView> view = BuildYearMonthView(Log().Path(), options);
-        benchmark::DoNotOptimize(view->table.rows.size());
-    }
-    state.SetBytesProcessed(state.iterations() * Log().Bytes());
+    const ViewOptions options;
+    AgainstFloor(state, [&options] {
+        benchmark::DoNotOptimize(BuildYearMonthView(FiftyYearLog().Path(), options)->table.rows.size());
+    });
 }
 BENCHMARK(YearMonthScan);
+
+// The longest periods, at the log's end: every earlier line is passed over.
+void PeriodDailyCount(benchmark::State& state) {
+    const Period period{PeriodMode::Daily, {kLastYear - 1, 12, 27}, {kLastYear, 12, 31}};
+    AgainstFloor(state, [&period] { benchmark::DoNotOptimize(CountDays(FiftyYearLog().Path(), period)->size()); });
+}
+BENCHMARK(PeriodDailyCount);
+
+void PeriodMonthlyCount(benchmark::State& state) {
+    const Period period{PeriodMode::Monthly, {kLastYear - 9, 1, 1}, {kLastYear, 12, 1}};
+    AgainstFloor(state, [&period] { benchmark::DoNotOptimize(CountMonths(FiftyYearLog().Path(), period)->size()); });
+}
+BENCHMARK(PeriodMonthlyCount);
+
+void MonthSeriesRead(benchmark::State& state) {
+    AgainstFloor(state, [] { benchmark::DoNotOptimize(ReadMonthSeries(FiftyYearLog().Path())->size()); });
+}
+BENCHMARK(MonthSeriesRead);
+
+void ChartRead(benchmark::State& state) {
+    const LogRead log{FiftyYearLog().Path(), true, NowLine({kLastYear, 12, 31, 23, 59, 0})};
+    AgainstFloor(state, [&log] { benchmark::DoNotOptimize(ReadChartSessions(log, kLastYear, 12)->size()); });
+}
+BENCHMARK(ChartRead);
 
 // About 100 KB whose months jump between 00/01, 49/12 and 99/12: every jump is a gap of most of
 // a century, which the table fills only up to one row per month of a century.
 void InflatingYearMonthScan(benchmark::State& state) {
-    const std::string path = (std::filesystem::temp_directory_path() / "orvelle-bench-inflating.dat").string();
+    const std::string path = BenchPath("orvelle-bench-inflating.dat");
     {
         std::ofstream out(path, std::ios::binary);
         for (int i = 0; i < 950; ++i)
@@ -104,6 +183,15 @@ void InflatingYearMonthScan(benchmark::State& state) {
     std::filesystem::remove(path, ec);
 }
 BENCHMARK(InflatingYearMonthScan)->Unit(benchmark::kMillisecond);
+
+// The recorder's start reads the log's last line: its time must not grow with the log.
+void StartLineRead(benchmark::State& state) {
+    const BenchLog log("kestrowa-bench-Kestrofl.dat", state.range(0) << 20);
+    const SessionLog sessionLog(log.Path());
+    for (auto _ : state) benchmark::DoNotOptimize(sessionLog.LastNonEmptyLine());
+    state.counters["log_MB"] = static_cast<double>(log.Bytes()) / (1 << 20);
+}
+BENCHMARK(StartLineRead)->Arg(1)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,8 +1,13 @@
 // The session scanner on any log, with any of the options its readers give it.
-// First line: line buffer, filter (0 none, else a month), year, month, session limit,
-// stop line closes (0/1), now line (0 none, else the log's own form of a fixed moment).
+// First line: line buffer, filter (0 none, 1 a month, 2 the dates from one on: a filter by date
+// as the period counts have), year, month, session limit, stop line closes (0/1), now line (0
+// none, else the log's own form of a fixed moment).
+// Each read is done twice, the second time without passing over lines at block level: both must
+// tell the reader the same.
 #include "FuzzInput.h"
+#include "shared/LogLine.h"
 #include "shared/SessionScanner.h"
+#include "shared/Strings.h"
 
 using namespace kestrowa;
 
@@ -14,6 +19,7 @@ public:
     explicit CheckingReader(const ScanOptions& options) : options_(options) {}
 
     void Line(std::string_view line, bool sessionOpen) override {
+        trace_ += "L" + std::string(line) + (sessionOpen ? "+" : "-");
         FUZZ_CHECK(!finished_);
         FUZZ_CHECK(!line.empty() && line.size() < options_.lineBuffer);
         lastLine_ = line;
@@ -24,6 +30,7 @@ public:
         startLine_ = line;
     }
     void Session(const ScannedSession& s) override {
+        trace_ += "S" + std::string(s.startLine) + ">" + std::string(s.endLine) + "=" + std::to_string(s.minutes);
         FUZZ_CHECK(!finished_);
         FUZZ_CHECK(s.minutes > 0);
         FUZZ_CHECK(s.startLine == startLine_);
@@ -44,6 +51,8 @@ public:
     }
 
     size_t Sessions() const { return sessions_; }
+    // Every line and session told, in order.
+    const std::string& Trace() const { return trace_; }
 
 private:
     const ScanOptions& options_;
@@ -53,7 +62,23 @@ private:
     // A session closed by a stop line or the now line is the read's last word.
     bool finished_ = false;
     size_t sessions_ = 0;
+    std::string trace_;
 };
+
+// The lines dated from `first` (yy/mm/dd) on, by the text of their date; the first line dated
+// after `last` ends the read.
+void SelectDates(ScanOptions& options, const std::string& first, const std::string& last) {
+    auto fate = [first, last](std::string_view line) {
+        const std::string_view date = line.substr(2, 8);
+        if (date < first) return LineFate::Skip;
+        return date <= last ? LineFate::Pair : LineFate::Stop;
+    };
+    options.filter = fate;
+    options.passOver = [fate, longest = options.lineBuffer - 1, dated = DateCheck()](std::string_view ahead) mutable {
+        return SkippedLines(ahead, longest,
+                            [&](std::string_view line) { return !dated(line) || fate(line) == LineFate::Skip; });
+    };
+}
 
 }  // namespace
 
@@ -62,10 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzInput input(data, size);
     ScanOptions options;
     options.lineBuffer = static_cast<size_t>(input.Number(2, 300));
-    const bool filtered = input.Number(0, 1) == 1;
+    const int filter = input.Number(0, 2);
     const int year = input.Number(1980, 2099);
     const int month = input.Number(1, 12);
-    if (filtered) options.filter = MonthLines(year, month);
+    if (filter == 1) SelectMonth(options, year, month);
+    if (filter == 2) SelectDates(options, TwoDigitYear(year) + Format("/%02d/01", month), TwoDigitYear(year) + "/12/31");
     options.sessionLimit = static_cast<size_t>(input.Number(0, 400));
     options.stopLineCloses = input.Number(0, 1) == 1;
     if (input.Number(0, 1) == 1) options.nowLine = "E 24/03/31 23:59";
@@ -76,5 +102,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // An end line closes at most one session, and the read ends at the first paired line after
     // the limit was reached; only a stop line or the now line may add one more.
     if (options.sessionLimit != 0) FUZZ_CHECK(reader.Sessions() <= options.sessionLimit + 1);
+
+    ScanOptions lineByLine = options;
+    lineByLine.passOver = nullptr;
+    CheckingReader plain(lineByLine);
+    FUZZ_CHECK(ScanLog(log, lineByLine, plain));
+    FUZZ_CHECK(plain.Trace() == reader.Trace());
     return 0;
 }

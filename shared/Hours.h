@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 
 namespace kestrowa {
@@ -7,6 +8,11 @@ namespace kestrowa {
 inline constexpr float kHoursPerMinute = 0.016666668f;
 
 inline float HoursFromMinutes(int64_t minutes) { return static_cast<float>(minutes) * kHoursPerMinute; }
+// The value of hours as a text with two decimals shows it ("%.2f" read back): the hundredths
+// rounded to the nearest. A float times 100 is exact in a double, and hours from whole minutes
+// never lie halfway between two hundredths, so no tie is ever rounded.
+inline double ShownHours(float hours) { return std::nearbyint(static_cast<double>(hours) * 100.0) / 100.0; }
+
 // Days from hours, with the single-precision factor 1/24 of the running day totals.
 inline constexpr float kDaysPerHour = 0.041666668f;
 

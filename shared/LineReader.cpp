@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "platform/File.h"
 
 namespace kestrowa {
@@ -17,7 +21,59 @@ bool LineReader::Fill() {
     return read > 0;
 }
 
+std::uint64_t LfMask(const char* p, size_t n) {
+    std::uint64_t mask = 0;
+#ifdef __SSE2__
+    if (n == kLfMaskBytes) {
+        const __m128i lf = _mm_set1_epi8('\n');
+        for (size_t i = 0; i < kLfMaskBytes; i += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            mask |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf))))
+                    << i;
+        }
+        return mask;
+    }
+#endif
+    for (size_t i = 0; i < n; ++i) mask |= static_cast<std::uint64_t>(p[i] == '\n') << i;
+    return mask;
+}
+
+void LineReader::NextMask() {
+    while (lfMask_ == 0 && maskBase_ + kLfMaskBytes < end_) {
+        maskBase_ += kLfMaskBytes;
+        lfMask_ = LfMask(block_.data() + maskBase_, std::min(kLfMaskBytes, end_ - maskBase_));
+    }
+}
+
+std::string_view LineReader::NextPiece(bool& more) {
+    const char* begin = block_.data() + pos_;
+    if (end_ - pos_ > limit_) {
+        pos_ += limit_;
+        more = true;
+        return {begin, limit_};
+    }
+    more = NextJoined(joined_);
+    // The block has moved.
+    maskBase_ = pos_;
+    lfMask_ = LfMask(block_.data() + pos_, std::min(kLfMaskBytes, end_ - pos_));
+    return joined_;
+}
+
+void LineReader::Pass(size_t bytes) {
+    if (bytes == 0) return;
+    pos_ += bytes;
+    maskBase_ = pos_;
+    lfMask_ = LfMask(block_.data() + pos_, std::min(kLfMaskBytes, end_ - pos_));
+}
+
 bool LineReader::Next(std::string& line) {
+    std::string_view view;
+    const bool more = Next(view);
+    line.assign(view);
+    return more;
+}
+
+bool LineReader::NextJoined(std::string& line) {
     line.clear();
     for (;;) {
         const char* begin = block_.data() + pos_;

@@ -1,8 +1,13 @@
 #pragma once
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "platform/Clock.h"
+#include "shared/Strings.h"
 
 namespace kestrowa {
 
@@ -24,22 +29,79 @@ std::string TwoDigitYear(int year);
 int DaysInMonth(int year, int month);
 
 // Whether columns 2-9 hold a date yy/mm/dd that exists (29 February in a year divisible by
-// four). A line without one is no session line: every reader skips it.
-bool HasLogDate(std::string_view fileLine);
+// four). A line without one is no session line: every reader skips it. Inline, as every reader
+// asks it of every line.
+inline bool HasLogDate(std::string_view line) {
+    if (line.size() < 10 || line[4] != '/' || line[7] != '/') return false;
+    auto digit = [&line](size_t i) { return line[i] >= '0' && line[i] <= '9'; };
+    if (!digit(2) || !digit(3) || !digit(5) || !digit(6) || !digit(8) || !digit(9)) return false;
+    auto number = [&line](size_t i) { return (line[i] - '0') * 10 + (line[i + 1] - '0'); };
+    const int month = number(5);
+    const int day = number(8);
+    // Of the two centuries a two-digit year may stand for, 2000 is the one with a 29 February.
+    return month >= 1 && month <= 12 && day >= 1 && (day <= 28 || day <= DaysInMonth(2000 + number(2), month));
+}
 
 // What a reader takes from a file line: the tag (column 0), the date yy/mm/dd (columns 2-9) and
 // the time of day in minutes from columns 11-12 and 14-15 (a non-number counts as 0).
 struct LogStamp {
-    char tag = '\0';
-    std::string date;
+    std::array<char, 8> dateColumns{};  // as many as the line has; the rest stay zero
     int minutes = 0;
+    std::uint8_t dateSize = 0;
+    char tag = '\0';
+    std::string_view Date() const { return {dateColumns.data(), dateSize}; }
 };
-LogStamp ParseLogLine(std::string_view fileLine);
+
+// The integer value of the two columns from `at`; two digits, as nearly every line has them,
+// are read directly.
+int TwoColumnsAsText(std::string_view line, size_t at);
+inline int TwoColumns(std::string_view line, size_t at) {
+    if (at + 1 < line.size() && line[at] >= '0' && line[at] <= '9' && line[at + 1] >= '0' && line[at + 1] <= '9')
+        return (line[at] - '0') * 10 + (line[at + 1] - '0');
+    return TwoColumnsAsText(line, at);
+}
+
+// Fills `stamp` field by field: the scanner reads every line into stamps it keeps.
+inline void ParseLogLine(std::string_view line, LogStamp& stamp) {
+    stamp.tag = line.empty() ? '\0' : line[0];
+    if (line.size() >= 2 + stamp.dateColumns.size()) {
+        std::memcpy(stamp.dateColumns.data(), line.data() + 2, stamp.dateColumns.size());
+        stamp.dateSize = static_cast<std::uint8_t>(stamp.dateColumns.size());
+    } else {
+        const std::string_view date = Columns(line, 2, stamp.dateColumns.size());
+        stamp.dateColumns.fill('\0');
+        std::copy(date.begin(), date.end(), stamp.dateColumns.begin());
+        stamp.dateSize = static_cast<std::uint8_t>(date.size());
+    }
+    stamp.minutes = TwoColumns(line, 11) * 60 + TwoColumns(line, 14);
+}
+
+inline LogStamp ParseLogLine(std::string_view line) {
+    LogStamp stamp;
+    ParseLogLine(line, stamp);
+    return stamp;
+}
+
+// Whether two stamps carry the same date; the columns are compared as one number.
+inline bool SameDate(const LogStamp& a, const LogStamp& b) {
+    std::uint64_t x, y;
+    std::memcpy(&x, a.dateColumns.data(), sizeof x);
+    std::memcpy(&y, b.dateColumns.data(), sizeof y);
+    return a.dateSize == b.dateSize && x == y;
+}
+
+// Whether the end's date lies before the start's (two different dates).
+bool DateBefore(const LogStamp& end, const LogStamp& start);
 
 // Length in minutes of the session that starts at `start` and ends at `end`: the difference of
 // the times of day, plus 1440 once when the end carries a later date (however many days lie
 // between). An end dated before its start (a stale heartbeat used as the end) gives no length.
 // Only a result above zero is a session; every reader of the log pairs lines through this.
-int SessionMinutes(const LogStamp& start, const LogStamp& end);
+inline int SessionMinutes(const LogStamp& start, const LogStamp& end) {
+    const int minutes = end.minutes - start.minutes;
+    if (SameDate(end, start)) return minutes;
+    if (DateBefore(end, start)) return 0;
+    return minutes + 1440;
+}
 
 }  // namespace kestrowa

@@ -34,7 +34,7 @@ MonthSummary SessionLog::SummarizeMonth(const DateTime& today) const {
     } sum;
     ScanOptions options;
     options.lineBuffer = kRecorderLineBuffer;
-    options.filter = MonthLines(today.year, today.month);
+    SelectMonth(options, today.year, today.month);
     options.sessionLimit = kMonthSessionLimit;
     // A session of the month's last day that the first line of the next month ends.
     options.stopLineCloses = true;

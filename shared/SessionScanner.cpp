@@ -1,7 +1,13 @@
 #include "shared/SessionScanner.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <initializer_list>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "platform/File.h"
 #include "shared/LineReader.h"
@@ -19,34 +25,92 @@ MonthMark MarkOf(const std::string& text) {
     return mark;
 }
 
+// Whether the six bytes at `p` are the mark, compared in two loads rather than a library call.
+bool IsMark(const char* p, const MonthMark& mark) {
+    std::uint32_t head, markHead;
+    std::uint16_t tail, markTail;
+    std::memcpy(&head, p, 4);
+    std::memcpy(&markHead, mark.data(), 4);
+    std::memcpy(&tail, p + 4, 2);
+    std::memcpy(&markTail, mark.data() + 4, 2);
+    return head == markHead && tail == markTail;
+}
+
 }  // namespace
 
 MonthMark MonthMarkOf(std::string_view yymm) { return MarkOf(std::string(Columns(yymm, 0, 5)) + "/"); }
 
-// A comparison of fixed length, without a library call, keeps the search near the speed of
-// splitting the lines.
 bool Holds(std::string_view line, const MonthMark& mark) {
     if (line.size() < mark.size()) return false;
+    // A dated line holds its own month's mark at column 2.
+    if (line.size() >= 2 + mark.size() && IsMark(line.data() + 2, mark)) return true;
     for (size_t i = 0, last = line.size() - mark.size(); i <= last; ++i)
-        if (line[i] == mark[0] && std::memcmp(line.data() + i, mark.data(), mark.size()) == 0) return true;
+        if (line[i] == mark[0] && IsMark(line.data() + i, mark)) return true;
     return false;
 }
 
-LineFilter MonthLines(int year, int month) {
+namespace {
+
+// The offset of the first `mark` in `text`, or npos. Most of the log is passed over this way
+// when one month is read, so sixteen places are tried at once where the processor can: a place
+// is looked at closely only when its year and month units are those of the mark.
+size_t FindMark(std::string_view text, const MonthMark& mark) {
+    if (text.size() < kMonthMarkSize) return std::string_view::npos;
+    const char* p = text.data();
+    const size_t places = text.size() - kMonthMarkSize + 1;
+    auto at = [&](size_t i) { return IsMark(p + i, mark); };
+    size_t i = 0;
+#ifdef __SSE2__
+    const __m128i yearUnits = _mm_set1_epi8(mark[1]);
+    const __m128i monthUnits = _mm_set1_epi8(mark[4]);
+    for (; i + 16 <= places; i += 16) {
+        const __m128i years = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 1));
+        const __m128i months = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 4));
+        const __m128i hits = _mm_and_si128(_mm_cmpeq_epi8(years, yearUnits), _mm_cmpeq_epi8(months, monthUnits));
+        for (unsigned m = static_cast<unsigned>(_mm_movemask_epi8(hits)); m != 0; m &= m - 1) {
+            const size_t place = i + static_cast<size_t>(__builtin_ctz(m));
+            if (at(place)) return place;
+        }
+    }
+#endif
+    for (; i < places; ++i)
+        if (at(i)) return i;
+    return std::string_view::npos;
+}
+
+// How many bytes of `ahead` are whole lines that hold none of the marks; a line longer than
+// the line buffer comes in pieces, none of which holds a mark either.
+size_t LinesWithoutMarks(std::string_view ahead, std::initializer_list<MonthMark> marks) {
+    size_t end = ahead.size();
+    for (const MonthMark& mark : marks) end = std::min(FindMark(ahead.substr(0, end), mark), end);
+    while (end > 0 && ahead[end - 1] != '\n') --end;
+    return end;
+}
+
+}  // namespace
+
+void SelectMonth(ScanOptions& options, int year, int month) {
     std::string thisMonth = TwoDigitYear(year) + Format("/%02d/", month);
     std::string nextMonth =
         month == 12 ? TwoDigitYear(year + 1) + "/01/" : TwoDigitYear(year) + Format("/%02d/", month + 1);
     if (thisMonth.size() == kMonthMarkSize && nextMonth.size() == kMonthMarkSize) {
-        return [thisMark = MarkOf(thisMonth), nextMark = MarkOf(nextMonth)](std::string_view line) {
+        const MonthMark thisMark = MarkOf(thisMonth);
+        const MonthMark nextMark = MarkOf(nextMonth);
+        options.filter = [thisMark, nextMark](std::string_view line) {
             if (Holds(line, nextMark)) return LineFate::Stop;
             return Holds(line, thisMark) ? LineFate::Pair : LineFate::Skip;
         };
+        options.passOver = [thisMark, nextMark](std::string_view ahead) {
+            return LinesWithoutMarks(ahead, {thisMark, nextMark});
+        };
+        return;
     }
     // A month beyond 1..12 has a longer mark, which no line of the log holds but a hand-made one.
-    return [thisMonth = std::move(thisMonth), nextMonth = std::move(nextMonth)](std::string_view line) {
+    options.filter = [thisMonth = std::move(thisMonth), nextMonth = std::move(nextMonth)](std::string_view line) {
         if (line.find(nextMonth) != std::string_view::npos) return LineFate::Stop;
         return line.find(thisMonth) != std::string_view::npos ? LineFate::Pair : LineFate::Skip;
     };
+    options.passOver = nullptr;
 }
 
 bool ScanLog(const std::string& path, const ScanOptions& options, SessionReader& reader) {
@@ -54,42 +118,53 @@ bool ScanLog(const std::string& path, const ScanOptions& options, SessionReader&
     if (!file) return false;
 
     bool open = false;
-    LogStamp start;
-    std::string startLine;
+    // The stamps are filled in place, field by field, as the lines come.
+    LogStamp start, end;
+    // The start line, kept while the lines after it are read; no line is longer than the buffer.
+    std::vector<char> startText(options.lineBuffer);
+    std::string_view startLine;
     size_t handed = 0;
     auto close = [&](std::string_view endLine, SessionClose why) {
         open = false;
-        const int minutes = SessionMinutes(start, ParseLogLine(endLine));
+        ParseLogLine(endLine, end);
+        const int minutes = SessionMinutes(start, end);
         if (minutes <= 0) return;
         ++handed;
         reader.Session({startLine, endLine, minutes, why});
     };
 
     LineReader lines(file.get(), options.lineBuffer);
-    std::string line, stopLine;
+    std::string_view line;
+    std::string stopLine;
     // Whether the last non-empty line read is the start still open; any later line, even one
     // that is no session line, means that start is not the one running.
     bool startIsLast = false;
+    DateCheck dated;
     while (lines.Next(line)) {
         if (line.empty()) continue;
         startIsLast = false;
-        if (!HasLogDate(line)) continue;
+        if (!dated(line)) continue;
         const LineFate fate = options.filter ? options.filter(line) : LineFate::Pair;
-        if (fate == LineFate::Skip) continue;
+        if (fate == LineFate::Skip) {
+            // Passing over lines the filter would skip changes nothing: no session is opened or
+            // closed, and the start is already not the last line.
+            if (options.passOver) lines.Pass(options.passOver(lines.Ahead()));
+            continue;
+        }
         if (fate == LineFate::Stop) {
-            stopLine = line;
+            stopLine.assign(line);
             break;
         }
         reader.Line(line, open);
-        const LogStamp stamp = ParseLogLine(line);
-        if (stamp.tag == 'S' && !open) {
-            start = stamp;
-            startLine = line;
+        if (line[0] == 'S' && !open) {
+            ParseLogLine(line, start);
+            std::memcpy(startText.data(), line.data(), line.size());
+            startLine = {startText.data(), line.size()};
             open = startIsLast = true;
             reader.Start(line);
             continue;
         }
-        if (stamp.tag == 'E' && open) close(line, SessionClose::EndLine);
+        if (line[0] == 'E' && open) close(line, SessionClose::EndLine);
         if ((options.sessionLimit != 0 && handed >= options.sessionLimit) || reader.Enough(line)) break;
     }
     if (open && !stopLine.empty()) {

@@ -1,9 +1,16 @@
 #pragma once
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "shared/LineReader.h"
+#include "shared/LogLine.h"
 
 namespace kestrowa {
 
@@ -47,14 +54,14 @@ MonthMark MonthMarkOf(std::string_view yymm);
 // Whether the mark stands anywhere in the line (every reader asks this of every line).
 bool Holds(std::string_view line, const MonthMark& mark);
 
-// The lines of one month, found by text ("yy/mm/" anywhere in the line, the year as
-// TwoDigitYear gives it): a line of the following month ends the read (the log is in time
-// order), a line of any other month is skipped.
-LineFilter MonthLines(int year, int month);
-
 struct ScanOptions {
     size_t lineBuffer = 200;  // longer lines arrive in pieces of lineBuffer - 1 characters
     LineFilter filter;        // none: every line is paired
+    // When given, called after a line the filter skipped with the bytes read ahead of it: how
+    // many of them are whole lines (ending just after an LF) that the filter would skip or that
+    // carry no valid date. They are passed over at once, so a read of a few months does not
+    // split the years before them into lines.
+    std::function<size_t(std::string_view ahead)> passOver;
     // The read ends after a paired line that did not open a session once this many sessions were
     // handed on; 0 for no limit.
     size_t sessionLimit = 0;
@@ -80,6 +87,47 @@ struct ChosenLog {
     std::string path;
     bool own = true;
 };
+// HasLogDate for the lines of a log in order: most lines share their date columns with the line
+// before, which spares the check.
+class DateCheck {
+public:
+    bool operator()(std::string_view line) {
+        if (line.size() < 10) return false;
+        std::uint64_t date;
+        std::memcpy(&date, line.data() + 2, sizeof date);
+        if (date == validDate_) return true;
+        if (!HasLogDate(line)) return false;
+        validDate_ = date;
+        return true;
+    }
+
+private:
+    std::uint64_t validDate_ = 0;  // the date columns of the last line with a valid date; "/" is never 0
+};
+
+// How many bytes of `ahead` are whole lines of at most `longest` characters (before CR LF) of
+// which `skipped` is true; it is asked of every line. Inline, for passOver functions.
+template <class Skipped>
+size_t SkippedLines(std::string_view ahead, size_t longest, Skipped skipped) {
+    size_t passed = 0;
+    for (size_t base = 0; base < ahead.size(); base += kLfMaskBytes) {
+        for (std::uint64_t lfs = LfMask(ahead.data() + base, std::min(kLfMaskBytes, ahead.size() - base)); lfs != 0;
+             lfs &= lfs - 1) {
+            const size_t end = base + static_cast<size_t>(__builtin_ctzll(lfs));
+            std::string_view line = ahead.substr(passed, end - passed);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            if (line.size() > longest || !skipped(line)) return passed;
+            passed = end + 1;
+        }
+    }
+    return passed;
+}
+
+// Reads the lines of one month, found by text ("yy/mm/" anywhere in the line, the year as
+// TwoDigitYear gives it): a line of the following month ends the read (the log is in time
+// order), a line of any other month is skipped.
+void SelectMonth(ScanOptions& options, int year, int month);
+
 ChosenLog ChooseLog(std::string_view ownLog, std::string_view secondLog);
 
 }  // namespace kestrowa

@@ -140,7 +140,7 @@ bool ReadMonth(const LogRead& log, int year, int month, int timeMode, MonthModel
     MonthReader reader(m);
     ScanOptions options;
     options.lineBuffer = kViewerLineBuffer;
-    options.filter = MonthLines(year, month);
+    SelectMonth(options, year, month);
     options.sessionLimit = kViewerSessionLimit;
     // A start of the month's last day that the next month's first line ends.
     options.stopLineCloses = true;

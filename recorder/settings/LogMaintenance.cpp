@@ -17,7 +17,7 @@ bool Tagged(const std::string& line, char tag) { return !line.empty() && line[0]
 int GapMinutes(std::string_view endLine, std::string_view startLine) {
     const LogStamp end = ParseLogLine(endLine);
     const LogStamp start = ParseLogLine(startLine);
-    if (end.date.size() != 8 || end.date != start.date) return -1;
+    if (end.dateSize != 8 || end.Date() != start.Date()) return -1;
     return start.minutes - end.minutes;
 }
 

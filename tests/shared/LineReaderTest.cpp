@@ -105,12 +105,16 @@ TEST(LineReader, LastNonEmptyLineReadFromTheEnd) {
 TEST(LineReader, AgreesWithAReadingCharacterByCharacter) {
     std::mt19937 random(14);
     TempDir dir;
-    for (int round = 0; round < 400; ++round) {
-        std::string bytes(random() % 40, '\0');
-        for (char& c : bytes) c = "ab\r\n\n"[random() % 5];
+    // Short files in tiny blocks, and files of several 64-byte stretches in blocks that end
+    // anywhere within them.
+    for (int round = 0; round < 800; ++round) {
+        const bool small = round < 400;
+        std::string bytes(random() % (small ? 40 : 400), '\0');
+        const std::string_view alphabet = small || round % 2 == 0 ? "ab\r\n\n" : "abcdefghijklmnopqrstuvwxyz0123\r\n";
+        for (char& c : bytes) c = alphabet[random() % alphabet.size()];
         dir.Write("any.txt", bytes);
-        const size_t bufferSize = 2 + random() % 6;
-        const size_t block = 1 + random() % 9;
+        const size_t bufferSize = 2 + random() % (small ? 6 : 90);
+        const size_t block = 1 + random() % (small ? 9 : 300);
         EXPECT_EQ(ReadPieces(dir.File("any.txt"), bufferSize, block), ReadPiecesByCharacter(dir.File("any.txt"), bufferSize))
             << testing::PrintToString(bytes) << " buffer " << bufferSize << " block " << block;
         EXPECT_EQ(LastPiece(dir.File("any.txt"), bufferSize, block), LastPieceFromStart(dir.File("any.txt"), bufferSize))

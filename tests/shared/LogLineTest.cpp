@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "shared/Hours.h"
 #include "shared/LogLine.h"
 #include "shared/Strings.h"
@@ -70,4 +72,12 @@ TEST(Hours, SplitTruncatesNeverRounds) {
         EXPECT_EQ(hm.minutes, c.rest) << c.minutes;
     }
     EXPECT_EQ(Format("%6.2f", HoursFromMinutes(150)), "  2.50");
+}
+
+// The sums of the period view add each session's hours as its text shows them.
+TEST(Hours, ShownHoursIsTheValueOfTheTwoDecimalText) {
+    for (int minutes = 0; minutes <= 200000; ++minutes) {
+        const float hours = HoursFromMinutes(minutes);
+        ASSERT_EQ(ShownHours(hours), std::atof(Format("%6.02f", hours).c_str())) << minutes;
+    }
 }

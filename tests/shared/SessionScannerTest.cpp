@@ -47,7 +47,7 @@ Trace Scan(const std::string& bytes, const ScanOptions& options) {
 
 ScanOptions May2009(bool stopLineCloses = true, std::string nowLine = "") {
     ScanOptions o;
-    o.filter = MonthLines(2009, 5);
+    SelectMonth(o, 2009, 5);
     o.stopLineCloses = stopLineCloses;
     o.nowLine = std::move(nowLine);
     return o;
@@ -81,7 +81,7 @@ TEST(SessionScanner, HandsOnEachPairedSessionWithWhatClosedIt) {
          CrLf({"S 09/12/31 23:00", "E 10/01/01 01:00", "S 09/12/31 02:00", "E 09/12/31 03:00"}),
          [] {
              ScanOptions o;
-             o.filter = MonthLines(2009, 12);
+             SelectMonth(o, 2009, 12);
              o.stopLineCloses = true;
              return o;
          }(),

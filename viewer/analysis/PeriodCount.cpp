@@ -1,7 +1,9 @@
 #include "viewer/analysis/PeriodCount.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "shared/Hours.h"
 #include "shared/LogLine.h"
@@ -39,20 +41,58 @@ CalendarDate LineDate(std::string_view line) {
 
 std::int64_t MonthNumber(const CalendarDate& d) { return MonthNumber(d.year, d.month); }
 
-// How a count reads the log: lines dated before the period (by `number`, a day or a month) are
-// passed over, the first line after it ends the read and, when it is an end line, closes the
-// session still open; `passedPeriod`, when given, tells whether the read got beyond the period.
-template <class Number>
-ScanOptions PeriodScan(std::int64_t first, std::int64_t last, Number number, bool* passedPeriod = nullptr) {
+// Where a line stands against a period: before it (skipped), in it (paired) or after it (the
+// read stops), by its day number when `daily`, else by its month number. The fate depends on the
+// date columns alone, which most lines share with the line before, and a line's number is that
+// of its month's day 0 and its day.
+class PeriodFate {
+public:
+    PeriodFate(std::int64_t first, std::int64_t last, bool daily) : first_(first), last_(last), daily_(daily) {}
+
+    // Of a line with a valid date.
+    LineFate operator()(std::string_view line) {
+        std::uint64_t date;
+        std::memcpy(&date, line.data() + 2, sizeof date);
+        if (date == date_) return fate_;
+        date_ = date;
+        // "yy/mm" as a number, put together in registers.
+        std::uint32_t head;
+        std::memcpy(&head, line.data() + 2, sizeof head);
+        const std::uint64_t month = head | std::uint64_t{static_cast<unsigned char>(line[6])} << 32;
+        if (month != month_) {
+            month_ = month;
+            const CalendarDate d = LineDate(line);
+            monthBase_ = daily_ ? DayNumber({d.year, d.month, 0}) : MonthNumber(d);
+        }
+        const std::int64_t n = monthBase_ + (daily_ ? (line[8] - '0') * 10 + (line[9] - '0') : 0);
+        fate_ = n < first_ ? LineFate::Skip : n <= last_ ? LineFate::Pair : LineFate::Stop;
+        return fate_;
+    }
+
+private:
+    std::int64_t first_, last_;
+    bool daily_;
+    std::uint64_t date_ = 0;  // no valid date has these columns
+    std::uint64_t month_ = 0;
+    std::int64_t monthBase_ = 0;
+    LineFate fate_ = LineFate::Skip;
+};
+
+// How a count reads the log: lines dated before the period are passed over, the first line
+// after it ends the read and, when it is an end line, closes the session still open;
+// `passedPeriod`, when given, tells whether the read got beyond the period.
+ScanOptions PeriodScan(std::int64_t first, std::int64_t last, bool daily, bool* passedPeriod = nullptr) {
     ScanOptions options;
     options.lineBuffer = kViewerLineBuffer;
     options.stopLineCloses = true;
-    options.filter = [first, last, number, passedPeriod](std::string_view line) {
-        const std::int64_t n = number(LineDate(line));
-        if (n < first) return LineFate::Skip;
-        if (n <= last) return LineFate::Pair;
-        if (passedPeriod) *passedPeriod = true;
-        return LineFate::Stop;
+    options.filter = [fate = PeriodFate(first, last, daily), passedPeriod](std::string_view line) mutable {
+        const LineFate f = fate(line);
+        if (f == LineFate::Stop && passedPeriod) *passedPeriod = true;
+        return f;
+    };
+    options.passOver = [fate = PeriodFate(first, last, daily), dated = DateCheck()](std::string_view ahead) mutable {
+        return SkippedLines(ahead, kViewerLineBuffer - 1,
+                            [&](std::string_view line) { return !dated(line) || fate(line) == LineFate::Skip; });
     };
     return options;
 }
@@ -67,7 +107,7 @@ public:
             rows_.push_back({"", std::string(start), ""});
         }
         // Each session's hours as its text shows them, as the per-session views do.
-        hours_ += std::atof(Format("%6.02f", HoursFromMinutes(session.minutes)).c_str());
+        hours_ += ShownHours(HoursFromMinutes(session.minutes));
         ++starts_;
     }
 
@@ -214,8 +254,7 @@ PeriodCheck CheckPeriod(PeriodMode mode, PeriodTexts& edits) {
 }
 
 std::optional<std::vector<DayRow>> CountDays(const std::string& logPath, const Period& period) {
-    const ScanOptions options = PeriodScan(DayNumber(period.start), DayNumber(period.last),
-                                           [](const CalendarDate& d) { return DayNumber(d); });
+    const ScanOptions options = PeriodScan(DayNumber(period.start), DayNumber(period.last), true);
     DayCounter counter;
     if (!ScanLog(logPath, options, counter)) return std::nullopt;
     return counter.Rows();
@@ -224,8 +263,7 @@ std::optional<std::vector<DayRow>> CountDays(const std::string& logPath, const P
 std::optional<std::vector<MonthTally>> CountMonths(const std::string& logPath, const Period& period) {
     const std::int64_t last = MonthNumber(period.last);
     bool passed = false;
-    const ScanOptions options = PeriodScan(MonthNumber(period.start), last,
-                                           [](const CalendarDate& d) { return MonthNumber(d); }, &passed);
+    const ScanOptions options = PeriodScan(MonthNumber(period.start), last, false, &passed);
     MonthCounter counter(MonthNumber(period.start));
     if (!ScanLog(logPath, options, counter)) return std::nullopt;
     // A line after the period shows that every month of it is over.

@@ -14,7 +14,7 @@ using namespace kestrowa;
 namespace {
 
 // Checks each promise the scanner makes to its readers as it is told.
-class CheckingReader : public SessionReader {
+class CheckingReader final : public SessionReader {
 public:
     explicit CheckingReader(const ScanOptions& options) : options_(options) {}
 

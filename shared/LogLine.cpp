@@ -1,5 +1,7 @@
 #include "shared/LogLine.h"
 
+#include <algorithm>
+
 #include "shared/Strings.h"
 
 namespace kestrowa {
@@ -33,6 +35,15 @@ std::string FileLine(std::string_view fullLine) {
 
 // yy/mm/dd of the end against that of the start. Two-digit years are taken as the nearer of
 // the two centuries, so 99/12/31 -> 00/01/01 goes forward.
+void ParseShortLine(std::string_view line, LogStamp& stamp) {
+    stamp.tag = line.empty() ? '\0' : line[0];
+    const std::string_view date = Columns(line, 2, stamp.dateColumns.size());
+    stamp.dateColumns.fill('\0');
+    std::copy(date.begin(), date.end(), stamp.dateColumns.begin());
+    stamp.dateSize = static_cast<std::uint8_t>(date.size());
+    stamp.minutes = TwoColumns(line, 11) * 60 + TwoColumns(line, 14);
+}
+
 int TwoColumnsAsText(std::string_view line, size_t at) { return ToInt(Columns(line, at, 2)); }
 
 bool DateBefore(const LogStamp& endStamp, const LogStamp& startStamp) {

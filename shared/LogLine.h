@@ -1,5 +1,4 @@
 #pragma once
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -61,18 +60,15 @@ inline int TwoColumns(std::string_view line, size_t at) {
     return TwoColumnsAsText(line, at);
 }
 
+// The stamp of a line too short for a whole date.
+void ParseShortLine(std::string_view line, LogStamp& stamp);
+
 // Fills `stamp` field by field: the scanner reads every line into stamps it keeps.
 inline void ParseLogLine(std::string_view line, LogStamp& stamp) {
-    stamp.tag = line.empty() ? '\0' : line[0];
-    if (line.size() >= 2 + stamp.dateColumns.size()) {
-        std::memcpy(stamp.dateColumns.data(), line.data() + 2, stamp.dateColumns.size());
-        stamp.dateSize = static_cast<std::uint8_t>(stamp.dateColumns.size());
-    } else {
-        const std::string_view date = Columns(line, 2, stamp.dateColumns.size());
-        stamp.dateColumns.fill('\0');
-        std::copy(date.begin(), date.end(), stamp.dateColumns.begin());
-        stamp.dateSize = static_cast<std::uint8_t>(date.size());
-    }
+    if (line.size() < 2 + stamp.dateColumns.size()) return ParseShortLine(line, stamp);
+    stamp.tag = line[0];
+    std::memcpy(stamp.dateColumns.data(), line.data() + 2, stamp.dateColumns.size());
+    stamp.dateSize = static_cast<std::uint8_t>(stamp.dateColumns.size());
     stamp.minutes = TwoColumns(line, 11) * 60 + TwoColumns(line, 14);
 }
 

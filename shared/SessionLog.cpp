@@ -25,7 +25,7 @@ std::string SessionLog::LastNonEmptyLine() const {
 }
 
 MonthSummary SessionLog::SummarizeMonth(const DateTime& today) const {
-    struct Sum : SessionReader {
+    struct Sum final : SessionReader {
         MonthSummary summary;
         void Session(const ScannedSession& session) override {
             summary.minutes += session.minutes;

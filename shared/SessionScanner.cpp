@@ -25,25 +25,12 @@ MonthMark MarkOf(const std::string& text) {
     return mark;
 }
 
-// Whether the six bytes at `p` are the mark, compared in two loads rather than a library call.
-bool IsMark(const char* p, const MonthMark& mark) {
-    std::uint32_t head, markHead;
-    std::uint16_t tail, markTail;
-    std::memcpy(&head, p, 4);
-    std::memcpy(&markHead, mark.data(), 4);
-    std::memcpy(&tail, p + 4, 2);
-    std::memcpy(&markTail, mark.data() + 4, 2);
-    return head == markHead && tail == markTail;
-}
-
 }  // namespace
 
 MonthMark MonthMarkOf(std::string_view yymm) { return MarkOf(std::string(Columns(yymm, 0, 5)) + "/"); }
 
-bool Holds(std::string_view line, const MonthMark& mark) {
+bool HoldsAnywhere(std::string_view line, const MonthMark& mark) {
     if (line.size() < mark.size()) return false;
-    // A dated line holds its own month's mark at column 2.
-    if (line.size() >= 2 + mark.size() && IsMark(line.data() + 2, mark)) return true;
     for (size_t i = 0, last = line.size() - mark.size(); i <= last; ++i)
         if (line[i] == mark[0] && IsMark(line.data() + i, mark)) return true;
     return false;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/File.h"
 #include "shared/LineReader.h"
 #include "shared/LogLine.h"
 
@@ -51,8 +52,22 @@ using LineFilter = std::function<LineFate(std::string_view line)>;
 inline constexpr size_t kMonthMarkSize = 6;
 using MonthMark = std::array<char, kMonthMarkSize>;
 MonthMark MonthMarkOf(std::string_view yymm);
-// Whether the mark stands anywhere in the line (every reader asks this of every line).
-bool Holds(std::string_view line, const MonthMark& mark);
+// Whether the six bytes at `p` are the mark, compared in two loads rather than a library call.
+inline bool IsMark(const char* p, const MonthMark& mark) {
+    std::uint32_t head, markHead;
+    std::uint16_t tail, markTail;
+    std::memcpy(&head, p, 4);
+    std::memcpy(&markHead, mark.data(), 4);
+    std::memcpy(&tail, p + 4, 2);
+    std::memcpy(&markTail, mark.data() + 4, 2);
+    return head == markHead && tail == markTail;
+}
+bool HoldsAnywhere(std::string_view line, const MonthMark& mark);
+// Whether the mark stands anywhere in the line. Every reader asks this of every line, and a
+// dated line holds its own month's mark at column 2.
+inline bool Holds(std::string_view line, const MonthMark& mark) {
+    return (line.size() >= 2 + kMonthMarkSize && IsMark(line.data() + 2, mark)) || HoldsAnywhere(line, mark);
+}
 
 struct ScanOptions {
     size_t lineBuffer = 200;  // longer lines arrive in pieces of lineBuffer - 1 characters
@@ -73,20 +88,6 @@ struct ScanOptions {
     std::string nowLine;
 };
 
-// Reads the log once, in order, and pairs each start line with the next end line by the rule of
-// SessionMinutes: a second start while a session is open and an end without one pair with
-// nothing, and a session without length is dropped. A line without a valid date (HasLogDate) is
-// no session line and takes part in nothing but the now line's test. Sessions are handed to
-// `reader` as they close; one still open when the read ends is dropped unless a stop line or the
-// now line closes it. False, with nothing handed on, when the log cannot be opened for reading.
-bool ScanLog(const std::string& path, const ScanOptions& options, SessionReader& reader);
-
-// The log a viewer reads: the second log when one is set, else the own log. Only the own log
-// has a running session.
-struct ChosenLog {
-    std::string path;
-    bool own = true;
-};
 // HasLogDate for the lines of a log in order: most lines share their date columns with the line
 // before, which spares the check.
 class DateCheck {
@@ -128,6 +129,83 @@ size_t SkippedLines(std::string_view ahead, size_t longest, Skipped skipped) {
 // order), a line of any other month is skipped.
 void SelectMonth(ScanOptions& options, int year, int month);
 
+// Reads the log once, in order, and pairs each start line with the next end line by the rule of
+// SessionMinutes: a second start while a session is open and an end without one pair with
+// nothing, and a session without length is dropped. A line without a valid date (HasLogDate) is
+// no session line and takes part in nothing but the now line's test. Sessions are handed to
+// `reader` as they close; one still open when the read ends is dropped unless a stop line or the
+// now line closes it. False, with nothing handed on, when the log cannot be opened for reading.
+// A template, so that the calls to a reader of a final class are direct: they come for every
+// line of the log.
+template <class Reader>
+bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader) {
+    FilePtr file = OpenFile(path, "rb");
+    if (!file) return false;
+
+    bool open = false;
+    // The stamps are filled in place, field by field, as the lines come.
+    LogStamp start, end;
+    // The start line, kept while the lines after it are read; no line is longer than the buffer.
+    std::vector<char> startText(options.lineBuffer);
+    std::string_view startLine;
+    size_t handed = 0;
+    auto close = [&](std::string_view endLine, SessionClose why) {
+        open = false;
+        ParseLogLine(endLine, end);
+        const int minutes = SessionMinutes(start, end);
+        if (minutes <= 0) return;
+        ++handed;
+        reader.Session({startLine, endLine, minutes, why});
+    };
+
+    LineReader lines(file.get(), options.lineBuffer);
+    std::string_view line;
+    std::string stopLine;
+    // Whether the last non-empty line read is the start still open; any later line, even one
+    // that is no session line, means that start is not the one running.
+    bool startIsLast = false;
+    DateCheck dated;
+    while (lines.Next(line)) {
+        if (line.empty()) continue;
+        startIsLast = false;
+        if (!dated(line)) continue;
+        const LineFate fate = options.filter ? options.filter(line) : LineFate::Pair;
+        if (fate == LineFate::Skip) {
+            // Passing over lines the filter would skip changes nothing: no session is opened or
+            // closed, and the start is already not the last line.
+            if (options.passOver) lines.Pass(options.passOver(lines.Ahead()));
+            continue;
+        }
+        if (fate == LineFate::Stop) {
+            stopLine.assign(line);
+            break;
+        }
+        reader.Line(line, open);
+        if (line[0] == 'S' && !open) {
+            ParseLogLine(line, start);
+            std::memcpy(startText.data(), line.data(), line.size());
+            startLine = {startText.data(), line.size()};
+            open = startIsLast = true;
+            reader.Start(line);
+            continue;
+        }
+        if (line[0] == 'E' && open) close(line, SessionClose::EndLine);
+        if ((options.sessionLimit != 0 && handed >= options.sessionLimit) || reader.Enough(line)) break;
+    }
+    if (open && !stopLine.empty()) {
+        if (options.stopLineCloses && stopLine[0] == 'E') close(stopLine, SessionClose::StopLine);
+    } else if (open && startIsLast && !options.nowLine.empty()) {
+        close(options.nowLine, SessionClose::NowLine);
+    }
+    return true;
+}
+
+// The log a viewer reads: the second log when one is set, else the own log. Only the own log
+// has a running session.
+struct ChosenLog {
+    std::string path;
+    bool own = true;
+};
 ChosenLog ChooseLog(std::string_view ownLog, std::string_view secondLog);
 
 }  // namespace kestrowa

@@ -14,22 +14,6 @@ std::string MonthKey(int index) { return Format("%02d/%02d", index / 12 % 100, i
 
 }  // namespace
 
-void MonthBlocks::Line(std::string_view line, bool sessionOpen) {
-    if (!open_) {
-        Open(line);
-    } else if (!sessionOpen && !Holds(line, keyMark_)) {
-        Close();
-        Open(line);
-    }
-}
-
-void MonthBlocks::Session(const ScannedSession& session) {
-    minutes_ += session.minutes;
-    ++sessions_;
-}
-
-bool MonthBlocks::Enough(std::string_view) { return Full(); }
-
 void MonthBlocks::Open(std::string_view line) {
     open_ = true;
     key_ = std::string(Columns(line, 2, 5));

@@ -21,10 +21,20 @@ public:
     // them, or a log whose months jump about would fill the gaps between them without end.
     static constexpr size_t kMonthLimit = 1200;
 
-    void Line(std::string_view line, bool sessionOpen) override;
-    void Session(const ScannedSession& session) override;
+    void Line(std::string_view line, bool sessionOpen) override {
+        if (!open_) {
+            Open(line);
+        } else if (!sessionOpen && !Holds(line, keyMark_)) {
+            Close();
+            Open(line);
+        }
+    }
+    void Session(const ScannedSession& session) override {
+        minutes_ += session.minutes;
+        ++sessions_;
+    }
     // The read ends once the limit of months has been handed on.
-    bool Enough(std::string_view line) override;
+    bool Enough(std::string_view) override { return Full(); }
 
 protected:
     // A month without lines, "yy/mm".

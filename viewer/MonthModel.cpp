@@ -117,7 +117,7 @@ std::string WindowTitle(std::string_view secondLog, std::string_view nowCaption)
 
 bool ReadMonth(const LogRead& log, int year, int month, int timeMode, MonthModel& model) {
     // The month's sessions in log order, with the count of the dates they start on.
-    class MonthReader : public SessionReader {
+    class MonthReader final : public SessionReader {
     public:
         explicit MonthReader(MonthModel& m) : m_(m) {}
         void Line(std::string_view, bool) override { m_.hasLines = true; }

@@ -18,7 +18,7 @@ std::string HundredMark(float hours) {
 }
 
 // The table's rows: one for each month of the log but its running one, with running totals.
-class YearMonthScan : public MonthBlocks {
+class YearMonthScan final : public MonthBlocks {
 public:
     YearMonthScan(Table& table, const ViewerSettings& settings) : table_(table), settings_(settings) {}
 

@@ -9,7 +9,7 @@ namespace {
 
 // Everything a read hands on, one text per call: "line <line> open|-", "start <line>",
 // "<start> > <end> = <minutes> end|stop|now".
-class Trace : public SessionReader {
+class Trace final : public SessionReader {
 public:
     std::vector<std::string> calls;
     size_t enoughAfter = 0;  // sessions after which the reader has enough; 0: never

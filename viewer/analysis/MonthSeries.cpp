@@ -43,7 +43,7 @@ std::string Heading(const std::string& firstKey, bool latest, int bars, float av
 }
 
 // Each month of the log in a slot of its own.
-class SeriesReader : public MonthBlocks {
+class SeriesReader final : public MonthBlocks {
 public:
     explicit SeriesReader(std::vector<MonthSlot>& series) : series_(series) {}
 

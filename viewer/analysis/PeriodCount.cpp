@@ -98,7 +98,7 @@ ScanOptions PeriodScan(std::int64_t first, std::int64_t last, bool daily, bool* 
 }
 
 // The sessions of a daily period grouped by start date, consecutive in the log.
-class DayCounter : public SessionReader {
+class DayCounter final : public SessionReader {
 public:
     void Session(const ScannedSession& session) override {
         const std::string_view start = Columns(session.startLine, 2, std::string_view::npos);
@@ -132,7 +132,7 @@ private:
 
 // The sessions of a monthly period by the month they start in, and the months the log has lines
 // of: a line read while a session of an earlier month is open belongs to that month.
-class MonthCounter : public SessionReader {
+class MonthCounter final : public SessionReader {
 public:
     explicit MonthCounter(std::int64_t first) : first_(first) {}
 
@@ -165,7 +165,7 @@ private:
 };
 
 // Takes no session: a read for the lines alone.
-class NoSessions : public SessionReader {
+class NoSessions final : public SessionReader {
 public:
     void Session(const ScannedSession&) override {}
 };

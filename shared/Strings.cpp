@@ -1,5 +1,6 @@
 #include "shared/Strings.h"
 
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 
@@ -23,6 +24,32 @@ std::string Format(const char* format, ...) {
     }
     va_end(again);
     return text;
+}
+
+namespace {
+
+// The characters [begin, end) right-aligned in `width` with blanks.
+std::string RightAligned(const char* begin, const char* end, int width) {
+    const size_t length = static_cast<size_t>(end - begin);
+    const size_t blanks = width > 0 && static_cast<size_t>(width) > length ? static_cast<size_t>(width) - length : 0;
+    std::string text(blanks, ' ');
+    text.append(begin, length);
+    return text;
+}
+
+}  // namespace
+
+std::string Fixed(double value, int width, int decimals) {
+    char digits[400];
+    const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    if (r.ec != std::errc()) return Format("%*.*f", width, decimals, value);
+    return RightAligned(digits, r.ptr, width);
+}
+
+std::string Whole(long long value, int width) {
+    char digits[24];
+    const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value);
+    return RightAligned(digits, r.ptr, width);
 }
 
 }  // namespace kestrowa

@@ -55,11 +55,11 @@ private:
         starts_ += sessions;
         std::vector<std::string>& row = table_.AddRow();
         row[0] = key;
-        row[1] = Format("%8.2f", hours) + (settings_.hundredMark == 1 ? HundredMark(hours) : "");
-        row[2] = Format("%8.2f", average);
-        row[3] = Format("%5d", sessions);
-        row[4] = Format("%7.2f", totalHours_ * kDaysPerHour);
-        row[5] = Format("%5d", starts_);
+        row[1] = Fixed(hours, 8, 2) + (settings_.hundredMark == 1 ? HundredMark(hours) : "");
+        row[2] = Fixed(average, 8, 2);
+        row[3] = Whole(sessions, 5);
+        row[4] = Fixed(totalHours_ * kDaysPerHour, 7, 2);
+        row[5] = Whole(starts_, 5);
     }
 
     Table& table_;

@@ -41,6 +41,14 @@ CalendarDate LineDate(std::string_view line) {
 
 std::int64_t MonthNumber(const CalendarDate& d) { return MonthNumber(d.year, d.month); }
 
+// "yy/mm" of a dated line as a number, put together in registers: a key for the caches of the
+// readers below, as most lines share their month with the line before.
+std::uint64_t MonthColumns(std::string_view line) {
+    std::uint32_t head;
+    std::memcpy(&head, line.data() + 2, sizeof head);
+    return head | std::uint64_t{static_cast<unsigned char>(line[6])} << 32;
+}
+
 // Where a line stands against a period: before it (skipped), in it (paired) or after it (the
 // read stops), by its day number when `daily`, else by its month number. The fate depends on the
 // date columns alone, which most lines share with the line before, and a line's number is that
@@ -55,10 +63,7 @@ public:
         std::memcpy(&date, line.data() + 2, sizeof date);
         if (date == date_) return fate_;
         date_ = date;
-        // "yy/mm" as a number, put together in registers.
-        std::uint32_t head;
-        std::memcpy(&head, line.data() + 2, sizeof head);
-        const std::uint64_t month = head | std::uint64_t{static_cast<unsigned char>(line[6])} << 32;
+        const std::uint64_t month = MonthColumns(line);
         if (month != month_) {
             month_ = month;
             const CalendarDate d = LineDate(line);
@@ -137,12 +142,17 @@ public:
     explicit MonthCounter(std::int64_t first) : first_(first) {}
 
     void Line(std::string_view line, bool sessionOpen) override {
-        const std::int64_t month = MonthNumber(LineDate(line));
-        Reach(month).hasLines |= !sessionOpen || month == sessionMonth_;
+        if (MonthColumns(line) != lineColumns_) {
+            lineColumns_ = MonthColumns(line);
+            lineMonth_ = MonthNumber(LineDate(line));
+        }
+        Reach(lineMonth_).hasLines |= !sessionOpen || lineMonth_ == sessionMonth_;
     }
-    void Start(std::string_view line) override { sessionMonth_ = MonthNumber(LineDate(line)); }
+    // Told right after Line for the same line.
+    void Start(std::string_view) override { sessionMonth_ = lineMonth_; }
+    // The session's start is the start line told last.
     void Session(const ScannedSession& session) override {
-        MonthTally& month = Reach(MonthNumber(LineDate(session.startLine)));
+        MonthTally& month = Reach(sessionMonth_);
         month.minutes += session.minutes;
         ++month.starts;
     }
@@ -160,6 +170,8 @@ public:
 
 private:
     std::int64_t first_;
+    std::uint64_t lineColumns_ = 0;  // of the last line told, and its month number
+    std::int64_t lineMonth_ = 0;
     std::int64_t sessionMonth_ = 0;
     std::vector<MonthTally> months_;
 };

@@ -9,8 +9,6 @@
 #include <emmintrin.h>
 #endif
 
-#include "platform/File.h"
-#include "shared/LineReader.h"
 #include "shared/LogLine.h"
 #include "shared/Strings.h"
 
@@ -98,68 +96,6 @@ void SelectMonth(ScanOptions& options, int year, int month) {
         return line.find(thisMonth) != std::string_view::npos ? LineFate::Pair : LineFate::Skip;
     };
     options.passOver = nullptr;
-}
-
-bool ScanLog(const std::string& path, const ScanOptions& options, SessionReader& reader) {
-    FilePtr file = OpenFile(path, "rb");
-    if (!file) return false;
-
-    bool open = false;
-    // The stamps are filled in place, field by field, as the lines come.
-    LogStamp start, end;
-    // The start line, kept while the lines after it are read; no line is longer than the buffer.
-    std::vector<char> startText(options.lineBuffer);
-    std::string_view startLine;
-    size_t handed = 0;
-    auto close = [&](std::string_view endLine, SessionClose why) {
-        open = false;
-        ParseLogLine(endLine, end);
-        const int minutes = SessionMinutes(start, end);
-        if (minutes <= 0) return;
-        ++handed;
-        reader.Session({startLine, endLine, minutes, why});
-    };
-
-    LineReader lines(file.get(), options.lineBuffer);
-    std::string_view line;
-    std::string stopLine;
-    // Whether the last non-empty line read is the start still open; any later line, even one
-    // that is no session line, means that start is not the one running.
-    bool startIsLast = false;
-    DateCheck dated;
-    while (lines.Next(line)) {
-        if (line.empty()) continue;
-        startIsLast = false;
-        if (!dated(line)) continue;
-        const LineFate fate = options.filter ? options.filter(line) : LineFate::Pair;
-        if (fate == LineFate::Skip) {
-            // Passing over lines the filter would skip changes nothing: no session is opened or
-            // closed, and the start is already not the last line.
-            if (options.passOver) lines.Pass(options.passOver(lines.Ahead()));
-            continue;
-        }
-        if (fate == LineFate::Stop) {
-            stopLine.assign(line);
-            break;
-        }
-        reader.Line(line, open);
-        if (line[0] == 'S' && !open) {
-            ParseLogLine(line, start);
-            std::memcpy(startText.data(), line.data(), line.size());
-            startLine = {startText.data(), line.size()};
-            open = startIsLast = true;
-            reader.Start(line);
-            continue;
-        }
-        if (line[0] == 'E' && open) close(line, SessionClose::EndLine);
-        if ((options.sessionLimit != 0 && handed >= options.sessionLimit) || reader.Enough(line)) break;
-    }
-    if (open && !stopLine.empty()) {
-        if (options.stopLineCloses && stopLine[0] == 'E') close(stopLine, SessionClose::StopLine);
-    } else if (open && startIsLast && !options.nowLine.empty()) {
-        close(options.nowLine, SessionClose::NowLine);
-    }
-    return true;
 }
 
 ChosenLog ChooseLog(std::string_view ownLog, std::string_view secondLog) {

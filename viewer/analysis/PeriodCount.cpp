@@ -124,8 +124,8 @@ public:
 private:
     void Finish() {
         if (rows_.empty()) return;
-        rows_.back().starts = Format("%4d", starts_);
-        rows_.back().hours = Format("%7.02f", hours_);
+        rows_.back().starts = Whole(starts_, 4);
+        rows_.back().hours = Fixed(hours_, 7, 2);
         hours_ = 0.0;
         starts_ = 0;
     }

@@ -145,8 +145,8 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
     bool open = false;
     // The stamps are filled in place, field by field, as the lines come.
     LogStamp start, end;
-    // The start line, kept while the lines after it are read; no line is longer than the buffer.
-    std::vector<char> startText(options.lineBuffer);
+    // The start line, kept while the lines after it are read.
+    std::vector<char> startText;
     std::string_view startLine;
     size_t handed = 0;
     auto close = [&](std::string_view endLine, SessionClose why) {
@@ -183,6 +183,7 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
         reader.Line(line, open);
         if (line[0] == 'S' && !open) {
             ParseLogLine(line, start);
+            if (startText.size() < line.size()) startText.resize(line.size());
             std::memcpy(startText.data(), line.data(), line.size());
             startLine = {startText.data(), line.size()};
             open = startIsLast = true;

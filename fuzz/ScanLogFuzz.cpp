@@ -1,9 +1,10 @@
 // The session scanner on any log, with any of the options its readers give it.
 // First line: line buffer, filter (0 none, 1 a month, 2 the dates from one on: a filter by date
 // as the period counts have), year, month, session limit, stop line closes (0/1), now line (0
-// none, else the log's own form of a fixed moment).
-// Each read is done twice, the second time without passing over lines at block level: both must
-// tell the reader the same.
+// none, else the log's own form of a fixed moment), read block (0 the usual, else its bytes).
+// Each read is done twice, the second time line by line through the line reader alone (a block
+// too short for a line of the standard form and no passing over): both must tell the reader the
+// same.
 #include "FuzzInput.h"
 #include "shared/LogLine.h"
 #include "shared/SessionScanner.h"
@@ -95,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.sessionLimit = static_cast<size_t>(input.Number(0, 400));
     options.stopLineCloses = input.Number(0, 1) == 1;
     if (input.Number(0, 1) == 1) options.nowLine = "E 24/03/31 23:59";
+    if (const int block = input.Number(0, 300); block != 0) options.readBlock = static_cast<size_t>(block);
 
     const std::string log = scratch.Write("Kestrofl.dat", input.Rest());
     CheckingReader reader(options);
@@ -105,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     ScanOptions lineByLine = options;
     lineByLine.passOver = nullptr;
+    lineByLine.readBlock = kStandardLineBytes - 1;
     CheckingReader plain(lineByLine);
     FUZZ_CHECK(ScanLog(log, lineByLine, plain));
     FUZZ_CHECK(plain.Trace() == reader.Trace());

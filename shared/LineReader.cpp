@@ -21,6 +21,11 @@ bool LineReader::Fill() {
     return read > 0;
 }
 
+namespace {
+
+// One bit for each LF among the n bytes from p (at most kLfMaskBytes), bit j for byte j: lines
+// are short, so their ends are found for 64 bytes at a time.
+constexpr size_t kLfMaskBytes = 64;
 std::uint64_t LfMask(const char* p, size_t n) {
     std::uint64_t mask = 0;
 #ifdef __SSE2__
@@ -37,6 +42,8 @@ std::uint64_t LfMask(const char* p, size_t n) {
     for (size_t i = 0; i < n; ++i) mask |= static_cast<std::uint64_t>(p[i] == '\n') << i;
     return mask;
 }
+
+}  // namespace
 
 void LineReader::NextMask() {
     while (lfMask_ == 0 && maskBase_ + kLfMaskBytes < end_) {

@@ -9,11 +9,6 @@ namespace kestrowa {
 
 inline constexpr size_t kLineReadBlock = 64 * 1024;
 
-// One bit for each LF among the n bytes from p (at most kLfMaskBytes), bit j for byte j: lines
-// are short, so their ends are found for 64 bytes at a time.
-inline constexpr size_t kLfMaskBytes = 64;
-std::uint64_t LfMask(const char* p, size_t n);
-
 // Reads a text file line by line as a C runtime in text mode with a fixed buffer does: CR LF
 // arrives as a line end, and a line longer than (bufferSize - 1) characters comes in pieces of
 // at most that many characters. The line end is not part of the returned text. The file is read

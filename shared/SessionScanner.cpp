@@ -27,6 +27,14 @@ MonthMark MarkOf(const std::string& text) {
 
 MonthMark MonthMarkOf(std::string_view yymm) { return MarkOf(std::string(Columns(yymm, 0, 5)) + "/"); }
 
+bool DateCheck::NewMonth(std::string_view line, std::uint64_t date) {
+    if (!HasLogDate(line)) return false;
+    validDate_ = date;
+    validMonth_ = MonthOf(line.data() + 2);
+    monthDays_ = DaysInMonth(2000 + TwoColumns(line, 2), TwoColumns(line, 5));
+    return true;
+}
+
 bool HoldsAnywhere(std::string_view line, const MonthMark& mark) {
     if (line.size() < mark.size()) return false;
     for (size_t i = 0, last = line.size() - mark.size(); i <= last; ++i)

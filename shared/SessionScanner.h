@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "platform/File.h"
@@ -71,6 +72,10 @@ inline bool Holds(std::string_view line, const MonthMark& mark) {
 
 struct ScanOptions {
     size_t lineBuffer = 200;  // longer lines arrive in pieces of lineBuffer - 1 characters
+    // Bytes read from the file at a time. Lines of the standard form are taken straight from the
+    // block when they lie whole in it; with a block or a line buffer under kStandardLineBytes every
+    // line comes through the line reader's search for its end (the same lines, more slowly).
+    size_t readBlock = kLineReadBlock;
     LineFilter filter;        // none: every line is paired
     // When given, called after a line the filter skipped with the bytes read ahead of it: how
     // many of them are whole lines (ending just after an LF) that the filter would skip or that
@@ -89,7 +94,7 @@ struct ScanOptions {
 };
 
 // HasLogDate for the lines of a log in order: most lines share their date columns with the line
-// before, which spares the check.
+// before, and nearly all the rest their month, which spares the check or all of it but the day.
 class DateCheck {
 public:
     bool operator()(std::string_view line) {
@@ -97,31 +102,49 @@ public:
         std::uint64_t date;
         std::memcpy(&date, line.data() + 2, sizeof date);
         if (date == validDate_) return true;
-        if (!HasLogDate(line)) return false;
+        if (MonthOf(line.data() + 2) != validMonth_) return NewMonth(line, date);
+        const char tens = line[8], ones = line[9];
+        if (tens < '0' || tens > '9' || ones < '0' || ones > '9') return false;
+        const int day = (tens - '0') * 10 + (ones - '0');
+        if (day < 1 || day > monthDays_) return false;
         validDate_ = date;
         return true;
     }
 
 private:
-    std::uint64_t validDate_ = 0;  // the date columns of the last line with a valid date; "/" is never 0
+    // "yy/mm/" of a date, in a number that no text of a valid month gives as 0.
+    static std::uint64_t MonthOf(const char* date) {
+        std::uint64_t month = 0;
+        std::memcpy(&month, date, kMonthMarkSize);
+        return month;
+    }
+    // The whole check, for a line of another month than the last valid one.
+    bool NewMonth(std::string_view line, std::uint64_t date);
+
+    std::uint64_t validDate_ = 0;   // the date columns of the last line with a valid date; "/" is never 0
+    std::uint64_t validMonth_ = 0;  // MonthOf that date
+    int monthDays_ = 0;             // the days of that month (of its year in the 2000s, as HasLogDate takes it)
 };
 
 // How many bytes of `ahead` are whole lines of at most `longest` characters (before CR LF) of
-// which `skipped` is true; it is asked of every line. Inline, for passOver functions.
+// which `skipped` is true; it is asked of every line. Lines of the standard form are taken 18
+// bytes at a time, any other by a search for its LF. Inline, for passOver functions.
 template <class Skipped>
 size_t SkippedLines(std::string_view ahead, size_t longest, Skipped skipped) {
     size_t passed = 0;
-    for (size_t base = 0; base < ahead.size(); base += kLfMaskBytes) {
-        for (std::uint64_t lfs = LfMask(ahead.data() + base, std::min(kLfMaskBytes, ahead.size() - base)); lfs != 0;
-             lfs &= lfs - 1) {
-            const size_t end = base + static_cast<size_t>(__builtin_ctzll(lfs));
-            std::string_view line = ahead.substr(passed, end - passed);
-            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-            if (line.size() > longest || !skipped(line)) return passed;
-            passed = end + 1;
+    for (;;) {
+        if (longest >= kStandardLineSize) {
+            for (; ahead.size() - passed >= kStandardLineBytes && IsStandardLine(ahead.data() + passed);
+                 passed += kStandardLineBytes)
+                if (!skipped(ahead.substr(passed, kStandardLineSize))) return passed;
         }
+        const size_t end = ahead.find('\n', passed);
+        if (end == std::string_view::npos) return passed;
+        std::string_view line = ahead.substr(passed, end - passed);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.size() > longest || !skipped(line)) return passed;
+        passed = end + 1;
     }
-    return passed;
 }
 
 // Reads the lines of one month, found by text ("yy/mm/" anywhere in the line, the year as
@@ -143,59 +166,102 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
     if (!file) return false;
 
     bool open = false;
-    // The stamps are filled in place, field by field, as the lines come.
     LogStamp start, end;
     // The start line, kept while the lines after it are read.
     std::vector<char> startText;
     std::string_view startLine;
     size_t handed = 0;
+    // Closes the open session at the line whose stamp is in `end`.
     auto close = [&](std::string_view endLine, SessionClose why) {
         open = false;
-        ParseLogLine(endLine, end);
         const int minutes = SessionMinutes(start, end);
         if (minutes <= 0) return;
         ++handed;
         reader.Session({startLine, endLine, minutes, why});
     };
 
-    LineReader lines(file.get(), options.lineBuffer);
-    std::string_view line;
     std::string stopLine;
     // Whether the last non-empty line read is the start still open; any later line, even one
     // that is no session line, means that start is not the one running.
     bool startIsLast = false;
     DateCheck dated;
-    while (lines.Next(line)) {
-        if (line.empty()) continue;
+    // What the read does after a line: go on, pass over the lines ahead that the filter would
+    // skip (it skipped this one), or end.
+    enum class Then { Next, PassOver, End };
+    // A non-empty line in log order; `standard` tells at compile time whether it has the
+    // standard form.
+    auto take = [&](std::string_view line, auto standard) {
         startIsLast = false;
-        if (!dated(line)) continue;
+        if (!dated(line)) return Then::Next;
         const LineFate fate = options.filter ? options.filter(line) : LineFate::Pair;
-        if (fate == LineFate::Skip) {
-            // Passing over lines the filter would skip changes nothing: no session is opened or
-            // closed, and the start is already not the last line.
-            if (options.passOver) lines.Pass(options.passOver(lines.Ahead()));
-            continue;
-        }
+        // Passing over lines the filter would skip changes nothing: no session is opened or
+        // closed, and the start is already not the last line.
+        if (fate == LineFate::Skip) return options.passOver ? Then::PassOver : Then::Next;
         if (fate == LineFate::Stop) {
             stopLine.assign(line);
-            break;
+            return Then::End;
         }
         reader.Line(line, open);
+        // The stamps are filled in place, field by field: a stamp copied whole just after its
+        // fields were stored would wait for those stores.
+        auto parse = [&](LogStamp& stamp) {
+            if constexpr (decltype(standard)::value) {
+                ParseStandardLine(line.data(), stamp);
+            } else {
+                ParseLogLine(line, stamp);
+            }
+        };
         if (line[0] == 'S' && !open) {
-            ParseLogLine(line, start);
+            parse(start);
             if (startText.size() < line.size()) startText.resize(line.size());
-            std::memcpy(startText.data(), line.data(), line.size());
+            if constexpr (decltype(standard)::value) {
+                std::memcpy(startText.data(), line.data(), kStandardLineSize);
+            } else {
+                std::memcpy(startText.data(), line.data(), line.size());
+            }
             startLine = {startText.data(), line.size()};
             open = startIsLast = true;
             reader.Start(line);
-            continue;
+            return Then::Next;
         }
-        if (line[0] == 'E' && open) close(line, SessionClose::EndLine);
-        if ((options.sessionLimit != 0 && handed >= options.sessionLimit) || reader.Enough(line)) break;
+        if (line[0] == 'E' && open) {
+            parse(end);
+            close(line, SessionClose::EndLine);
+        }
+        const bool enough = (options.sessionLimit != 0 && handed >= options.sessionLimit) || reader.Enough(line);
+        return enough ? Then::End : Then::Next;
+    };
+
+    LineReader lines(file.get(), options.lineBuffer, options.readBlock);
+    const bool standardWhole = options.lineBuffer >= kStandardLineBytes;
+    std::string_view line;
+    for (;;) {
+        Then then = Then::Next;
+        if (standardWhole) {
+            // The run of standard lines ahead in the block, handed on where they stand.
+            const std::string_view ahead = lines.Ahead();
+            size_t used = 0;
+            while (then == Then::Next && ahead.size() - used >= kStandardLineBytes &&
+                   IsStandardLine(ahead.data() + used)) {
+                then = take(ahead.substr(used, kStandardLineSize), std::true_type{});
+                used += kStandardLineBytes;
+            }
+            lines.Pass(used);
+        }
+        if (then == Then::Next) {
+            if (!lines.Next(line)) break;
+            if (!line.empty()) then = take(line, std::false_type{});
+        }
+        if (then == Then::End) break;
+        if (then == Then::PassOver) lines.Pass(options.passOver(lines.Ahead()));
     }
     if (open && !stopLine.empty()) {
-        if (options.stopLineCloses && stopLine[0] == 'E') close(stopLine, SessionClose::StopLine);
+        if (options.stopLineCloses && stopLine[0] == 'E') {
+            ParseLogLine(stopLine, end);
+            close(stopLine, SessionClose::StopLine);
+        }
     } else if (open && startIsLast && !options.nowLine.empty()) {
+        ParseLogLine(options.nowLine, end);
         close(options.nowLine, SessionClose::NowLine);
     }
     return true;

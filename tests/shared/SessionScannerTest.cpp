@@ -116,6 +116,19 @@ TEST(SessionScanner, LinesWithoutAValidDateAreNoSessionLines) {
     EXPECT_EQ(Scan(log, May2009()).Sessions(), (std::vector<std::string>{"S 09/05/10 08:00 > E 09/05/10 09:00 = 60 end"}));
 }
 
+TEST(SessionScanner, TheDateCheckOfLinesInOrderAnswersAsTheWholeCheck) {
+    // Runs of one date and of one month, where the check keeps what it learnt, with the lines
+    // that must not pass on it: another year's 29 February, a day beyond the month, day 00 and a
+    // day that is no number.
+    const char* lines[] = {"S 00/02/10 08:00", "E 00/02/10 09:00", "S 00/02/29 08:00", "S 00/02/30 08:00",
+                           "S 09/02/10 08:00", "S 09/02/29 08:00", "S 09/02/28 08:00", "S 09/02/00 08:00",
+                           "S 09/02/1x 08:00", "S 09/02/ 1 08:00", "S 09/02/31", "E 09/02/28 09:00",
+                           "S 09/13/28 08:00", "S 09/02/28", "S 09/02/2", "S 09/04/31 08:00",
+                           "S 09/04/30 08:00", "S 09/04/31 08:00", "S 09/4/30 08:00"};
+    DateCheck check;
+    for (const char* line : lines) EXPECT_EQ(check(line), HasLogDate(line)) << line;
+}
+
 TEST(SessionScanner, TheReadEndsWhenTheReaderHasEnough) {
     TempDir dir;
     dir.Write("log", CrLf({"S 09/05/01 08:00", "E 09/05/01 09:00", "S 09/05/02 08:00", "E 09/05/02 09:00"}));

@@ -112,11 +112,14 @@ public:
     }
 
 private:
-    // "yy/mm/" of a date, in a number that no text of a valid month gives as 0.
+    // "yy/mm/" of a date, in a number that no text of a valid month gives as 0. Put together in
+    // registers: a number stored in parts and read whole would wait for the stores.
     static std::uint64_t MonthOf(const char* date) {
-        std::uint64_t month = 0;
-        std::memcpy(&month, date, kMonthMarkSize);
-        return month;
+        std::uint32_t head;
+        std::uint16_t tail;
+        std::memcpy(&head, date, sizeof head);
+        std::memcpy(&tail, date + sizeof head, sizeof tail);
+        return head | std::uint64_t{tail} << 32;
     }
     // The whole check, for a line of another month than the last valid one.
     bool NewMonth(std::string_view line, std::uint64_t date);
@@ -240,13 +243,15 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
         if (standardWhole) {
             // The run of standard lines ahead in the block, handed on where they stand.
             const std::string_view ahead = lines.Ahead();
-            size_t used = 0;
-            while (then == Then::Next && ahead.size() - used >= kStandardLineBytes &&
-                   IsStandardLine(ahead.data() + used)) {
-                then = take(ahead.substr(used, kStandardLineSize), std::true_type{});
-                used += kStandardLineBytes;
+            const char* const begin = ahead.data();
+            const char* const blockEnd = begin + ahead.size();
+            const char* p = begin;
+            while (static_cast<size_t>(blockEnd - p) >= kStandardLineBytes && IsStandardLine(p)) {
+                then = take(std::string_view(p, kStandardLineSize), std::true_type{});
+                p += kStandardLineBytes;
+                if (then != Then::Next) break;
             }
-            lines.Pass(used);
+            lines.Pass(static_cast<size_t>(p - begin));
         }
         if (then == Then::Next) {
             if (!lines.Next(line)) break;

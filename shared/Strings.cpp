@@ -1,6 +1,7 @@
 #include "shared/Strings.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -40,6 +41,23 @@ std::string RightAligned(const char* begin, const char* end, int width) {
 }  // namespace
 
 std::string Fixed(double value, int width, int decimals) {
+    // The tables' figures are floats: a float times 100 is exact in a double (24 bits and 7), so
+    // their digits come from one whole number, the exact value rounded to the nearest (a tie to
+    // the even one) as the formatter rounds it.
+    if (std::fabs(value) < 1e15 && decimals >= 0 && decimals <= 2 &&
+        static_cast<double>(static_cast<float>(value)) == value) {
+        static constexpr double kScale[] = {1.0, 10.0, 100.0};
+        long long n = std::llrint(std::fabs(value) * kScale[decimals]);
+        char digits[32];
+        char* const end = digits + sizeof digits;
+        char* p = end;
+        for (int i = 0; i < decimals; ++i, n /= 10) *--p = static_cast<char>('0' + n % 10);
+        if (decimals > 0) *--p = '.';
+        do *--p = static_cast<char>('0' + n % 10);
+        while ((n /= 10) != 0);
+        if (std::signbit(value)) *--p = '-';
+        return RightAligned(p, end, width);
+    }
     char digits[400];
     const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
     if (r.ec != std::errc()) return Format("%*.*f", width, decimals, value);

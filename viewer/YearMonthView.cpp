@@ -17,60 +17,75 @@ std::string HundredMark(float hours) {
     return " ***";
 }
 
-// The table's rows: one for each month of the log but its running one, with running totals.
+// A month of the log as the read found it; the row of an empty one (a month without lines between
+// two with lines) shows only its hours, 0.
+struct MonthFigures {
+    std::string key;  // "yy/mm"
+    int64_t minutes = 0;
+    int sessions = 0;
+    bool empty = false;
+};
+
+// Each month of the log but its running one, and the log's first line when it is a start line.
+// The rows are written once the read is over, when the line reader's block is given back.
 class YearMonthScan final : public MonthBlocks {
 public:
-    YearMonthScan(Table& table, const ViewerSettings& settings) : table_(table), settings_(settings) {}
-
     void Line(std::string_view line, bool sessionOpen) override {
         if (!anyLine_ && line[0] == 'S') firstStart_ = line;
         anyLine_ = true;
         MonthBlocks::Line(line, sessionOpen);
     }
 
-    void Finish(SummaryTexts& summary) {
-        summary.average = Format("%6.2f /回", starts_ != 0 ? totalHours_ / static_cast<float>(starts_) : 0.0f);
-        const std::string yy(Columns(firstStart_, 2, 2));
-        const std::string mm(Columns(firstStart_, 5, 2));
-        summary.group = (ToInt(yy) > 80 ? "19" : "20") + yy + "年" + mm + "月～" +
-                        Format("  (%dヶ月)   最大  ", static_cast<int>(table_.rows.size())) + largestLabel_ +
-                        Format(" <%.2f時間>", largestHours_);
-    }
+    const std::vector<MonthFigures>& Months() const { return months_; }
+    const std::string& FirstStart() const { return firstStart_; }
 
 private:
-    void EmptyMonth(const std::string& key) override {
-        std::vector<std::string>& row = table_.AddRow();
-        row[0] = key;
-        row[1] = "    0.00";
-    }
-
+    void EmptyMonth(const std::string& key) override { months_.push_back({key, 0, 0, true}); }
     void Month(const std::string& key, int64_t minutes, int sessions) override {
-        const float hours = HoursFromMinutes(minutes);
-        const float average = sessions != 0 ? hours / static_cast<float>(sessions) : 0.0f;
-        if (hours > largestHours_) {
-            largestHours_ = hours;
-            largestLabel_ = key;
-        }
-        totalHours_ += hours;
-        starts_ += sessions;
-        std::vector<std::string>& row = table_.AddRow();
-        row[0] = key;
-        row[1] = Fixed(hours, 8, 2) + (settings_.hundredMark == 1 ? HundredMark(hours) : "");
-        row[2] = Fixed(average, 8, 2);
-        row[3] = Whole(sessions, 5);
-        row[4] = Fixed(totalHours_ * kDaysPerHour, 7, 2);
-        row[5] = Whole(starts_, 5);
+        months_.push_back({key, minutes, sessions, false});
     }
 
-    Table& table_;
-    const ViewerSettings& settings_;
     bool anyLine_ = false;
-    std::string firstStart_;  // the log's first line when it is a start line
-    float totalHours_ = 0.0f;
-    int starts_ = 0;
-    float largestHours_ = 0.0f;
-    std::string largestLabel_;
+    std::string firstStart_;
+    std::vector<MonthFigures> months_;
 };
+
+// The rows with their running totals, and the summary's average and group line.
+void WriteRows(const YearMonthScan& scan, const ViewerSettings& settings, Table& table, SummaryTexts& summary) {
+    float totalHours = 0.0f;
+    int starts = 0;
+    float largestHours = 0.0f;
+    std::string largestLabel;
+    table.rows.reserve(scan.Months().size());
+    for (const MonthFigures& m : scan.Months()) {
+        std::vector<std::string>& row = table.AddRow();
+        row[0] = m.key;
+        if (m.empty) {
+            row[1] = "    0.00";
+            continue;
+        }
+        const float hours = HoursFromMinutes(m.minutes);
+        const float average = m.sessions != 0 ? hours / static_cast<float>(m.sessions) : 0.0f;
+        if (hours > largestHours) {
+            largestHours = hours;
+            largestLabel = m.key;
+        }
+        totalHours += hours;
+        starts += m.sessions;
+        row[1] = Fixed(hours, 8, 2) + (settings.hundredMark == 1 ? HundredMark(hours) : "");
+        row[2] = Fixed(average, 8, 2);
+        row[3] = Whole(m.sessions, 5);
+        row[4] = Fixed(totalHours * kDaysPerHour, 7, 2);
+        row[5] = Whole(starts, 5);
+    }
+    summary.average = Format("%6.2f /回", starts != 0 ? totalHours / static_cast<float>(starts) : 0.0f);
+    const std::string& first = scan.FirstStart();
+    const std::string yy(Columns(first, 2, 2));
+    const std::string mm(Columns(first, 5, 2));
+    summary.group = (ToInt(yy) > 80 ? "19" : "20") + yy + "年" + mm + "月～" +
+                    Format("  (%dヶ月)   最大  ", static_cast<int>(table.rows.size())) + largestLabel +
+                    Format(" <%.2f時間>", largestHours);
+}
 
 }  // namespace
 
@@ -86,11 +101,11 @@ std::optional<YearMonthView> BuildYearMonthView(const std::string& logPath, cons
     table.columns = {{"年/月", 52}, {"稼動時間", 95}, {"平均 h/回", 95}, {"起動回数", 80}, {"累計(日)", 80}, {"累計回数", 76}};
     // The last month of the log is still running and is left out: only a month that a later
     // line has closed gets its row.
-    YearMonthScan scan(table, options.settings);
+    YearMonthScan scan;
     ScanOptions scanOptions;
     scanOptions.lineBuffer = kViewerLineBuffer;
     if (!ScanLog(logPath, scanOptions, scan)) return std::nullopt;
-    scan.Finish(s);
+    WriteRows(scan, options.settings, table, s);
 
     if (options.settings.carrerLastPosition == 1)
         table.scroll = ScrollPerRow(table.rows.size()) * static_cast<int>(table.rows.size());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -13,10 +14,10 @@
 namespace kestrowa {
 
 bool LineReader::Fill() {
-    std::memmove(block_.data(), block_.data() + pos_, end_ - pos_);
+    std::memmove(block_.get(), block_.get() + pos_, end_ - pos_);
     end_ -= pos_;
     pos_ = 0;
-    const size_t read = std::fread(block_.data() + end_, 1, block_.size() - end_, file_);
+    const size_t read = std::fread(block_.get() + end_, 1, blockSize_ - end_, file_);
     end_ += read;
     return read > 0;
 }
@@ -48,12 +49,12 @@ std::uint64_t LfMask(const char* p, size_t n) {
 void LineReader::NextMask() {
     while (lfMask_ == 0 && maskBase_ + kLfMaskBytes < end_) {
         maskBase_ += kLfMaskBytes;
-        lfMask_ = LfMask(block_.data() + maskBase_, std::min(kLfMaskBytes, end_ - maskBase_));
+        lfMask_ = LfMask(block_.get() + maskBase_, std::min(kLfMaskBytes, end_ - maskBase_));
     }
 }
 
 std::string_view LineReader::NextPiece(bool& more) {
-    const char* begin = block_.data() + pos_;
+    const char* begin = block_.get() + pos_;
     if (end_ - pos_ > limit_) {
         pos_ += limit_;
         more = true;
@@ -62,7 +63,7 @@ std::string_view LineReader::NextPiece(bool& more) {
     more = NextJoined(joined_);
     // The block has moved.
     maskBase_ = pos_;
-    lfMask_ = LfMask(block_.data() + pos_, std::min(kLfMaskBytes, end_ - pos_));
+    lfMask_ = LfMask(block_.get() + pos_, std::min(kLfMaskBytes, end_ - pos_));
     return joined_;
 }
 
@@ -70,7 +71,7 @@ void LineReader::Pass(size_t bytes) {
     if (bytes == 0) return;
     pos_ += bytes;
     maskBase_ = pos_;
-    lfMask_ = LfMask(block_.data() + pos_, std::min(kLfMaskBytes, end_ - pos_));
+    lfMask_ = LfMask(block_.get() + pos_, std::min(kLfMaskBytes, end_ - pos_));
 }
 
 bool LineReader::Next(std::string& line) {
@@ -83,7 +84,7 @@ bool LineReader::Next(std::string& line) {
 bool LineReader::NextJoined(std::string& line) {
     line.clear();
     for (;;) {
-        const char* begin = block_.data() + pos_;
+        const char* begin = block_.get() + pos_;
         const size_t available = end_ - pos_;
         const size_t room = limit_ - line.size();
         // One byte past the room: an LF there still ends the line when a CR stands before it.

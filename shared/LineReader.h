@@ -1,9 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kestrowa {
 
@@ -16,7 +16,10 @@ inline constexpr size_t kLineReadBlock = 64 * 1024;
 class LineReader {
 public:
     LineReader(std::FILE* file, size_t bufferSize, size_t blockSize = kLineReadBlock)
-        : file_(file), limit_(bufferSize - 1), block_(blockSize < 2 ? 2 : blockSize) {}
+        : file_(file),
+          limit_(bufferSize - 1),
+          blockSize_(blockSize < 2 ? 2 : blockSize),
+          block_(std::make_unique_for_overwrite<char[]>(blockSize_)) {}
     // False at the end of the file. The view stays valid until the next call. Inline, as it is
     // called for every line of the log: nearly every line lies whole in the block and is handed
     // out where it stands, its LF found in the mask of the LFs ahead.
@@ -28,7 +31,7 @@ public:
             line = NextPiece(more);
             return more;
         }
-        const char* begin = block_.data() + pos_;
+        const char* begin = block_.get() + pos_;
         if (k > 0 && begin[k - 1] == '\r') {
             line = {begin, k - 1};
             pos_ += k + 1;
@@ -47,7 +50,7 @@ public:
     bool Next(std::string& line);
 
     // The bytes read but not yet handed out: whole lines, maybe a part of one at the end.
-    std::string_view Ahead() const { return {block_.data() + pos_, end_ - pos_}; }
+    std::string_view Ahead() const { return {block_.get() + pos_, end_ - pos_}; }
     // Passes over the first `bytes` of Ahead(), which end just after an LF (or are none).
     void Pass(size_t bytes);
 
@@ -66,7 +69,9 @@ private:
 
     std::FILE* file_;
     size_t limit_;
-    std::vector<char> block_;
+    size_t blockSize_;
+    // Only the bytes before end_ are ever read: the block is not cleared first.
+    std::unique_ptr<char[]> block_;
     size_t pos_ = 0;
     size_t end_ = 0;
     std::string joined_;

@@ -77,27 +77,31 @@ inline void ParseLogLine(std::string_view line, LogStamp& stamp) {
 }
 
 // The form nearly every file line has, as the recorder writes it: 16 characters "T yy/mm/dd
-// hh:mm" with any tag T but an LF, digits where the figures stand, then CR LF. Lines of this form
-// are read straight from the bytes of a file block, 18 bytes each, without a search for their end.
+// hh:mm" with a capital letter T and digits where the figures stand, then CR LF. Lines of this
+// form are read straight from the bytes of a file block, 18 bytes each, without a search for
+// their end.
 inline constexpr size_t kStandardLineBytes = 18;
 inline constexpr size_t kStandardLineSize = 16;
-// Whether the kStandardLineBytes bytes from `p` are a line of that form. Columns 2 to 17 are
-// checked at once against the least and the greatest byte each may hold: it is asked of every
-// line of a long log.
+// Whether the kStandardLineBytes bytes from `p` are a line of that form. The 16 columns are
+// checked at once, each as its distance above the least byte it may hold, which must not exceed
+// its span: it is asked of every line of a long log.
 inline bool IsStandardLine(const char* p) {
-    if (p[0] == '\n' || p[1] != ' ') return false;
+    std::uint16_t ending, crLf;
+    std::memcpy(&ending, p + kStandardLineSize, sizeof ending);
+    std::memcpy(&crLf, "\r\n", sizeof crLf);
+    if (ending != crLf) return false;
 #ifdef __SSE2__
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2));
-    const __m128i least = _mm_setr_epi8('0', '0', '/', '0', '0', '/', '0', '0', ' ', '0', '0', ':', '0', '0', '\r', '\n');
-    const __m128i greatest = _mm_setr_epi8('9', '9', '/', '9', '9', '/', '9', '9', ' ', '9', '9', ':', '9', '9', '\r', '\n');
-    const __m128i inRange = _mm_and_si128(_mm_cmpeq_epi8(_mm_max_epu8(bytes, least), bytes),
-                                          _mm_cmpeq_epi8(_mm_min_epu8(bytes, greatest), bytes));
-    return _mm_movemask_epi8(inRange) == 0xFFFF;
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i least = _mm_setr_epi8('A', ' ', '0', '0', '/', '0', '0', '/', '0', '0', ' ', '0', '0', ':', '0', '0');
+    const __m128i span = _mm_setr_epi8(25, 0, 9, 9, 0, 9, 9, 0, 9, 9, 0, 9, 9, 0, 9, 9);
+    const __m128i above = _mm_sub_epi8(bytes, least);
+    return _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(above, span), above)) == 0xFFFF;
 #else
-    static constexpr char kForm[] = "99/99/99 99:99\r\n";
-    for (size_t i = 0; i < sizeof kForm - 1; ++i) {
-        const char c = p[2 + i];
-        if (kForm[i] == '9' ? c < '0' || c > '9' : c != kForm[i]) return false;
+    static constexpr char kForm[] = "A 99/99/99 99:99";
+    for (size_t i = 0; i < kStandardLineSize; ++i) {
+        const char c = p[i];
+        const bool fits = kForm[i] == 'A' ? c >= 'A' && c <= 'Z' : kForm[i] == '9' ? c >= '0' && c <= '9' : c == kForm[i];
+        if (!fits) return false;
     }
     return true;
 #endif

@@ -31,8 +31,10 @@ struct MonthFigures {
 class YearMonthScan final : public MonthBlocks {
 public:
     void Line(std::string_view line, bool sessionOpen) override {
-        if (!anyLine_ && line[0] == 'S') firstStart_ = line;
-        anyLine_ = true;
+        if (!anyLine_) {
+            anyLine_ = true;
+            if (line[0] == 'S') firstStart_ = line;
+        }
         MonthBlocks::Line(line, sessionOpen);
     }
 

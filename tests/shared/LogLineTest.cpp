@@ -66,7 +66,8 @@ TEST(LogLine, TheStandardFormIsTheRecordersLineWithCrLfAndIsParsedAlike) {
         std::string bytes;  // the 18 bytes looked at
         bool standard;
     } cases[] = {
-        {"S 11/05/03 08:15\r\n", true},  {"E 99/99/99 99:99\r\n", true},  {"x 00/00/00 00:00\r\n", true},
+        {"S 11/05/03 08:15\r\n", true},  {"E 99/99/99 99:99\r\n", true},  {"Z 00/00/00 00:00\r\n", true},
+        {"x 11/05/03 08:15\r\n", false}, {"@ 11/05/03 08:15\r\n", false}, {"[ 11/05/03 08:15\r\n", false},
         {"\n 11/05/03 08:15\r\n", false}, {"S-11/05/03 08:15\r\n", false}, {"S 11/05/03 08:15\n\n", false},
         {"S 11/05/03 08:15 \n", false},   {"S 11/05/03 08:1\r\r\n", false}, {"S 1:/05/03 08:15\r\n", false},
         {"S 11/05//3 08:15\r\n", false},  {"S 11-05/03 08:15\r\n", false}, {"S 11/05/03-08:15\r\n", false},

@@ -170,10 +170,19 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
 
     bool open = false;
     LogStamp start, end;
-    // The start line, kept while the lines after it are read.
-    std::vector<char> startText;
+    // The start line of the open session: where it stands while the lines after it come from
+    // the same block, copied to startText before the line reader may move or refill the block.
+    std::string startText;
     std::string_view startLine;
+    auto keepStart = [&] {
+        if (open && startLine.data() != startText.data()) {
+            startText.assign(startLine);
+            startLine = startText;
+        }
+    };
     size_t handed = 0;
+    const size_t sessionLimit = options.sessionLimit;
+    const bool filtered = static_cast<bool>(options.filter);
     // Closes the open session at the line whose stamp is in `end`.
     auto close = [&](std::string_view endLine, SessionClose why) {
         open = false;
@@ -196,7 +205,7 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
     auto take = [&](std::string_view line, auto standard) {
         startIsLast = false;
         if (!dated(line)) return Then::Next;
-        const LineFate fate = options.filter ? options.filter(line) : LineFate::Pair;
+        const LineFate fate = filtered ? options.filter(line) : LineFate::Pair;
         // Passing over lines the filter would skip changes nothing: no session is opened or
         // closed, and the start is already not the last line.
         if (fate == LineFate::Skip) return options.passOver ? Then::PassOver : Then::Next;
@@ -216,13 +225,7 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
         };
         if (line[0] == 'S' && !open) {
             parse(start);
-            if (startText.size() < line.size()) startText.resize(line.size());
-            if constexpr (decltype(standard)::value) {
-                std::memcpy(startText.data(), line.data(), kStandardLineSize);
-            } else {
-                std::memcpy(startText.data(), line.data(), line.size());
-            }
-            startLine = {startText.data(), line.size()};
+            startLine = line;
             open = startIsLast = true;
             reader.Start(line);
             return Then::Next;
@@ -231,7 +234,7 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
             parse(end);
             close(line, SessionClose::EndLine);
         }
-        const bool enough = (options.sessionLimit != 0 && handed >= options.sessionLimit) || reader.Enough(line);
+        const bool enough = (sessionLimit != 0 && handed >= sessionLimit) || reader.Enough(line);
         return enough ? Then::End : Then::Next;
     };
 
@@ -254,6 +257,7 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
             lines.Pass(static_cast<size_t>(p - begin));
         }
         if (then == Then::Next) {
+            keepStart();
             if (!lines.Next(line)) break;
             if (!line.empty()) then = take(line, std::false_type{});
         }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 namespace kestrowa {
 
@@ -33,8 +34,8 @@ namespace {
 std::string RightAligned(const char* begin, const char* end, int width) {
     const size_t length = static_cast<size_t>(end - begin);
     const size_t blanks = width > 0 && static_cast<size_t>(width) > length ? static_cast<size_t>(width) - length : 0;
-    std::string text(blanks, ' ');
-    text.append(begin, length);
+    std::string text(blanks + length, ' ');
+    std::memcpy(text.data() + blanks, begin, length);
     return text;
 }
 

@@ -74,7 +74,8 @@ void WriteRows(const YearMonthScan& scan, const ViewerSettings& settings, Table&
         }
         totalHours += hours;
         starts += m.sessions;
-        row[1] = Fixed(hours, 8, 2) + (settings.hundredMark == 1 ? HundredMark(hours) : "");
+        row[1] = Fixed(hours, 8, 2);
+        if (settings.hundredMark == 1) row[1] += HundredMark(hours);
         row[2] = Fixed(average, 8, 2);
         row[3] = Whole(m.sessions, 5);
         row[4] = Fixed(totalHours * kDaysPerHour, 7, 2);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "TempDir.h"
 #include "shared/SessionScanner.h"
+#include "shared/Strings.h"
 
 using namespace kestrowa;
 
@@ -99,6 +102,47 @@ TEST(SessionScanner, HandsOnEachPairedSessionWithWhatClosedIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Scan(c.log, c.options).Sessions(), c.sessions);
+    }
+}
+
+TEST(SessionScanner, EveryReadBlockTellsTheReaderWhatTheLineReaderAloneTells) {
+    // The recorder's own lines among others that the line reader has to split: a lower-case tag,
+    // blanks behind, a bare LF, a line longer than the buffer, empty lines. With blocks of these
+    // sizes, starts are left open over block ends and lines straddle them.
+    std::string log;
+    for (int day = 1; day <= 28; ++day) {
+        const std::string date = Format("09/%02d/%02d", 4 + day / 10, day);
+        log += "S " + date + " 08:00\r\n";
+        if (day % 4 == 0) log += "s " + date + " 08:30\r\n\r\n";
+        if (day % 5 == 0) log += "E " + date + " 09:00 " + std::string(30, '-') + "\r\n";
+        log += "E " + date + (day % 3 == 0 ? " 10:00 \r\n" : " 10:00\r\n");
+        log += "S " + date + " 23:30" + (day % 7 == 0 ? "\n" : "\r\n");
+    }
+    ScanOptions plain;
+    plain.lineBuffer = 24;
+    ScanOptions month = plain;
+    SelectMonth(month, 2009, 5);
+    month.stopLineCloses = true;
+    // From 5 May on, by the text of the date, passing over the lines before it as a period does.
+    ScanOptions dates = plain;
+    auto fate = [](std::string_view line) { return line.substr(2, 8) < "09/05/05" ? LineFate::Skip : LineFate::Pair; };
+    dates.filter = fate;
+    dates.passOver = [fate, dated = DateCheck()](std::string_view ahead) mutable {
+        return SkippedLines(ahead, 23, [&](std::string_view line) { return !dated(line) || fate(line) == LineFate::Skip; });
+    };
+    const std::pair<const char*, ScanOptions> reads[] = {{"every line", plain}, {"May", month}, {"from 5 May", dates}};
+    for (const auto& [name, options] : reads) {
+        SCOPED_TRACE(name);
+        ScanOptions lineByLine = options;
+        lineByLine.readBlock = kStandardLineBytes - 1;
+        lineByLine.passOver = nullptr;
+        const std::vector<std::string> expected = Scan(log, lineByLine).calls;
+        ASSERT_GT(expected.size(), 40u);
+        for (const size_t block : {18, 19, 35, 53, 64 * 1024}) {
+            ScanOptions blocks = options;
+            blocks.readBlock = block;
+            EXPECT_EQ(Scan(log, blocks).calls, expected) << block;
+        }
     }
 }
 

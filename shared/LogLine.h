@@ -64,6 +64,22 @@ inline int TwoColumns(std::string_view line, size_t at) {
     return TwoColumnsAsText(line, at);
 }
 
+// Whether columns 11-15 hold a time of the day, 00:00 to 23:59, read as every reader reads the
+// time: the integer values of columns 11-12 and 14-15 (see TwoColumns). A line without one
+// ("99:99", "25:10", "-1:-1") is no session line.
+inline bool HasLogTime(std::string_view line) {
+    const int hour = TwoColumns(line, 11);
+    const int minute = TwoColumns(line, 14);
+    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
+}
+
+// The one test of a line that may take part in a session: a date that exists (HasLogDate), a
+// time of the day (HasLogTime) and no NUL byte, which no editor writes into a text line and
+// which would end the line early for any program that reads it as a C string.
+inline bool IsSessionLine(std::string_view line) {
+    return HasLogDate(line) && HasLogTime(line) && line.find('\0') == std::string_view::npos;
+}
+
 // The stamp of a line too short for a whole date.
 void ParseShortLine(std::string_view line, LogStamp& stamp);
 

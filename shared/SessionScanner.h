@@ -124,9 +124,16 @@ private:
     // The whole check, for a line of another month than the last valid one.
     bool NewMonth(std::string_view line, std::uint64_t date);
 
-    std::uint64_t validDate_ = 0;   // the date columns of the last line with a valid date; "/" is never 0
-    std::uint64_t validMonth_ = 0;  // MonthOf that date
-    int monthDays_ = 0;             // the days of that month (of its year in the 2000s, as HasLogDate takes it)
+    // Set out as if "00/01/01" had been checked: any other first value (eight NUL bytes, say)
+    // could be a line's date columns and would pass unchecked.
+    static std::uint64_t Columns8(const char* date) {
+        std::uint64_t columns;
+        std::memcpy(&columns, date, sizeof columns);
+        return columns;
+    }
+    std::uint64_t validDate_ = Columns8("00/01/01");  // the date columns of the last line with a valid date
+    std::uint64_t validMonth_ = MonthOf("00/01/");     // MonthOf that date
+    int monthDays_ = 31;  // the days of that month (of its year in the 2000s, as HasLogDate takes it)
 };
 
 // How many bytes of `ahead` are whole lines of at most `longest` characters (before CR LF) of
@@ -157,8 +164,8 @@ void SelectMonth(ScanOptions& options, int year, int month);
 
 // Reads the log once, in order, and pairs each start line with the next end line by the rule of
 // SessionMinutes: a second start while a session is open and an end without one pair with
-// nothing, and a session without length is dropped. A line without a valid date (HasLogDate) is
-// no session line and takes part in nothing but the now line's test. Sessions are handed to
+// nothing, and a session without length is dropped. A line that is no session line
+// (IsSessionLine) takes part in nothing but the now line's test. Sessions are handed to
 // `reader` as they close; one still open when the read ends is dropped unless a stop line or the
 // now line closes it. False, with nothing handed on, when the log cannot be opened for reading.
 // A template, so that the calls to a reader of a final class are direct: they come for every
@@ -204,7 +211,12 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
     // standard form.
     auto take = [&](std::string_view line, auto standard) {
         startIsLast = false;
-        if (!dated(line)) return Then::Next;
+        // IsSessionLine, with the date check cached and the NUL search left out where the
+        // standard form already excludes it.
+        if (!dated(line) || !HasLogTime(line)) return Then::Next;
+        if constexpr (!decltype(standard)::value) {
+            if (line.find('\0') != std::string_view::npos) return Then::Next;
+        }
         const LineFate fate = filtered ? options.filter(line) : LineFate::Pair;
         // Passing over lines the filter would skip changes nothing: no session is opened or
         // closed, and the start is already not the last line.

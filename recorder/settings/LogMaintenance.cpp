@@ -13,6 +13,10 @@ namespace {
 
 bool Tagged(const std::string& line, char tag) { return !line.empty() && line[0] == tag; }
 
+// A start or end line that readers pair: only these are merged; any other line but the first is
+// dropped.
+bool IsMark(const std::string& line) { return (Tagged(line, 'S') || Tagged(line, 'E')) && IsSessionLine(line); }
+
 // Minutes from an end line to a start line of the same date (yy/mm/dd); -1 when the dates differ.
 int GapMinutes(std::string_view endLine, std::string_view startLine) {
     const LogStamp end = ParseLogLine(endLine);
@@ -28,26 +32,33 @@ int QuickRestartLimit(std::string_view endLine) { return ToInt(Columns(endLine, 
 std::vector<std::string> MergeQuickRestarts(const std::vector<std::string>& lines) {
     std::vector<std::string> merged;
     if (lines.empty()) return merged;
-    merged.push_back(lines[0]);
+    // The first line stays as it is (a note typed above the log, say), unless it is a start or
+    // end line that no reader pairs.
+    const std::string& first = lines[0];
+    const bool firstIsMark = IsMark(first);
+    if (firstIsMark || !(Tagged(first, 'S') || Tagged(first, 'E'))) merged.push_back(first);
 
     std::vector<const std::string*> marks;
     for (size_t i = 1; i < lines.size(); ++i)
-        if (Tagged(lines[i], 'S') || Tagged(lines[i], 'E')) marks.push_back(&lines[i]);
+        if (IsMark(lines[i])) marks.push_back(&lines[i]);
 
-    bool afterEnd = Tagged(lines[0], 'E');  // the last start or end line seen was an end
-    bool sessionOpen = Tagged(lines[0], 'S');  // the last line kept is a start
-    std::string following;                  // the start that followed the last end line
+    const bool firstOpens = firstIsMark && Tagged(first, 'S');
+    bool afterEnd = !firstOpens;                     // a start line read now is kept
+    bool sessionOpen = firstOpens;                   // the last line kept is a start
+    bool endRead = firstIsMark && Tagged(first, 'E');  // an end line came before
+    std::string following;                           // the start that followed the last end line
     for (size_t i = 0; i < marks.size(); ++i) {
         const std::string& line = *marks[i];
         if (Tagged(line, 'S')) {
             if (!afterEnd) continue;
             merged.push_back(line);
-            following = line;
+            if (endRead) following = line;
             afterEnd = false;
             sessionOpen = true;
             continue;
         }
         following.clear();
+        endRead = true;
         const std::string* next = i + 1 < marks.size() ? marks[i + 1] : nullptr;
         if (sessionOpen && next && Tagged(*next, 'S')) {
             const int gap = GapMinutes(line, *next);

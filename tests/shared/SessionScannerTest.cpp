@@ -160,6 +160,19 @@ TEST(SessionScanner, LinesWithoutAValidDateAreNoSessionLines) {
     EXPECT_EQ(Scan(log, May2009()).Sessions(), (std::vector<std::string>{"S 09/05/10 08:00 > E 09/05/10 09:00 = 60 end"}));
 }
 
+TEST(SessionScanner, LinesWithoutATimeOfTheDayOrWithANulByteAreNoSessionLines) {
+    // Read by their time columns these would add 16:49, 15:39 and more to the sessions.
+    static constexpr char kNulLines[] = "E 24/05/03 \0:30\r\nE 24/05/03 18:00\0\r\nE 24/05/03 1\0:30\r\n";
+    const std::string log = CrLf({"S 24/05/03 99:99", "S 24/05/03 08:00", "E 24/05/03 25:10", "E 24/05/03 23:60",
+                                  "E 24/05/03 12:00", "S 24/05/03 -1:-1", "S 24/05/03 13:00"}) +
+                            std::string(kNulLines, sizeof kNulLines - 1) + CrLf({"E 24/05/03 15:30", "S 24/05/04 24:00"});
+    EXPECT_EQ(Scan(log, {}).calls,
+              (std::vector<std::string>{"line S 24/05/03 08:00 -", "start S 24/05/03 08:00", "line E 24/05/03 12:00 open",
+                                        "S 24/05/03 08:00 > E 24/05/03 12:00 = 240 end", "line S 24/05/03 13:00 -",
+                                        "start S 24/05/03 13:00", "line E 24/05/03 15:30 open",
+                                        "S 24/05/03 13:00 > E 24/05/03 15:30 = 150 end"}));
+}
+
 TEST(SessionScanner, TheDateCheckOfLinesInOrderAnswersAsTheWholeCheck) {
     // Runs of one date and of one month, where the check keeps what it learnt, with the lines
     // that must not pass on it: another year's 29 February, a day beyond the month, day 00 and a
@@ -170,6 +183,7 @@ TEST(SessionScanner, TheDateCheckOfLinesInOrderAnswersAsTheWholeCheck) {
                            "S 09/13/28 08:00", "S 09/02/28", "S 09/02/2", "S 09/04/31 08:00",
                            "S 09/04/30 08:00", "S 09/04/31 08:00", "S 09/4/30 08:00"};
     DateCheck check;
+    EXPECT_FALSE(check(std::string_view("S \0\0\0\0\0\0\0\0 08:00", 16)));
     for (const char* line : lines) EXPECT_EQ(check(line), HasLogDate(line)) << line;
 }
 

@@ -67,6 +67,16 @@ INSTANTIATE_TEST_SUITE_P(
         MergeCase{"EndWithoutAFollowingStartAddsNothing",
                   {"S 11/05/03 08:00", "E 11/05/03 12:00"},
                   {"S 11/05/03 08:00", "E 11/05/03 12:00"}},
+        MergeCase{"NoteAsFirstLineKeepsTheFirstSession",
+                  {"memo 2011", "S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/04 08:00"},
+                  {"memo 2011", "S 11/05/03 08:00", "E 11/05/03 12:00", "S 11/05/04 08:00", "S 11/05/04 08:00"}},
+        MergeCase{"BlankFirstLineKeepsTheFirstSession",
+                  {"    ", "S 11/05/03 08:00", "E 11/05/03 12:00"},
+                  {"    ", "S 11/05/03 08:00", "E 11/05/03 12:00"}},
+        MergeCase{"LinesWithoutATimeOfDayAreDropped",
+                  {"S 24/05/03 99:99", "S 24/05/03 08:00", "E 24/05/03 25:10", "S 24/05/03 -1:-1", "E 24/05/03 12:00",
+                   std::string("S 24/05/03 13:00\0", 17), "S 24/05/04 08:00"},
+                  {"S 24/05/03 08:00", "E 24/05/03 12:00", "S 24/05/04 08:00", "S 24/05/04 08:00"}},
         MergeCase{"EmptyLog", {}, {}}),
     [](const testing::TestParamInfo<MergeCase>& p) { return std::string(p.param.name); });
 

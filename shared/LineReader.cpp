@@ -5,11 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 #include "platform/File.h"
+#include "shared/ByteScan.h"
 
 namespace kestrowa {
 
@@ -22,34 +19,10 @@ bool LineReader::Fill() {
     return read > 0;
 }
 
-namespace {
-
-// One bit for each LF among the n bytes from p (at most kLfMaskBytes), bit j for byte j: lines
-// are short, so their ends are found for 64 bytes at a time.
-constexpr size_t kLfMaskBytes = 64;
-std::uint64_t LfMask(const char* p, size_t n) {
-    std::uint64_t mask = 0;
-#ifdef __SSE2__
-    if (n == kLfMaskBytes) {
-        const __m128i lf = _mm_set1_epi8('\n');
-        for (size_t i = 0; i < kLfMaskBytes; i += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            mask |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf))))
-                    << i;
-        }
-        return mask;
-    }
-#endif
-    for (size_t i = 0; i < n; ++i) mask |= static_cast<std::uint64_t>(p[i] == '\n') << i;
-    return mask;
-}
-
-}  // namespace
-
 void LineReader::NextMask() {
-    while (lfMask_ == 0 && maskBase_ + kLfMaskBytes < end_) {
-        maskBase_ += kLfMaskBytes;
-        lfMask_ = LfMask(block_.get() + maskBase_, std::min(kLfMaskBytes, end_ - maskBase_));
+    while (lfMask_ == 0 && maskBase_ + kLineFeedMaskBytes < end_) {
+        maskBase_ += kLineFeedMaskBytes;
+        lfMask_ = LineFeedMask(block_.get() + maskBase_, std::min(kLineFeedMaskBytes, end_ - maskBase_));
     }
 }
 
@@ -63,7 +36,7 @@ std::string_view LineReader::NextPiece(bool& more) {
     more = NextJoined(joined_);
     // The block has moved.
     maskBase_ = pos_;
-    lfMask_ = LfMask(block_.get() + pos_, std::min(kLfMaskBytes, end_ - pos_));
+    lfMask_ = LineFeedMask(block_.get() + pos_, std::min(kLineFeedMaskBytes, end_ - pos_));
     return joined_;
 }
 
@@ -71,7 +44,7 @@ void LineReader::Pass(size_t bytes) {
     if (bytes == 0) return;
     pos_ += bytes;
     maskBase_ = pos_;
-    lfMask_ = LfMask(block_.get() + pos_, std::min(kLfMaskBytes, end_ - pos_));
+    lfMask_ = LineFeedMask(block_.get() + pos_, std::min(kLineFeedMaskBytes, end_ - pos_));
 }
 
 bool LineReader::Next(std::string& line) {

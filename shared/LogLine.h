@@ -5,10 +5,6 @@
 #include <string>
 #include <string_view>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 #include "platform/Clock.h"
 #include "shared/Strings.h"
 
@@ -76,8 +72,10 @@ inline bool HasLogTime(std::string_view line) {
 // The one test of a line that may take part in a session: a date that exists (HasLogDate), a
 // time of the day (HasLogTime) and no NUL byte, which no editor writes into a text line and
 // which would end the line early for any program that reads it as a C string.
-inline bool IsSessionLine(std::string_view line) {
-    return HasLogDate(line) && HasLogTime(line) && line.find('\0') == std::string_view::npos;
+// `recorderForm` tells that the line is known to have the recorder's form (see IsRecorderLine),
+// which holds no NUL byte.
+inline bool IsSessionLine(std::string_view line, bool recorderForm = false) {
+    return HasLogDate(line) && HasLogTime(line) && (recorderForm || line.find('\0') == std::string_view::npos);
 }
 
 // The stamp of a line too short for a whole date.
@@ -90,46 +88,6 @@ inline void ParseLogLine(std::string_view line, LogStamp& stamp) {
     std::memcpy(stamp.dateColumns.data(), line.data() + 2, stamp.dateColumns.size());
     stamp.dateSize = static_cast<std::uint8_t>(stamp.dateColumns.size());
     stamp.minutes = TwoColumns(line, 11) * 60 + TwoColumns(line, 14);
-}
-
-// The form nearly every file line has, as the recorder writes it: 16 characters "T yy/mm/dd
-// hh:mm" with a capital letter T and digits where the figures stand, then CR LF. Lines of this
-// form are read straight from the bytes of a file block, 18 bytes each, without a search for
-// their end.
-inline constexpr size_t kStandardLineBytes = 18;
-inline constexpr size_t kStandardLineSize = 16;
-// Whether the kStandardLineBytes bytes from `p` are a line of that form. The 16 columns are
-// checked at once, each as its distance above the least byte it may hold, which must not exceed
-// its span: it is asked of every line of a long log.
-inline bool IsStandardLine(const char* p) {
-    std::uint16_t ending, crLf;
-    std::memcpy(&ending, p + kStandardLineSize, sizeof ending);
-    std::memcpy(&crLf, "\r\n", sizeof crLf);
-    if (ending != crLf) return false;
-#ifdef __SSE2__
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i least = _mm_setr_epi8('A', ' ', '0', '0', '/', '0', '0', '/', '0', '0', ' ', '0', '0', ':', '0', '0');
-    const __m128i span = _mm_setr_epi8(25, 0, 9, 9, 0, 9, 9, 0, 9, 9, 0, 9, 9, 0, 9, 9);
-    const __m128i above = _mm_sub_epi8(bytes, least);
-    return _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(above, span), above)) == 0xFFFF;
-#else
-    static constexpr char kForm[] = "A 99/99/99 99:99";
-    for (size_t i = 0; i < kStandardLineSize; ++i) {
-        const char c = p[i];
-        const bool fits = kForm[i] == 'A' ? c >= 'A' && c <= 'Z' : kForm[i] == '9' ? c >= '0' && c <= '9' : c == kForm[i];
-        if (!fits) return false;
-    }
-    return true;
-#endif
-}
-
-// ParseLogLine for a line of the standard form, whose digits need no check.
-inline void ParseStandardLine(const char* p, LogStamp& stamp) {
-    stamp.tag = p[0];
-    std::memcpy(stamp.dateColumns.data(), p + 2, stamp.dateColumns.size());
-    stamp.dateSize = static_cast<std::uint8_t>(stamp.dateColumns.size());
-    auto number = [p](size_t i) { return (p[i] - '0') * 10 + (p[i + 1] - '0'); };
-    stamp.minutes = number(11) * 60 + number(14);
 }
 
 inline LogStamp ParseLogLine(std::string_view line) {

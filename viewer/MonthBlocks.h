@@ -9,8 +9,8 @@
 namespace kestrowa {
 
 // The log month by month, as the year-month view and the year-month graph take it. A month's
-// block is opened by its first line and ends at the first line of another month (one without
-// "yy/mm/" of the block) read while no session is open, so a session across the month end counts
+// block is opened by its first line and ends at the first line of another month (by its date
+// columns) read while no session is open, so a session across the month end counts
 // in the month of its start. The block still open when the log ends is its running month and is
 // never handed on. Between two months with lines, each calendar month without one is handed on
 // as empty, December followed by January of the next two-digit year; a month before the one
@@ -24,7 +24,7 @@ public:
     void Line(std::string_view line, bool sessionOpen) override {
         if (!open_) {
             Open(line);
-        } else if (!sessionOpen && !Holds(line, keyMark_)) {
+        } else if (!sessionOpen && !InMonth(line, keyMark_)) {
             Close();
             Open(line);
         }

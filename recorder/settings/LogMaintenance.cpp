@@ -15,7 +15,7 @@ bool Tagged(const std::string& line, char tag) { return !line.empty() && line[0]
 
 // A start or end line that readers pair: only these are merged; any other line but the first is
 // dropped.
-bool IsMark(const std::string& line) { return (Tagged(line, 'S') || Tagged(line, 'E')) && IsSessionLine(line); }
+bool IsStartOrEndLine(const std::string& line) { return (Tagged(line, 'S') || Tagged(line, 'E')) && IsSessionLine(line); }
 
 // Minutes from an end line to a start line of the same date (yy/mm/dd); -1 when the dates differ.
 int GapMinutes(std::string_view endLine, std::string_view startLine) {
@@ -35,17 +35,17 @@ std::vector<std::string> MergeQuickRestarts(const std::vector<std::string>& line
     // The first line stays as it is (a note typed above the log, say), unless it is a start or
     // end line that no reader pairs.
     const std::string& first = lines[0];
-    const bool firstIsMark = IsMark(first);
-    if (firstIsMark || !(Tagged(first, 'S') || Tagged(first, 'E'))) merged.push_back(first);
+    const bool firstIsStartOrEnd = IsStartOrEndLine(first);
+    if (firstIsStartOrEnd || !(Tagged(first, 'S') || Tagged(first, 'E'))) merged.push_back(first);
 
     std::vector<const std::string*> marks;
     for (size_t i = 1; i < lines.size(); ++i)
-        if (IsMark(lines[i])) marks.push_back(&lines[i]);
+        if (IsStartOrEndLine(lines[i])) marks.push_back(&lines[i]);
 
-    const bool firstOpens = firstIsMark && Tagged(first, 'S');
+    const bool firstOpens = firstIsStartOrEnd && Tagged(first, 'S');
     bool afterEnd = !firstOpens;                     // a start line read now is kept
     bool sessionOpen = firstOpens;                   // the last line kept is a start
-    bool endRead = firstIsMark && Tagged(first, 'E');  // an end line came before
+    bool endRead = firstIsStartOrEnd && Tagged(first, 'E');  // an end line came before
     std::string following;                           // the start that followed the last end line
     for (size_t i = 0; i < marks.size(); ++i) {
         const std::string& line = *marks[i];

@@ -5,6 +5,7 @@
 #include "TempDir.h"
 #include "platform/File.h"
 #include "shared/LineReader.h"
+#include "ReferenceScan.h"
 
 using namespace kestrowa;
 
@@ -13,28 +14,6 @@ namespace {
 // Block sizes that put every line end and every CR LF across a block boundary somewhere, and the
 // one the programs use.
 constexpr size_t kBlockSizes[] = {1, 2, 3, 5, 7, kLineReadBlock};
-
-// What a C runtime in text mode hands out through a buffer of `bufferSize`, character by
-// character.
-std::vector<std::string> ReadPiecesByCharacter(const std::string& path, size_t bufferSize) {
-    FilePtr file = OpenFile(path, "rb");
-    std::vector<std::string> lines;
-    for (int c = 0; c != EOF;) {
-        std::string line;
-        while (line.size() < bufferSize - 1) {
-            if ((c = std::getc(file.get())) == EOF) break;
-            if (c == '\n') break;
-            if (c == '\r') {
-                const int next = std::getc(file.get());
-                if (next == '\n') break;
-                if (next != EOF) std::ungetc(next, file.get());
-            }
-            line += static_cast<char>(c);
-        }
-        if (c != EOF || !line.empty()) lines.push_back(line);
-    }
-    return lines;
-}
 
 std::vector<std::string> ReadPieces(const std::string& path, size_t bufferSize, size_t blockSize) {
     FilePtr file = OpenFile(path, "rb");
@@ -115,7 +94,7 @@ TEST(LineReader, AgreesWithAReadingCharacterByCharacter) {
         dir.Write("any.txt", bytes);
         const size_t bufferSize = 2 + random() % (small ? 6 : 90);
         const size_t block = 1 + random() % (small ? 9 : 300);
-        EXPECT_EQ(ReadPieces(dir.File("any.txt"), bufferSize, block), ReadPiecesByCharacter(dir.File("any.txt"), bufferSize))
+        EXPECT_EQ(ReadPieces(dir.File("any.txt"), bufferSize, block), reference::TextModeLines(dir.File("any.txt"), bufferSize))
             << testing::PrintToString(bytes) << " buffer " << bufferSize << " block " << block;
         EXPECT_EQ(LastPiece(dir.File("any.txt"), bufferSize, block), LastPieceFromStart(dir.File("any.txt"), bufferSize))
             << testing::PrintToString(bytes) << " buffer " << bufferSize << " block " << block;

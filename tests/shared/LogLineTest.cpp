@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <tuple>
 
 #include "shared/Hours.h"
 #include "shared/LogLine.h"
@@ -59,30 +58,6 @@ TEST(LogLine, ADateMustExist) {
         {"S 9/05/10 08:00", false},  {"S  9/05/10 08:00", false}, {"", false},
     };
     for (const Case& c : cases) EXPECT_EQ(HasLogDate(c.line), c.valid) << c.line;
-}
-
-TEST(LogLine, TheStandardFormIsTheRecordersLineWithCrLfAndIsParsedAlike) {
-    struct Case {
-        std::string bytes;  // the 18 bytes looked at
-        bool standard;
-    } cases[] = {
-        {"S 11/05/03 08:15\r\n", true},  {"E 99/99/99 99:99\r\n", true},  {"Z 00/00/00 00:00\r\n", true},
-        {"x 11/05/03 08:15\r\n", false}, {"@ 11/05/03 08:15\r\n", false}, {"[ 11/05/03 08:15\r\n", false},
-        {"\n 11/05/03 08:15\r\n", false}, {"S-11/05/03 08:15\r\n", false}, {"S 11/05/03 08:15\n\n", false},
-        {"S 11/05/03 08:15 \n", false},   {"S 11/05/03 08:1\r\r\n", false}, {"S 1:/05/03 08:15\r\n", false},
-        {"S 11/05//3 08:15\r\n", false},  {"S 11-05/03 08:15\r\n", false}, {"S 11/05/03-08:15\r\n", false},
-        {"S 11/05/03 08.15\r\n", false},  {"S 11/05/03 08:1\xb5\r\n", false}, {"S 11/05/03 \n8:15\r\n", false},
-    };
-    for (const Case& c : cases) {
-        ASSERT_EQ(c.bytes.size(), kStandardLineBytes) << c.bytes;
-        EXPECT_EQ(IsStandardLine(c.bytes.data()), c.standard) << c.bytes;
-        if (!c.standard) continue;
-        LogStamp fast;
-        ParseStandardLine(c.bytes.data(), fast);
-        const LogStamp plain = ParseLogLine(std::string_view(c.bytes).substr(0, kStandardLineSize));
-        EXPECT_EQ(std::make_tuple(fast.tag, fast.Date(), fast.minutes), std::make_tuple(plain.tag, plain.Date(), plain.minutes))
-            << c.bytes;
-    }
 }
 
 TEST(Hours, SplitTruncatesNeverRounds) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ViewerTestLog.h"
+#include "viewer/MonthModel.h"
 #include "viewer/Views.h"
 
 using namespace kestrowa;
@@ -176,12 +177,26 @@ TEST(YearMonthView, AStrayTextLineChangesNothing) {
 }
 
 TEST(YearMonthView, AMonthOfMoreMinutesThanAnIntHolds) {
-    // 300,000 sessions of 7479 minutes each (the longest a line can give): 2,243,700,000 minutes.
+    // 760,000 sessions of 2879 minutes each (the longest a pair of lines can give): 2,188,040,000
+    // minutes.
     std::string bytes;
-    for (int i = 0; i < 300000; ++i) bytes += "S 09/05/01 00:00\r\nE 09/05/02 99:99\r\n";
+    for (int i = 0; i < 760000; ++i) bytes += "S 09/05/01 00:00\r\nE 09/05/02 23:59\r\n";
     bytes += "S 09/06/01 08:00\r\n";
     const Table t = Scan(bytes).table;
     ASSERT_EQ(t.rows.size(), 1u);
-    EXPECT_NEAR(std::stod(t.rows[0][1]), 2243700000.0 / 60, 10.0) << t.rows[0][1];
-    EXPECT_EQ(t.rows[0][3], "300000");
+    EXPECT_NEAR(std::stod(t.rows[0][1]), 2188040000.0 / 60, 10.0) << t.rows[0][1];
+    EXPECT_EQ(t.rows[0][3], "760000");
+}
+
+// A month mark typed further on in a line ("note 09/05/") neither ends April's read nor draws a
+// May line into April's block: the month is that of the date columns.
+TEST(YearMonthView, AMonthIsToldByTheDateColumnsInEveryView) {
+    const std::string bytes = CrLf({"S 09/04/10 08:00", "E 09/04/10 10:00", "S 09/04/13 08:00 note 09/05/",
+                                    "E 09/04/13 11:00", "S 09/05/01 08:00 note 09/04/", "E 09/05/01 09:00",
+                                    "S 09/06/01 08:00"});
+    TestLog log(bytes);
+    MonthModel april;
+    ASSERT_TRUE(ReadMonth({log.Path(), false, ""}, 2009, 4, 0, april));
+    EXPECT_EQ(april.totalMinutes, 300);
+    EXPECT_EQ(Months(Scan(bytes).table), (std::vector<std::string>{"09/04    5.00", "09/05    1.00"}));
 }

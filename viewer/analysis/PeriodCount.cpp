@@ -95,9 +95,9 @@ ScanOptions PeriodScan(std::int64_t first, std::int64_t last, bool daily, bool* 
         if (f == LineFate::Stop && passedPeriod) *passedPeriod = true;
         return f;
     };
-    options.passOver = [fate = PeriodFate(first, last, daily), dated = DateCheck()](std::string_view ahead) mutable {
+    options.passOver = [fate = PeriodFate(first, last, daily)](std::string_view ahead) mutable {
         return SkippedLines(ahead, kViewerLineBuffer - 1,
-                            [&](std::string_view line) { return !dated(line) || fate(line) == LineFate::Skip; });
+                            [&](std::string_view line) { return !HasLogDate(line) || fate(line) == LineFate::Skip; });
     };
     return options;
 }

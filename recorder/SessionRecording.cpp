@@ -87,10 +87,16 @@ void SessionRecording::StartSession(const std::function<void()>& applyBootCorrec
 
     runStart_ = now;
     const auto correction = static_cast<Correction>(Read(profile_, recorder_key::Correct));
-    if (applyBootCorrection && (restart_ ? correction == Correction::ToBootTime : correction != Correction::None))
+    if (startedAtWake_) {
+        // The PC did not boot but it started again: the wake, uncorrected, is its start for the
+        // running time shown from here on and for a restart of the recorder later that day, as
+        // the log counts the sleep out.
+        StorePcStart(profile_, now);
+    } else if (applyBootCorrection && (restart_ ? correction == Correction::ToBootTime : correction != Correction::None)) {
         applyBootCorrection();
+    }
 
-    if (restart_ && restartHandling_) {
+    if (restart_ && restartHandling_ && !startedAtWake_) {
         const DateTime pcStart = StoredPcStart(profile_);
         if (pcStart.year != 0) shownStart_ = pcStart;
     }

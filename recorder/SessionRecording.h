@@ -39,8 +39,9 @@ public:
     // follows until the wake. Only while a session runs, so two notices give one end line.
     void RecordSleep();
     // The PC woke: the next session starts as at RecordStart, the restart decision taken against
-    // the end the sleep left, but without the boot-time correction (the PC did not boot) and so
-    // leaving the stored PC start time as it is. A wake with no sleep notice before it (the notice
+    // the end the sleep left, but without the boot-time correction (the PC did not boot). The
+    // wake becomes the stored PC start time, so that the shown start, a restart's included, is
+    // the wake: the sleep is no running time. A wake with no sleep notice before it (the notice
     // can be lost) finds the running session open, and the end repair closes it at its last
     // heartbeat. The user's notice starts a session only when no automatic one came since the
     // last sleep, as both come for one wake. True when a session started.

@@ -140,13 +140,12 @@ bool SessionRecording::RecordWake(WakeNotice notice) {
     return true;
 }
 
-void SessionRecording::SwitchRestartHandling() {
+void SessionRecording::SwitchRestartHandling(RestartSwitch by) {
     const bool ownStartApplies = startMethod_ == StartMethod::Manual || restart_;
     restartHandling_ = !restartHandling_;
-    if (!ownStartApplies) return;
     if (!restartHandling_) {
-        shownStart_ = runStart_;
-    } else if (const DateTime pcStart = StoredPcStart(profile_); pcStart.year != 0) {
+        if (ownStartApplies || by == RestartSwitch::SettingsDialog) shownStart_ = runStart_;
+    } else if (const DateTime pcStart = StoredPcStart(profile_); ownStartApplies && pcStart.year != 0) {
         shownStart_ = pcStart;
     }
 }

@@ -164,7 +164,7 @@ TEST_F(Display, WindowsBootTimingUsesTheTickCount) {
         EXPECT_EQ(u.title, c.title);
         EXPECT_EQ(display->RunningMinutes(), c.minutes);
     }
-    recording->SwitchRestartHandling();  // timed from the shown start again
+    recording->SwitchRestartHandling(RestartSwitch::Button);  // timed from the shown start again
     EXPECT_EQ(Text(display->Refresh(), IDC_RUNNING_TIME), "  1分00秒");
 }
 

@@ -1,7 +1,8 @@
 // The recorder's reads of its log at each start: the month's figures for the status window and
-// the last line.
+// the last line; then its append, whose line is the last one whatever the file ended with.
 // First line: today (year, month).
 #include "FuzzInput.h"
+#include "shared/LogLine.h"
 #include "shared/SessionLog.h"
 
 using namespace kestrowa;
@@ -20,5 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MonthTimeText(summary, 0);
     MonthTimeText(summary, 1);
     FUZZ_CHECK(log.LastNonEmptyLine().size() < kRecorderLineBuffer);
+
+    const std::string endLine = FullEndLine(today);
+    log.AppendLine(endLine);
+    FUZZ_CHECK(log.LastNonEmptyLine() == FileLine(endLine));
     return 0;
 }

@@ -87,10 +87,16 @@ void SessionRecording::StartSession(const std::function<void()>& applyBootCorrec
 
     runStart_ = now;
     const auto correction = static_cast<Correction>(Read(profile_, recorder_key::Correct));
-    if (applyBootCorrection && (restart_ ? correction == Correction::ToBootTime : correction != Correction::None))
+    if (startedAtWake_) {
+        // The PC did not boot but it started again: the wake, uncorrected, is its start for the
+        // running time shown from here on and for a restart of the recorder later that day, as
+        // the log counts the sleep out.
+        StorePcStart(profile_, now);
+    } else if (applyBootCorrection && (restart_ ? correction == Correction::ToBootTime : correction != Correction::None)) {
         applyBootCorrection();
+    }
 
-    if (restart_ && restartHandling_) {
+    if (restart_ && restartHandling_ && !startedAtWake_) {
         const DateTime pcStart = StoredPcStart(profile_);
         if (pcStart.year != 0) shownStart_ = pcStart;
     }
@@ -134,13 +140,12 @@ bool SessionRecording::RecordWake(WakeNotice notice) {
     return true;
 }
 
-void SessionRecording::SwitchRestartHandling() {
+void SessionRecording::SwitchRestartHandling(RestartSwitch by) {
     const bool ownStartApplies = startMethod_ == StartMethod::Manual || restart_;
     restartHandling_ = !restartHandling_;
-    if (!ownStartApplies) return;
     if (!restartHandling_) {
-        shownStart_ = runStart_;
-    } else if (const DateTime pcStart = StoredPcStart(profile_); pcStart.year != 0) {
+        if (ownStartApplies || by == RestartSwitch::SettingsDialog) shownStart_ = runStart_;
+    } else if (const DateTime pcStart = StoredPcStart(profile_); ownStartApplies && pcStart.year != 0) {
         shownStart_ = pcStart;
     }
 }

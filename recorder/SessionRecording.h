@@ -13,6 +13,9 @@ namespace kestrowa {
 // user woke the PC.
 enum class WakeNotice { Automatic, ByUser };
 
+// Who switched the restart handling: the start-time button or the settings dialog.
+enum class RestartSwitch { Button, SettingsDialog };
+
 // What the recorder writes to its log and registry over one run: the end repair and start line
 // at the start, the heartbeat while it runs, the end line when the user ends it. A sleep of the
 // PC ends the session and the wake starts the next one, within the same run. The status window
@@ -39,17 +42,19 @@ public:
     // follows until the wake. Only while a session runs, so two notices give one end line.
     void RecordSleep();
     // The PC woke: the next session starts as at RecordStart, the restart decision taken against
-    // the end the sleep left, but without the boot-time correction (the PC did not boot) and so
-    // leaving the stored PC start time as it is. A wake with no sleep notice before it (the notice
+    // the end the sleep left, but without the boot-time correction (the PC did not boot). The
+    // wake becomes the stored PC start time, so that the shown start, a restart's included, is
+    // the wake: the sleep is no running time. A wake with no sleep notice before it (the notice
     // can be lost) finds the running session open, and the end repair closes it at its last
     // heartbeat. The user's notice starts a session only when no automatic one came since the
     // last sleep, as both come for one wake. True when a session started.
     bool RecordWake(WakeNotice notice);
 
-    // The start-time button: switches the restart handling. Switched off, the run's own start is
-    // shown; switched on, the stored PC start time, when one is stored. The shown start changes
-    // only in the manual method or after a restart, where the two can differ.
-    void SwitchRestartHandling();
+    // Switches the restart handling. Switched off, the run's own start is shown; switched on, the
+    // stored PC start time, when one is stored. The button changes the shown start only in the
+    // manual method or after a restart, where the two can differ; the settings dialog, switching
+    // it off, shows the run's own start whatever the start was.
+    void SwitchRestartHandling(RestartSwitch by);
     // The settings dialog chose the tray method: the user may not end the recorder from now on.
     void BarEndForTray() { endBarred_ = true; }
     // The settings dialog changed `StartUpIdok` (the end command in the Startup-folder method):
@@ -80,6 +85,8 @@ public:
     int DayCount() const { return dayCount_; }
     // The start method this run was started in (AptnSet as read at construction).
     StartMethod Method() const { return startMethod_; }
+    // StartUpIdok as this run took it at its start: off in the tray method, whatever is stored.
+    bool EndCommandInStartup() const { return endCommandInStartup_; }
     bool EndBarred() const { return endBarred_; }
     bool RestartHandling() const { return restartHandling_; }
     int Ticks() const { return ticks_; }

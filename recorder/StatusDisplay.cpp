@@ -22,6 +22,7 @@ constexpr int kSecondsPerHour = 3600;
 
 StatusDisplay::StatusDisplay(const Clock& clock, const Profile& profile, SessionRecording& recording)
     : clock_(clock), profile_(profile), recording_(recording), settings_(ReadRecorderSettings(profile)) {
+    settings_.endCommandInStartup = recording_.EndCommandInStartup();
     countdownLimit_ = settings_.interval - 1;
 }
 
@@ -54,7 +55,7 @@ StatusUpdate StatusDisplay::TakeSettings(const RecorderSettings& next) {
         update.texts[IDC_SECOND_ROW_BUTTON] = next.secondRow == SecondRowItem::LastEnd ? "前回ｱｸｾｽ" : "現在時刻";
     }
     if (switchRestartHandling) {
-        update.Merge(ToggleStartTime());
+        update.Merge(SwitchStartTime(RestartSwitch::SettingsDialog));
         if (!recording_.RestartHandling())
             update.texts[IDC_START_TIME_BUTTON] = "再起動";
         else if (StoredPcStart(profile_).year != 0)
@@ -185,9 +186,11 @@ void StatusDisplay::RequestRepaint() {
     tickCounter_ = countdownLimit_;
 }
 
-StatusUpdate StatusDisplay::ToggleStartTime() {
+StatusUpdate StatusDisplay::ToggleStartTime() { return SwitchStartTime(RestartSwitch::Button); }
+
+StatusUpdate StatusDisplay::SwitchStartTime(RestartSwitch by) {
     StatusUpdate update;
-    recording_.SwitchRestartHandling();
+    recording_.SwitchRestartHandling(by);
     if (!recording_.RestartHandling()) {
         update.bitmaps[IDC_START_TIME_BUTTON] = kRunStartBitmaps;
     } else if (StoredPcStart(profile_).year != 0) {

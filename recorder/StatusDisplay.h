@@ -23,7 +23,8 @@ inline constexpr const char* kMarkCleared = "　　　 ";
 // start it measures from, and the elapsed-time notice, which it checks at each full refresh.
 class StatusDisplay {
 public:
-    // Takes the settings from the profile, the in-memory ones at their start values.
+    // Takes the settings from the profile, the in-memory ones at their start values, and
+    // StartUpIdok as the recording took it (off in the tray method).
     StatusDisplay(const Clock& clock, const Profile& profile, SessionRecording& recording);
 
     // The settings as they stand, restart handling (kept by the recording) and notice included.
@@ -76,6 +77,9 @@ public:
     std::string MonthTotalText() const;
 
 private:
+    // The restart handling switched by the button or the settings dialog: bitmaps, shown start
+    // and a full refresh.
+    StatusUpdate SwitchStartTime(RestartSwitch by);
     std::vector<Rect> HiddenAreas() const;
     std::string TodayCountText() const;
     // The month label, total and count as the month switch has them (when the log was read).

@@ -12,9 +12,16 @@ namespace kestrowa {
 bool SessionLog::Exists() const { return OpenFile(path_, "rb") != nullptr; }
 
 void SessionLog::AppendLine(std::string_view fullLine) const {
-    FilePtr file = OpenFile(path_, "ab");
+    FilePtr file = OpenFile(path_, "a+b");
     if (!file) return;
-    std::string line = FileLine(fullLine) + "\r\n";
+    // A log saved by an editor may lack its last line break: the new line must not join that line.
+    std::string line;
+    const std::int64_t length = FileLength(file.get());
+    char last = '\n';
+    if (length > 0 && ReadAt(file.get(), length - 1, &last, 1) == 1 && last != '\n') line = "\r\n";
+    line += FileLine(fullLine) + "\r\n";
+    // Between a read and a write the stream must be positioned; an append writes at the end anyway.
+    std::fseek(file.get(), 0, SEEK_END);
     std::fwrite(line.data(), 1, line.size(), file.get());
 }
 

@@ -27,7 +27,8 @@ public:
     const std::string& Path() const { return path_; }
 
     bool Exists() const;
-    // Appends a line given in its full (four-digit year) form as its file form and CR LF.
+    // Appends a line given in its full (four-digit year) form as its file form and CR LF, on a
+    // line of its own: a file whose last byte is no line feed gets CR LF first.
     void AppendLine(std::string_view fullLine) const;
     // Read back from the log's end, so that a long log does not delay the recorder's start.
     std::string LastNonEmptyLine() const;

@@ -164,7 +164,7 @@ TEST_F(Display, WindowsBootTimingUsesTheTickCount) {
         EXPECT_EQ(u.title, c.title);
         EXPECT_EQ(display->RunningMinutes(), c.minutes);
     }
-    recording->SwitchRestartHandling();  // timed from the shown start again
+    recording->SwitchRestartHandling(RestartSwitch::Button);  // timed from the shown start again
     EXPECT_EQ(Text(display->Refresh(), IDC_RUNNING_TIME), "  1分00秒");
 }
 
@@ -414,6 +414,29 @@ TEST_F(Display, WakeShowsTheNewSessionAsAfterAStart) {
     EXPECT_EQ(display->Tick().notice, std::nullopt);
     clock.Set({2011, 5, 4, 8, 0, 20});
     EXPECT_EQ(display->Tick().notice, "起動後60分経過しました！");
+}
+
+// In the manual method every later start of the day is a restart, timed from the PC's start; a
+// daytime sleep must not count as running time, whichever start the button shows.
+TEST_F(Display, WakeInTheManualMethodIsTimedFromTheWake) {
+    Write(profile, key::Correct, 2);
+    Write(profile, key::Sec, 1);
+    Started({2011, 5, 3, 8, 15, 0}, "", [this] {
+        recording->TakeCorrectedStart({2011, 5, 3, 8, 13, 0});
+        StorePcStart(profile, {2011, 5, 3, 8, 13, 0});
+    });
+    Make();
+    clock.Set({2011, 5, 3, 12, 0, 0});
+    recording->RecordSleep();
+    clock.Set({2011, 5, 3, 13, 0, 0});
+    EXPECT_EQ(Text(display->Wake(WakeNotice::Automatic), IDC_START_TIME), "2011/05/03 13:00:00");
+    ASSERT_TRUE(recording->Restart());
+    clock.Set({2011, 5, 3, 13, 5, 0});
+    const StatusUpdate u = display->Tick();
+    EXPECT_EQ(Text(u, IDC_RUNNING_TIME), "  5分00秒");
+    EXPECT_EQ(u.title, " 5分 0秒 経過");
+    EXPECT_EQ(Text(display->ToggleStartTime(), IDC_START_TIME), "2011/05/03 13:00:00") << "the run's own start";
+    EXPECT_EQ(Text(display->ToggleStartTime(), IDC_START_TIME), "2011/05/03 13:00:00") << "the PC's start";
 }
 
 }  // namespace

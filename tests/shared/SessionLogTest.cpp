@@ -18,11 +18,41 @@ TEST(SessionLog, AppendWritesEighteenBytesAndCreatesTheFile) {
     EXPECT_EQ(dir.Read("Kestrofl.dat"), "S 11/05/03 08:15\r\n\r\nE 11/05/03 10:45\r\n");
 }
 
-TEST(SessionLog, AppendKeepsWhatTheFileHeld) {
+// What the file held stays; a last line without its line break is ended first, so that the new
+// line is a line of its own.
+TEST(SessionLog, AppendKeepsWhatTheFileHeldAndStartsOnALineOfItsOwn) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* name;
+        std::string held;
+        const char* added;  // before the appended line
+    } cases[] = {
+        {"empty", "", ""},
+        {"ended by CR LF", "E 11/05/03 12:00\r\n", ""},
+        {"ended by LF alone", "S 11/05/02 18:04\n(hand note)\n", ""},
+        {"saved without the last line break", "S 11/05/02 18:04\n(hand note)", "\r\n"},
+        {"ended by CR alone", "E 11/05/03 12:00\r", "\r\n"},
+        {"ended by a NUL byte", "E 11/05/03 12:00\r\n\0"s, "\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        dir.Write("Kestrofl.dat", c.held);
+        SessionLog(dir.File("Kestrofl.dat")).AppendLine("S 2011/05/04 08:15");
+        EXPECT_EQ(dir.Read("Kestrofl.dat"), c.held + c.added + "S 11/05/04 08:15\r\n");
+    }
+}
+
+// Every reader pairs sessions through the one scanner, which the month summary uses too.
+TEST(SessionLog, TheSessionAfterALogSavedWithoutItsLastLineBreakIsCounted) {
     TempDir dir;
-    dir.Write("Kestrofl.dat", "S 11/05/02 18:04\n(hand note)");
-    SessionLog(dir.File("Kestrofl.dat")).AppendLine("E 2011/05/02 22:47");
-    EXPECT_EQ(dir.Read("Kestrofl.dat"), "S 11/05/02 18:04\n(hand note)E 11/05/02 22:47\r\n");
+    dir.Write("Kestrofl.dat", "S 11/05/03 08:00\r\nE 11/05/03 12:00");
+    const SessionLog log(dir.File("Kestrofl.dat"));
+    log.AppendLine("S 2011/05/03 13:00");
+    log.AppendLine("E 2011/05/03 14:30");
+    const MonthSummary summary = log.SummarizeMonth({2011, 5, 3, 15, 0, 0});
+    EXPECT_EQ(summary.sessions, 2);
+    EXPECT_EQ(summary.minutes, 4 * 60 + 90);
 }
 
 TEST(SessionLog, AppendToAnUnwritablePlaceDoesNothing) {

@@ -196,6 +196,36 @@ TEST_F(SettingsEditTest, SecondRowAndRestartHandlingAreNamedOnTheirButtons) {
     EXPECT_EQ(Text(taken.update, IDC_START_TIME), "2011/05/03 07:00:00");
 }
 
+// The start-time button leaves a fresh start of the tray or Startup-folder method as it is; the
+// dialog switching the restart handling off shows the run's own start all the same.
+TEST_F(SettingsEditTest, RestartHandlingSwitchedOffShowsTheRunStartAfterAnyStart) {
+    for (StartMethod method : {StartMethod::Tray, StartMethod::StartupFolder}) {
+        SCOPED_TRACE(static_cast<int>(method));
+        Write(profile, key::AptnSet, method);
+        Start();
+        ASSERT_FALSE(recording->Restart());
+        ASSERT_EQ(recording->ShownStartText(), "2011/05/03 08:13:40");
+        const SettingsTakeOver taken = Confirm([](RecorderSettings& s) { s.restartHandling = false; });
+        EXPECT_EQ(Text(taken.update, IDC_START_TIME), "2011/05/03 08:15:40");
+        EXPECT_EQ(Text(taken.update, IDC_START_TIME_BUTTON), "再起動");
+    }
+}
+
+// In the tray method StartUpIdok counts as off for the whole run, and the dialog shows it so; the
+// stored value is written only when the user changes the check.
+TEST_F(SettingsEditTest, TrayMethodShowsTheEndCommandSwitchOff) {
+    Write(profile, key::StartUpIdok, 1);
+    for (StartMethod method : {StartMethod::Tray, StartMethod::StartupFolder}) {
+        SCOPED_TRACE(static_cast<int>(method));
+        Write(profile, key::AptnSet, method);
+        Start();
+        EXPECT_EQ(OpenSettings(*display, *recording, "C:\\K\\", "").settings.endCommandInStartup,
+                  method != StartMethod::Tray);
+        Confirm([](RecorderSettings&) {});
+        EXPECT_TRUE(profile.writes.empty());
+    }
+}
+
 TEST_F(SettingsEditTest, OpeningMovesAPassedNoticeMarkAndNamesTheLogsShown) {
     Start();
     clock.Set({2011, 5, 3, 9, 55, 40});  // 102 minutes after the shown start of 08:13:40

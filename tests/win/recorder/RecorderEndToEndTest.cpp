@@ -278,6 +278,27 @@ TEST_F(RecorderEndToEndTest, EndButtonWritesTheEndLine) {
     EXPECT_EQ(lines[1], "E " + lastEnd.substr(4));
 }
 
+// A log saved by an editor without its last line break: the start and end lines follow on lines
+// of their own.
+TEST_F(RecorderEndToEndTest, LogWithoutItsLastLineBreakGetsItsNextSessionOnLinesOfItsOwn) {
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    dir_.Write("Kestrofl.dat", "S 11/05/03 08:00\r\nE 11/05/03 12:00");
+    Recorder& recorder = StartAndWait();
+    HWND status = recorder.StatusWindow();
+    ASSERT_NE(status, nullptr);
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(recorder.EndsWithin(10000));
+
+    const std::string log = Log();
+    const std::vector<std::string> lines = Lines(log);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(log.substr(0, 36), "S 11/05/03 08:00\r\nE 11/05/03 12:00\r\n");
+    EXPECT_EQ(lines[2].size(), 16u);
+    EXPECT_EQ(lines[2].substr(0, 2), "S ");
+    EXPECT_EQ(lines[3], "E " + Read(profile_, recorder_key::LastWindwsEnd).substr(4));
+    EXPECT_EQ(log.size(), 4u * 18);
+}
+
 TEST_F(RecorderEndToEndTest, EndRepairIgnoresAHeartbeatThatIsNoEndLine) {
     Write(profile_, recorder_key::LastWindwsEnd, "E 2011/05/02 22:47" + std::string(9982, '7'));
     dir_.Write("Kestrofl.dat", "S 11/05/02 18:04\r\n");

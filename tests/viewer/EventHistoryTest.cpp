@@ -234,3 +234,58 @@ TEST(EventHistory, ImportWritesTheHistoryAndKeepsTheOldOneAsBackup) {
     EXPECT_EQ(ImportEventExport(dir.File("events.xml"), ownLog, dir.Path().string(), replacer, Offset(kJapan)).outcome,
               HistoryImport::Outcome::NotWritten);
 }
+
+namespace {
+// The System log as Windows would hand it over, or none that can be read.
+class ScriptedEventLog : public SystemEventLog {
+public:
+    bool ReadEvents(const std::function<void(std::string_view xml)>& take) override {
+        for (const std::string& e : events) take(e);
+        return readable;
+    }
+    bool readable = true;
+    std::vector<std::string> events;
+};
+}  // namespace
+
+// The System log is read when it can be; otherwise the user is asked, and only a yes and an
+// export chosen make a history. Every outcome but a history written is told as a failure.
+TEST(EventHistory, TheUserIsAskedForAnExportOnlyWhereTheLogCannotBeRead) {
+    TempDir dir;
+    dir.Write("events.xml", Joined(kCleanDays));
+    SystemFileReplacer replacer;
+    const std::string ownLog = dir.File("Kestrofl.dat");
+    struct Case {
+        bool readable;
+        bool yes;
+        const char* chosen;
+        std::vector<std::string> asked;
+        bool imported;
+    } cases[] = {
+        {true, false, "", {}, true},
+        {false, false, "", {kEventLogUnreadableQuestion}, false},
+        {false, true, "", {kEventLogUnreadableQuestion, "xml"}, false},
+        {false, true, "events.xml", {kEventLogUnreadableQuestion, "xml"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.asked.size());
+        ScriptedEventLog log;
+        log.readable = c.readable;
+        log.events = kCleanDays;
+        ScriptedFileDialogs dialogs;
+        dialogs.answers = {*c.chosen ? dir.File(c.chosen) : ""};
+        std::vector<std::string> asked, told;
+        const std::optional<HistoryImport> import = ImportAsked(
+            log, dialogs, [&](const std::string& q) { return asked.push_back(q), c.yes; },
+            [&](const std::string& text, bool failed) { told.push_back(text + (failed ? "!" : "")); }, ownLog, replacer,
+            Offset(kJapan));
+        for (const FileOpenRequest& request : dialogs.asked) asked.push_back(request.defaultExtension);
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(import.has_value(), c.imported);
+        if (!c.imported) continue;
+        EXPECT_EQ(import->outcome, HistoryImport::Outcome::Written);
+        EXPECT_EQ(import->path, dir.File("EventHistory.dat"));
+        EXPECT_EQ(told, std::vector<std::string>{ImportMessage(*import)});
+        EXPECT_EQ(dir.Read("EventHistory.dat"), Lines(kCleanLines));
+    }
+}

@@ -318,6 +318,21 @@ HistoryImport ImportEventExport(const std::string& exportPath, const std::string
     return ImportEvents(reading, ownLogPath, historyPath, replacer, localTime);
 }
 
+std::optional<HistoryImport> ImportAsked(SystemEventLog& log, FileDialogs& dialogs, const AskUser& ask,
+                                         const TellUser& tell, const std::string& ownLogPath, FileReplacer& replacer,
+                                         const LocalTimeOf& localTime) {
+    const std::string historyPath = FileBeside(ownLogPath, kEventHistoryName);
+    HistoryImport import = ImportEventLog(log, ownLogPath, historyPath, replacer, localTime);
+    if (import.outcome == HistoryImport::Outcome::LogUnreadable) {
+        if (!ask(kEventLogUnreadableQuestion)) return std::nullopt;
+        const std::string exportPath = dialogs.ChooseFileToOpen(kBrowseEventExport);
+        if (exportPath.empty()) return std::nullopt;
+        import = ImportEventExport(exportPath, ownLogPath, historyPath, replacer, localTime);
+    }
+    tell(ImportMessage(import), import.outcome != HistoryImport::Outcome::Written);
+    return import;
+}
+
 const char* const kEventLogUnreadableQuestion =
     "Windowsのイベントログを読み取れません（読み取る権限がないか、イベントログがありません）。\n"
     "書き出したXMLファイル（wevtutil qe System /f:xml）から読み込みますか？";
@@ -326,23 +341,24 @@ const FileOpenRequest kBrowseEventExport{"xml files (*.xml)|*.xml|All files (*.*
 
 std::string ImportMessage(const HistoryImport& import) {
     const EventHistory& h = import.history;
+    auto Count = [](size_t n) { return static_cast<long long>(n); };
     switch (import.outcome) {
         case HistoryImport::Outcome::LogUnreadable: return kEventLogUnreadableQuestion;
         case HistoryImport::Outcome::FileUnreadable: return "ファイル " + import.path + " を読み取れません。";
         case HistoryImport::Outcome::NotWritten: return "ファイル " + import.path + " に書き込めません。";
         case HistoryImport::Outcome::NothingFound:
-            return Format("イベント %zu 件の中に、記録の始まりより前の起動・終了は見つかりませんでした。", h.counts.events);
+            return Format("イベント %lld 件の中に、記録の始まりより前の起動・終了は見つかりませんでした。", Count(h.counts.events));
         case HistoryImport::Outcome::Written: break;
     }
-    std::string text = Format("イベント %zu 件から %d 回の稼働（%04d/%02d/%02d ～ %04d/%02d/%02d）を見つけ、\n",
-                              h.counts.events, h.sessions, h.first.year, h.first.month, h.first.day, h.last.year,
+    std::string text = Format("イベント %lld 件から %d 回の稼働（%04d/%02d/%02d ～ %04d/%02d/%02d）を見つけ、\n",
+                              Count(h.counts.events), h.sessions, h.first.year, h.first.month, h.first.day, h.last.year,
                               h.last.month, h.last.day) +
                        import.path + " に書き込みました。";
     if (h.counts.unknownEnds > 0)
-        text += Format("\n終わりの記録がない %zu 回は、その後の最後の記録の時刻で終えました。", h.counts.unknownEnds);
+        text += Format("\n終わりの記録がない %lld 回は、その稼働中の最後の記録の時刻で終えました。", Count(h.counts.unknownEnds));
     if (h.counts.broken + h.counts.untrusted > 0)
-        text += Format("\n読み取れないイベント %zu 件と、食い違う時刻 %zu 件は除きました。", h.counts.broken,
-                       h.counts.untrusted);
+        text += Format("\n読み取れないイベント %lld 件と、食い違う時刻 %lld 件は除きました。", Count(h.counts.broken),
+                       Count(h.counts.untrusted));
     return text;
 }
 

@@ -104,6 +104,16 @@ HistoryImport ImportEventExport(const std::string& exportPath, const std::string
                                 const std::string& historyPath, FileReplacer& replacer, const LocalTimeOf& localTime);
 inline constexpr std::int64_t kLargestExport = std::int64_t{1} << 30;
 
+// The import as the viewer runs it: from the System log, or where that cannot be read and `ask`
+// agrees, from an export chosen in the file dialog, into the history beside the own log; `tell`
+// shows what came of it (`failed` for anything but a history written). nullopt when the user
+// declined or cancelled.
+using AskUser = std::function<bool(const std::string& question)>;
+using TellUser = std::function<void(const std::string& text, bool failed)>;
+std::optional<HistoryImport> ImportAsked(SystemEventLog& log, FileDialogs& dialogs, const AskUser& ask,
+                                         const TellUser& tell, const std::string& ownLogPath, FileReplacer& replacer,
+                                         const LocalTimeOf& localTime);
+
 // What the viewer tells the user of an import.
 std::string ImportMessage(const HistoryImport& import);
 // The question asked when the System log cannot be read, and what the file dialog offers.

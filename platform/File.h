@@ -17,6 +17,10 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // no end, so it counts as a file that cannot be opened.
 FilePtr OpenFile(const std::string& path, const char* mode);
 
+// Creates an empty file at a UTF-8 path where nothing is yet; false when anything is there (a file,
+// a folder, a link, a device) or it cannot be made. What stands at the path is never opened.
+bool CreateNewFile(const std::string& path);
+
 // The length of an open file in bytes (64-bit on every system); -1 when it cannot be found.
 std::int64_t FileLength(std::FILE* file);
 // Reads up to `count` bytes from `offset` on; how many were read.

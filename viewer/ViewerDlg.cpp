@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/File.h"
+#include "platform/FileReplace.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/AboutDlg.h"
 #include "platform/win/ui/DialogUnits.h"
@@ -103,6 +104,7 @@ std::span<const MessageEntry<CViewerDlg>> CViewerDlg::MessageTable() {
         OnCommand(ID_MENU_CHART, &D::OnChart),
         OnCommand(ID_APP_ABOUT, &D::OnAbout),
         OnCommand(ID_HELP_INDEX, &D::OnHelp),
+        OnCommand(ID_MENU_EVENT_HISTORY, &D::OnEventHistory),
         OnCommand(IDC_YEAR, EN_CHANGE, &D::OnYearChange),
         OnCommand(IDC_MONTH, EN_CHANGE, &D::OnMonthChange),
     };
@@ -275,7 +277,10 @@ void CViewerDlg::ShowViewTitleAgain() {
 
 void CViewerDlg::OnSettings() {
     const DisplaySettingsValues values = DisplaySettingsFor(viewer_.Options(), applicationFolder_, context_.settings);
-    CDisplaySettingsDlg dialog(values, context_.fileDialogs);
+    CDisplaySettingsDlg dialog(values, context_.fileDialogs, [this](HWND owner) -> std::optional<std::string> {
+        const std::optional<HistoryImport> import = ImportHistory(owner);
+        return import ? std::optional<std::string>(import->path) : std::nullopt;
+    });
     dialog.RunModal(Hwnd());
     const AppliedDisplaySettings applied =
         ApplyDisplaySettings(viewer_, values.files.furtherLogs, dialog.Confirmed(), context_.settings,
@@ -286,6 +291,32 @@ void CViewerDlg::OnSettings() {
     SetTitle(viewer_.Title());
     if (applied.totalShown) SetItemText(IDC_TOTAL, viewer_.Model().totalText);
     if (applied.view) ShowBuilt(*applied.view);
+}
+
+std::optional<HistoryImport> CViewerDlg::ImportHistory(HWND owner) {
+    SystemFileReplacer replacer;
+    std::optional<HistoryImport> import = ImportAsked(
+        context_.eventLog, context_.fileDialogs,
+        [&](const std::string& question) {
+            return context_.prompts.ShowMessage(owner, question, kViewerCaption, MB_ICONEXCLAMATION | MB_YESNO) == IDYES;
+        },
+        [&](const std::string& text, bool failed) {
+            context_.prompts.ShowMessage(owner, text, kViewerCaption, (failed ? MB_ICONEXCLAMATION : MB_ICONINFORMATION) | MB_OK);
+        },
+        LogSource(applicationFolder_, ""), replacer, WindowsLocalTime);
+    if (import && import->outcome != HistoryImport::Outcome::Written) import.reset();
+    return import;
+}
+
+// The history becomes a further log and the log shown, on the month of its last session.
+void CViewerDlg::OnEventHistory() {
+    const std::optional<HistoryImport> import = ImportHistory(Hwnd());
+    if (!import) return;
+    ShowFurtherLog(viewer_.Options().settings, context_.settings, applicationFolder_, import->path);
+    const DateTime& last = import->history.last;
+    WriteEdit(IDC_YEAR, Format("%d", last.year));
+    WriteEdit(IDC_MONTH, Format("%d", last.month));
+    if (ReadShownMonth(last.year, last.month)) ShowView(ViewKind::Calendar);
 }
 
 void CViewerDlg::OnAbout() {

@@ -13,12 +13,14 @@
 #include "platform/win/ui/Gdi.h"
 #include "platform/win/ui/ListView.h"
 #include "platform/win/ui/MessageBoxes.h"
+#include "platform/win/os/EventLog.h"
 #include "platform/win/os/Process.h"
 #include "viewer/HelpLine.h"
 #include "viewer/MonthSelection.h"
 #include "viewer/MonthViewer.h"
 #include "shared/Table.h"
 #include "viewer/Views.h"
+#include "viewer/history/EventHistory.h"
 
 namespace kestrowa::orvelle {
 
@@ -38,6 +40,7 @@ struct ViewerContext {
     std::string windowsDirectory;  // without a trailing backslash
     std::string helpDocument;      // the help page shipped beside the program
     ProcessRunner runProcess = RunProcessAndWait;
+    SystemEventLog& eventLog = TheSystemEventLog();
 };
 
 // The viewer's main window, template 102: one month of the log in one of four views, the
@@ -78,6 +81,7 @@ private:
     void OnChart();
     void OnAbout();
     void OnHelp();
+    void OnEventHistory();
     void OnYearChange();
     void OnMonthChange();
 
@@ -94,6 +98,10 @@ private:
     void WriteEdit(int id, const std::string& text);
     void WriteChosenMonth(const MonthChoice& choice);
     void TrackHelp(int x, int y);
+    // Reads the history from before the own log (from the System log, or from an export the user
+    // chooses where that cannot be read) with message boxes owned by `owner`; the history's path
+    // when it was written.
+    std::optional<HistoryImport> ImportHistory(HWND owner);
 
     ViewerContext context_;
     // The settings, the shown month, its model and the key of the list last built; the same

@@ -25,6 +25,11 @@ FilePtr OpenFile(const std::string& path, const char* mode) {
     return file;
 }
 
+bool CreateNewFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    return fd >= 0 && ::close(fd) == 0;
+}
+
 std::int64_t FileLength(std::FILE* file) {
     if (::fseeko(file, 0, SEEK_END) != 0) return -1;
     return ::ftello(file);

@@ -253,6 +253,29 @@ TEST(LogList, EntriesChoicesAndAFullList) {
     EXPECT_EQ(full.Further(), Further({"2", "3", "4", "5", "6", "7", "8", "9"}));
 }
 
+// A history made again keeps its one place in the list; a new one pushes the oldest further log
+// out of a full list. Either way it is the log shown and chosen in the list.
+TEST(LogList, AHistoryJoinsTheFurtherLogsOnce) {
+    MemoryProfile profile;
+    ViewerSettings settings;
+    for (int key = 2; key <= 9; ++key)
+        profile.WriteText("System", SubFileKey(key), "d:\\" + std::to_string(key) + ".dat");
+    ShowFurtherLog(settings, profile, "C:\\K\\", "D:\\5.DAT");
+    EXPECT_EQ(ReadFurtherLogs(profile)[3], "d:\\5.dat");
+    EXPECT_EQ(settings.combSelectNo, 5);
+    ShowFurtherLog(settings, profile, "C:\\K\\", "C:\\K\\EventHistory.dat");
+    EXPECT_EQ(ReadFurtherLogs(profile), Further({"d:\\3.dat", "d:\\4.dat", "d:\\5.dat", "d:\\6.dat", "d:\\7.dat",
+                                                 "d:\\8.dat", "d:\\9.dat", "C:\\K\\EventHistory.dat"}));
+    EXPECT_EQ(profile.ReadText("System", "SecondLog", ""), "C:\\K\\EventHistory.dat");
+    EXPECT_EQ(profile.ReadInt("System", "CombSelectNo", 0), 9);
+
+    FileChoices choices;
+    choices.furtherLogs = Further({"c:\\k\\eventhistory.dat"});
+    FilePageModel page(choices, "C:\\K\\");
+    page.HistoryWritten("C:\\K\\EventHistory.dat");
+    EXPECT_EQ(page.List().Entries().size(), 3u);
+    EXPECT_EQ(page.Choices().selectedIndex, 2);
+}
 
 TEST(FilePage, BrowseResults) {
     FileChoices choices;

@@ -184,6 +184,12 @@ int LogList::Append(std::string path) {
     return static_cast<int>(entries_.size()) - 1;
 }
 
+int LogList::IndexOf(std::string_view path) const {
+    for (size_t i = kFirstFurtherEntry; i < entries_.size(); ++i)
+        if (LowerAscii(entries_[i]) == LowerAscii(path)) return static_cast<int>(i);
+    return -1;
+}
+
 FurtherLogs LogList::Further() const {
     FurtherLogs further;
     for (size_t i = kFirstFurtherEntry; i < entries_.size(); ++i) further[i - kFirstFurtherEntry] = entries_[i];
@@ -220,6 +226,11 @@ bool FilePageModel::LogFileChosen(std::string_view path) {
     return true;
 }
 
+void FilePageModel::HistoryWritten(const std::string& path) {
+    const int listed = list_.IndexOf(path);
+    Select(listed >= 0 ? listed : list_.Append(path));
+}
+
 void FilePageModel::TakeTyped(std::string_view editor, std::string_view outsideFolder) {
     editor = TrimBlanks(editor);
     if (!editor.empty()) choices_.editor = std::string(editor);
@@ -233,6 +244,18 @@ FileChoices FilePageModel::Result() const {
     FileChoices result = choices_;
     result.furtherLogs = list_.Further();
     return result;
+}
+
+void ShowFurtherLog(ViewerSettings& settings, Profile& profile, std::string_view recorderFolder,
+                    const std::string& path) {
+    LogList list(recorderFolder, settings.logFile, ReadFurtherLogs(profile));
+    const int listed = list.IndexOf(path);
+    const int index = listed >= 0 ? listed : list.Append(path);
+    WriteFurtherLogs(profile, list.Further());
+    settings.secondLog = path;
+    settings.combSelectNo = index;
+    WriteViewer(profile, viewer_key::SecondLog, settings.secondLog);
+    WriteViewer(profile, viewer_key::CombSelectNo, settings.combSelectNo);
 }
 
 std::string MissingLogMessage(std::string_view path) {

@@ -83,6 +83,8 @@ public:
     // Appends a further log; when all further places are taken the oldest one leaves the list.
     // Returns the new entry's index.
     int Append(std::string path);
+    // The index of the further log of that path (letter case aside); -1 when it is not listed.
+    int IndexOf(std::string_view path) const;
     FurtherLogs Further() const;
 
 private:
@@ -112,6 +114,8 @@ public:
     bool EditorChosen(std::string_view path);
     bool OutsideFolderChosen(std::string_view path);
     bool LogFileChosen(std::string_view path);
+    // A history was written at `path`: it is selected, and added first when not yet listed.
+    void HistoryWritten(const std::string& path);
     // On OK: what the editor and folder edits hold now. A blank edit keeps the value; a folder
     // gets its closing "\".
     void TakeTyped(std::string_view editor, std::string_view outsideFolder);
@@ -122,6 +126,11 @@ private:
     FileChoices choices_;
     LogList list_;
 };
+
+// A history written from the main window: it joins the further logs (once) and becomes the log
+// shown; the further logs and the choice are written to the settings file.
+void ShowFurtherLog(ViewerSettings& settings, Profile& profile, std::string_view recorderFolder,
+                    const std::string& path);
 
 // The message shown when the log chosen cannot be opened.
 std::string MissingLogMessage(std::string_view path);

@@ -4,11 +4,12 @@
 
 namespace kestrowa::orvelle {
 
-CDisplaySettingsDlg::CDisplaySettingsDlg(const DisplaySettingsValues& values, FileDialogs& fileDialogs)
+CDisplaySettingsDlg::CDisplaySettingsDlg(const DisplaySettingsValues& values, FileDialogs& fileDialogs,
+                                         HistoryAction importHistory)
     : DialogWithTable(IDD_DISPLAY_SETTINGS, IDC_SETTINGS_TABS),
       values_(values),
       items_(values.items),
-      file_(values.files, values.recorderFolder, fileDialogs) {
+      file_(values.files, values.recorderFolder, fileDialogs, std::move(importHistory)) {
     AddPage(items_, "表示項目");
     AddPage(file_, "ファイル");
     SetCurrentTab(values.tab);

@@ -14,7 +14,7 @@ namespace kestrowa::orvelle {
 // opened on the tab last used. It changes nothing itself: OK hands back the pages' values.
 class CDisplaySettingsDlg : public DialogWithTable<CDisplaySettingsDlg, TabbedDialog> {
 public:
-    CDisplaySettingsDlg(const DisplaySettingsValues& values, FileDialogs& fileDialogs);
+    CDisplaySettingsDlg(const DisplaySettingsValues& values, FileDialogs& fileDialogs, HistoryAction importHistory);
     static std::span<const MessageEntry<CDisplaySettingsDlg>> MessageTable();
 
     // The values confirmed with OK; empty while the dialog runs and after Cancel.

@@ -31,3 +31,5 @@
 #define IDC_OUTSIDE_BROWSE 1022
 #define IDC_LOG_LIST 1036
 #define IDC_LOG_BROWSE 1035
+// Beside it: the history from before the own log, read from Windows' event log.
+#define IDC_LOG_HISTORY 1037

@@ -5,8 +5,12 @@
 
 namespace kestrowa::orvelle {
 
-CFilePage::CFilePage(const FileChoices& choices, std::string_view recorderFolder, FileDialogs& fileDialogs)
-    : DialogWithTable(IDD_FILE_PAGE), model_(choices, recorderFolder), fileDialogs_(fileDialogs) {}
+CFilePage::CFilePage(const FileChoices& choices, std::string_view recorderFolder, FileDialogs& fileDialogs,
+                     HistoryAction importHistory)
+    : DialogWithTable(IDD_FILE_PAGE),
+      model_(choices, recorderFolder),
+      fileDialogs_(fileDialogs),
+      importHistory_(std::move(importHistory)) {}
 
 std::span<const MessageEntry<CFilePage>> CFilePage::MessageTable() {
     using P = CFilePage;
@@ -16,6 +20,7 @@ std::span<const MessageEntry<CFilePage>> CFilePage::MessageTable() {
         OnCommand(IDC_EDITOR_BROWSE, &P::OnEditorBrowse),
         OnCommand(IDC_OUTSIDE_BROWSE, &P::OnOutsideBrowse),
         OnCommand(IDC_LOG_BROWSE, &P::OnLogBrowse),
+        OnCommand(IDC_LOG_HISTORY, &P::OnHistory),
     };
     return table;
 }
@@ -59,6 +64,14 @@ void CFilePage::OnOutsideBrowse() {
 void CFilePage::OnLogBrowse() {
     // A full list lets its oldest further log go: the items are laid out anew.
     if (model_.LogFileChosen(Browse(kBrowseLogFile))) FillLogList();
+}
+
+// The history written is selected in the list like a log chosen with 参照.
+void CFilePage::OnHistory() {
+    if (const std::optional<std::string> path = importHistory_(GetAncestor(Hwnd(), GA_ROOT))) {
+        model_.HistoryWritten(*path);
+        FillLogList();
+    }
 }
 
 void CFilePage::OnApply() { model_.TakeTyped(ItemText(IDC_EDITOR), ItemText(IDC_OUTSIDE_FOLDER)); }

@@ -40,6 +40,12 @@ FilePtr OpenFile(const std::string& path, const char* mode) {
     return FilePtr(_wfopen(wide.c_str(), Utf8ToWide(mode).c_str()));
 }
 
+bool CreateNewFile(const std::string& path) {
+    KernelHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
+}
+
 // fseek and ftell take a 32-bit long here: a log past 2 GB needs the 64-bit forms.
 std::int64_t FileLength(std::FILE* file) {
     if (_fseeki64(file, 0, SEEK_END) != 0) return -1;

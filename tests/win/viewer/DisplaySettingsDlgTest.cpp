@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,10 @@ DisplaySettingsValues Values(int tab) {
 class DisplaySettingsDlgTest : public ::testing::Test {
 protected:
     void Open(const DisplaySettingsValues& values) {
-        dialog_ = std::make_unique<Modeless<CDisplaySettingsDlg>>(values, fileDialogs_);
+        dialog_ = std::make_unique<Modeless<CDisplaySettingsDlg>>(values, fileDialogs_, [this](HWND owner) {
+            historyOwners_.push_back(owner);
+            return history_;
+        });
         ASSERT_NE(dialog_->Create(nullptr), nullptr);
         ShowWindow(dialog_->Hwnd(), SW_SHOW);
     }
@@ -70,6 +74,8 @@ protected:
     }
 
     ScriptedFileDialogs fileDialogs_;
+    std::optional<std::string> history_;  // what the history button's action answers
+    std::vector<HWND> historyOwners_;
     std::unique_ptr<Modeless<CDisplaySettingsDlg>> dialog_;
 };
 
@@ -198,4 +204,18 @@ TEST_F(DisplaySettingsDlgTest, TypedPathsAreTakenOnOkAndCancelHandsBackNothing) 
     SendMessageW(dialog_->Hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_FALSE(dialog_->Confirmed().has_value());
     EXPECT_EQ(dialog_->Hwnd(), nullptr);
+}
+
+// The button beside 参照 makes the history with the dialog as the owner of its questions, and
+// selects the history written in the list.
+TEST_F(DisplaySettingsDlgTest, TheEventButtonSelectsTheHistoryWritten) {
+    Open(Values(1));
+    Click(Files(), IDC_LOG_HISTORY);
+    EXPECT_EQ(LogItems().size(), 4u);
+    history_ = "C:\\Kestrowa\\EventHistory.dat";
+    Click(Files(), IDC_LOG_HISTORY);
+    EXPECT_EQ(historyOwners_, (std::vector<HWND>{dialog_->Hwnd(), dialog_->Hwnd()}));
+    EXPECT_EQ(LogItems().back(), "C:\\Kestrowa\\EventHistory.dat");
+    EXPECT_EQ(LogSelection(), 4);
+    EXPECT_EQ(Ok().files.selectedLog, "C:\\Kestrowa\\EventHistory.dat");
 }

@@ -12,6 +12,7 @@
 #include "platform/win/ui/AboutDlg.h"
 #include "platform/win/ui/ListView.h"
 #include "platform/win/os/Text.h"
+#include "shared/Strings.h"
 #include "viewer/ViewerDlgIds.h"
 #include "viewer/LogEditor.h"
 #include "viewer/ViewerDlg.h"
@@ -38,7 +39,7 @@ class NoPrompts : public UserPrompts {
 public:
     int ShowMessage(HWND, std::string_view text, std::string_view caption, UINT type) override {
         messages.push_back(std::string(caption) + ": " + std::string(text) + (type & MB_ICONEXCLAMATION ? " (!)" : ""));
-        return IDOK;
+        return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
     }
     std::vector<std::string> messages;
     void OpenDocument(HWND, const std::string& path) override { opened.push_back(path); }
@@ -340,8 +341,8 @@ TEST_F(ViewerDlgTest, MenusOfferTheCommandsInTheirOrder) {
     std::vector<UINT> ids;
     for (int i = 0; i < GetMenuItemCount(popup); ++i) ids.push_back(GetMenuItemID(popup, i));
     // A separator has id 0.
-    EXPECT_EQ(ids, (std::vector<UINT>{32772, 32773, 32774, 32775, 32779, 32776, 0, 32777, 32778, 0, 32771, 57670,
-                                      57664, 0, 57665}));
+    EXPECT_EQ(ids, (std::vector<UINT>{32772, 32773, 32774, 32775, 32779, 32776, 32780, 0, 32777, 32778, 0, 32771,
+                                      57670, 57664, 0, 57665}));
     EXPECT_EQ(MenuText(popup, ID_MENU_LOG), "ログファイル一覧...");
     EXPECT_EQ(MenuText(popup, ID_APP_EXIT), "ログの表示を中断する(&X)");
     DestroyMenu(menu);
@@ -520,6 +521,32 @@ TEST_F(ViewerDlgTest, ALostSecondLogIsReportedAfterCancelAndTheOwnLogShown) {
     EXPECT_EQ(dialog_->Title(), " Orvelle Check  (2009/05/20 10:15 現在)");
     EXPECT_EQ(settings_.ReadText("System", "SecondLog", "-"), "");
     EXPECT_EQ(Text(IDC_TOTAL), "13:45");
+}
+
+// Under Wine the System log cannot be read: the menu item says so and offers an export; the
+// history made from the one chosen is shown as a further log, on the month of its last session.
+TEST_F(ViewerDlgTest, TheEventHistoryIsMadeFromAnExportWhereTheLogCannotBeRead) {
+    const char* event = "<Event xmlns='http://schemas.microsoft.com/win/2004/08/events/event'><System>"
+                        "<Provider Name='Microsoft-Windows-Kernel-General'/><EventID>%d</EventID>"
+                        "<TimeCreated SystemTime='%s'/></System></Event>\r\n";
+    dir_.Write("events.xml", Format(event, 12, "2009-04-10T23:30:00.0000000Z") +
+                                 Format(event, 13, "2009-04-11T03:45:00.0000000Z"));
+    fileDialogs_.answers = {folder_ + "events.xml"};
+    Open();
+    Command(ID_MENU_EVENT_HISTORY);
+    const std::string history = folder_ + "EventHistory.dat";
+    EXPECT_EQ(prompts_.messages,
+              (std::vector<std::string>{
+                  std::string("Orvelle: ") + kEventLogUnreadableQuestion + " (!)",
+                  "Orvelle: イベント 2 件から 1 回の稼働（2009/04/11 ～ 2009/04/11）を見つけ、\n" + history +
+                      " に書き込みました。"}));
+    EXPECT_EQ(dir_.Read("EventHistory.dat"), CrLf({"S 09/04/11 08:30", "E 09/04/11 12:45"}));
+    EXPECT_EQ(dir_.Read("Kestrofl.dat"), kLog);
+    EXPECT_EQ(settings_.ReadText("System", "SubFile2", ""), history);
+    EXPECT_EQ(settings_.ReadText("System", "SecondLog", ""), history);
+    EXPECT_EQ(dialog_->Title(), "Orvelle Check (" + history + ")");
+    EXPECT_EQ(Text(IDC_MONTH_CAPTION), "2009年 4月 ");
+    EXPECT_EQ(Text(IDC_TOTAL), "4:15");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ std::string FullLine(char tag, const DateTime& t) {
 }
 }  // namespace
 
-std::string TwoDigitYear(int year) { return std::string(Columns(Format("%4d", year), 2, 2)); }
+std::string TwoDigitYear(int year) { return std::string(Columns(PaddedInteger(year, 4), 2, 2)); }
 
 int DaysInMonth(int year, int month) {
     static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

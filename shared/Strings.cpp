@@ -41,7 +41,7 @@ std::string RightAligned(const char* begin, const char* end, int width) {
 
 }  // namespace
 
-std::string Fixed(double value, int width, int decimals) {
+std::string PaddedDecimal(double value, int width, int decimals) {
     // The tables' figures are floats: a float times 100 is exact in a double (24 bits and 7), so
     // their digits come from one whole number, the exact value rounded to the nearest (a tie to
     // the even one) as the formatter rounds it.
@@ -65,7 +65,7 @@ std::string Fixed(double value, int width, int decimals) {
     return RightAligned(digits, r.ptr, width);
 }
 
-std::string Whole(long long value, int width) {
+std::string PaddedInteger(long long value, int width) {
     char digits[24];
     const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value);
     return RightAligned(digits, r.ptr, width);

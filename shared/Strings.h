@@ -5,14 +5,16 @@
 
 namespace kestrowa {
 
-// printf-style formatting into a std::string; every displayed number goes through it.
+// printf-style formatting into a std::string: the texts that hold a figure among other characters.
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// The texts of Format("%*.*f", width, decimals, value) and Format("%*lld", width, value), made
-// without the C library's formatter for the tables that write thousands of them: the same
-// digits by the same rule (the exact value rounded to the nearest, a tie to the even digit).
-std::string Fixed(double value, int width, int decimals);
-std::string Whole(long long value, int width);
+// A figure as the tables, graphs and boxes show it: the texts of Format("%*.*f", width,
+// decimals, value) and Format("%*lld", width, value), the number right-aligned in `width` with
+// blanks, made without the C library's formatter (the tables write thousands of them) by the
+// same rule: the exact value rounded to the nearest, a tie to the even digit. Every figure is
+// written through these; Format is for texts that hold a figure among other characters.
+std::string PaddedDecimal(double value, int width, int decimals);
+std::string PaddedInteger(long long value, int width);
 
 // The C library's integer conversion (atoi) of a piece of text: leading blanks, a sign and the
 // digits that follow; anything else gives 0. Inline, as every reader calls it for every line.

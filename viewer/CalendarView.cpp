@@ -79,7 +79,7 @@ void AddWeeklySummary(Table& table, MonthModel& model, const ViewOptions& option
         }
         if (month.days != model.dayCounter) {
             model.dayCounter = month.days;
-            model.dayCounterText = Format("%d", month.days);
+            model.dayCounterText = PaddedInteger(month.days, 0);
             const double perDay = month.days != 0 ? month.hours / month.days : 0.0;
             model.averagePerDayHm = HoursMinutesText(" %0d:%02d /日", perDay);
             model.averagePerDayDecimal = Format("%5.02f /日", perDay);
@@ -111,14 +111,14 @@ void AddWeeklySummary(Table& table, MonthModel& model, const ViewOptions& option
             cell(2, k) = HoursCell(w.hours, timeMode, "%6.2f");
         }
         cell(3, k) = days == 0 ? "   ---" : HoursCell(w.hours / days, timeMode, " %6.2f");
-        cell(4, k) = Format("%6d", days);
+        cell(4, k) = PaddedInteger(days, 6);
         if (w.starts == 0)
             cell(5, k) = "   ---";
         else if (monthColumn)
             cell(5, k) = "  " + model.averageText.substr(0, model.averageText.find('/'));
         else
             cell(5, k) = HoursCell(w.hours / w.starts, timeMode, "%6.2f");
-        cell(6, k) = Format("%6d", w.starts);
+        cell(6, k) = PaddedInteger(w.starts, 6);
     }
 }
 

@@ -48,7 +48,7 @@ Table BuildDailyView(const MonthModel& model, const ViewOptions& options) {
     for (int d = 1; d <= model.daysInMonth && table.rows.size() < kDailyRowLimit; ++d) {
         if (next >= runs.size()) break;
         std::vector<std::string>& row = table.AddRow();
-        row[0] = Format("%2d", d) + kWeekdays[(model.firstWeekday + d - 1) % 7];
+        row[0] = PaddedInteger(d, 2) + kWeekdays[(model.firstWeekday + d - 1) % 7];
         if (DayNumber(runs[next].firstStart) != d) {
             row[1] = "   -   ";
             row[2] = "   -   ";
@@ -65,8 +65,8 @@ Table BuildDailyView(const MonthModel& model, const ViewOptions& options) {
         if (DayNumber(run.lastEnd) != DayNumber(run.firstStart)) span += 1440;
         double pause = static_cast<double>(HoursFromMinutes(span)) - run.hours;
         if (pause < 0.0) pause = 0.0;
-        row[3] = Format("%7.02f", run.hours);
-        row[4] = Format("%7.02f", pause);
+        row[3] = PaddedDecimal(run.hours, 7, 2);
+        row[4] = PaddedDecimal(pause, 7, 2);
         if (hm) {
             row[3] = HoursMinutesText(" %2d:%02d", std::atof(row[3].c_str()));
             row[4] = HoursMinutesText(" %2d:%02d", std::atof(row[4].c_str()));

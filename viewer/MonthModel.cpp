@@ -30,11 +30,11 @@ MonthModel StartMonth(int year, int month) {
 // The totals, averages and per-day runs of the sessions read.
 void FinishMonth(MonthModel& m, int timeMode) {
     m.dayCounter = std::min(m.dayCounter, kViewerDayCounterLimit);
-    m.dayCounterText = Format("%d", m.dayCounter);
+    m.dayCounterText = PaddedInteger(m.dayCounter, 0);
 
     const float hours = HoursFromMinutes(m.totalMinutes);
     m.totalHm = HoursMinutesText("%d:%02d", hours);
-    m.totalDecimal = Format("%.02f", hours);
+    m.totalDecimal = PaddedDecimal(hours, 0, 2);
     const float perStart = m.totalMinutes >= 1 ? hours / static_cast<float>(m.sessions.size()) : 0.0f;
     m.averagePerStartHm = HoursMinutesText(" %0d:%02d /回", perStart);
     m.averagePerStartDecimal = Format("%5.02f /回", perStart);
@@ -47,7 +47,7 @@ void FinishMonth(MonthModel& m, int timeMode) {
     for (const SessionRun& run : StartDateRuns(m.sessions)) {
         double dayHours = 0.0;
         for (size_t i = run.first; i < run.last; ++i) dayHours += std::atof(m.sessions[i].hours.c_str());
-        m.startsPerDay.push_back(Format("%4d", static_cast<int>(run.last - run.first)));
+        m.startsPerDay.push_back(PaddedInteger(static_cast<int>(run.last - run.first), 4));
         m.days.push_back({std::string(DatePart(m.sessions[run.first].start)),
                           Format(dayHours < 10.0 ? "%6.02f" : "%5.02f", dayHours), m.startsPerDay.back()});
     }
@@ -128,7 +128,7 @@ bool ReadMonth(const LogRead& log, int year, int month, int timeMode, MonthModel
         void Session(const ScannedSession& s) override {
             m_.sessions.push_back({std::string(Columns(s.startLine, 2, std::string_view::npos)),
                                    std::string(Columns(s.endLine, 2, std::string_view::npos)),
-                                   Format("%6.02f", HoursFromMinutes(s.minutes))});
+                                   PaddedDecimal(HoursFromMinutes(s.minutes), 6, 2)});
             m_.totalMinutes += s.minutes;
         }
 

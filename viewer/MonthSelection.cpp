@@ -27,11 +27,11 @@ MonthChoice YearEdited(std::string_view text, int shownYear, int shownMonth, con
     choice.year = ToInt(digits);
     if (choice.year > today.year) {
         choice.year = today.year;
-        choice.yearText = Format("%4d", choice.year);
+        choice.yearText = PaddedInteger(choice.year, 4);
     }
     if (choice.year >= today.year && choice.month > today.month) {
         choice.month = today.month;
-        choice.monthText = Format("%2d", choice.month);
+        choice.monthText = PaddedInteger(choice.month, 2);
     }
     return choice;
 }
@@ -43,7 +43,7 @@ MonthChoice MonthEdited(std::string_view text, int shownYear, int shownMonth, in
     choice.month = ToInt(text);
     if (choice.month < kMonthSpinRange.low || choice.month > kMonthSpinRange.high) {
         choice.month = std::clamp(choice.month, kMonthSpinRange.low, kMonthSpinRange.high);
-        choice.monthText = Format("%2d", choice.month);
+        choice.monthText = PaddedInteger(choice.month, 2);
     }
     // The month spin wraps: past January is December of the year before, and the other way.
     if (choice.month != loadedMonth) {
@@ -54,10 +54,10 @@ MonthChoice MonthEdited(std::string_view text, int shownYear, int shownMonth, in
         choice.year = today.year;
         if (choice.month > today.month) {
             choice.month = today.month;
-            choice.monthText = Format("%4d", choice.month);
+            choice.monthText = PaddedInteger(choice.month, 4);
         }
     }
-    if (choice.year != shownYear) choice.yearText = Format("%4d", choice.year);
+    if (choice.year != shownYear) choice.yearText = PaddedInteger(choice.year, 4);
     return choice;
 }
 

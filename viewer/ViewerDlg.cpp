@@ -132,8 +132,8 @@ void CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
         initialised_ = true;
     }
     const DateTime& today = viewer_.Options().today;
-    WriteEdit(IDC_YEAR, Format("%d", today.year));
-    WriteEdit(IDC_MONTH, Format("%d", today.month));
+    WriteEdit(IDC_YEAR, PaddedInteger(today.year, 0));
+    WriteEdit(IDC_MONTH, PaddedInteger(today.month, 0));
     // Nothing to read: the month is shown empty rather than leaving the wait window up.
     if (!ReadShownMonth(today.year, today.month)) viewer_.ShowEmptyMonth();
     CheckViewRadio();
@@ -177,7 +177,7 @@ void CViewerDlg::ShowBuilt(const ViewResult& built) {
     list_.Show(built.table);
     CheckViewRadio();
     ShowSummary(built.summary);
-    WriteEdit(IDC_YEAR, Format("%d", viewer_.ShownYear()));
+    WriteEdit(IDC_YEAR, PaddedInteger(viewer_.ShownYear(), 0));
 }
 
 void CViewerDlg::ShowSummary(const SummaryTexts& texts) {

@@ -33,7 +33,7 @@ SummaryTexts MonthSummaryTexts(const MonthModel& model, ViewKind view, const Vie
         t.average = s.timeMode == kTimeDecimal ? model.averagePerDayDecimal : model.averagePerDayHm;
     } else {
         t.countLabel = "起動回数";
-        t.count = Format("%2d", static_cast<int>(model.sessions.size()));
+        t.count = PaddedInteger(static_cast<int>(model.sessions.size()), 2);
         t.average = model.averageText;
     }
     t.unit = TimeUnitLabel(s.timeMode);

@@ -74,12 +74,12 @@ void WriteRows(const YearMonthScan& scan, const ViewerSettings& settings, Table&
         }
         totalHours += hours;
         starts += m.sessions;
-        row[1] = Fixed(hours, 8, 2);
+        row[1] = PaddedDecimal(hours, 8, 2);
         if (settings.hundredMark == 1) row[1] += HundredMark(hours);
-        row[2] = Fixed(average, 8, 2);
-        row[3] = Whole(m.sessions, 5);
-        row[4] = Fixed(totalHours * kDaysPerHour, 7, 2);
-        row[5] = Whole(starts, 5);
+        row[2] = PaddedDecimal(average, 8, 2);
+        row[3] = PaddedInteger(m.sessions, 5);
+        row[4] = PaddedDecimal(totalHours * kDaysPerHour, 7, 2);
+        row[5] = PaddedInteger(starts, 5);
     }
     summary.average = Format("%6.2f /回", starts != 0 ? totalHours / static_cast<float>(starts) : 0.0f);
     const std::string& first = scan.FirstStart();

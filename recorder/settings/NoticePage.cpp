@@ -23,8 +23,8 @@ std::span<const MessageEntry<CNoticePage>> CNoticePage::MessageTable() {
 void CNoticePage::OnInitDialog(WPARAM, LPARAM) {
     const NoticeSettings& notice = values_.settings.notice;
     CheckDlgButton(Hwnd(), IDC_NOTICE_ON, notice.on);
-    SetItemText(IDC_FIRST_MARK, Format("%d", notice.firstMark));
-    SetItemText(IDC_NOTICE_INTERVAL, Format("%d", notice.interval));
+    SetItemText(IDC_FIRST_MARK, PaddedInteger(notice.firstMark, 0));
+    SetItemText(IDC_NOTICE_INTERVAL, PaddedInteger(notice.interval, 0));
     SetItemText(IDC_RUNNING_SO_FAR, NoticeRunningTimeText(values_.runningMinutes, values_.restart));
 }
 

@@ -31,6 +31,6 @@ int MovedOffset(int offset, int step) {
     return std::clamp(offset + step, recorder_key::UpDown.low, recorder_key::UpDown.high);
 }
 
-std::string OffsetText(int offset) { return Format("%d", offset); }
+std::string OffsetText(int offset) { return PaddedInteger(offset, 0); }
 
 }  // namespace kestrowa

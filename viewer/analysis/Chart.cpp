@@ -70,13 +70,13 @@ DrawList DrawChart(const ChartMonth& m, const std::optional<std::vector<SessionE
     d.Line(kLeft, kBase, kRight, kBase);
     SelectGraphFont(d);
     d.Line(kLeft, kTop, kRight, kTop);
-    GraphText(d, 12, kTop, Format("%2d", 1));
+    GraphText(d, 12, kTop, PaddedInteger(1, 2));
 
     d.SelectPen(kWeekLineGray, 1, draw::LineStyle::Dotted);
     for (int k = 1; k <= 4; ++k) {
         const int y = kTop + static_cast<int>(k * kPixelsPerWeek);
         d.Line(kLeft, y, kRight, y);
-        GraphText(d, 12, y - 5, Format("%2d", 7 * k));
+        GraphText(d, 12, y - 5, PaddedInteger(7 * k, 2));
     }
 
     d.SelectPen(kBlack);
@@ -90,7 +90,7 @@ DrawList DrawChart(const ChartMonth& m, const std::optional<std::vector<SessionE
         const int x = ScaleX(i);
         d.Line(x, kBase, x, kBase + 3);
         if (i % 6 != 0) continue;
-        GraphText(d, x - 6, 180, Format("%2d", i <= 18 ? i + kMorningHour : i - 18));
+        GraphText(d, x - 6, 180, PaddedInteger(i <= 18 ? i + kMorningHour : i - 18, 2));
         d.SelectPen(kHourLineGray);
         d.Line(x, kBase, x, kTop);
         d.SelectPen(kBlack);

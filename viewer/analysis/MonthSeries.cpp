@@ -79,8 +79,8 @@ DrawList DrawMonthlyGraph(const std::vector<MonthSlot>& series, MonthWindow wind
     for (int k = 1; k <= 3; ++k) {
         const int y = kBase - 50 * k;
         d.Line(kLeft, y, kRight, y);
-        GraphText(d, 9, y - 5, Format("%3d", 100 * k));
-        GraphText(d, 467, y - 5, Format("%3d", 300 * k));
+        GraphText(d, 9, y - 5, PaddedInteger(100 * k, 3));
+        GraphText(d, 467, y - 5, PaddedInteger(300 * k, 3));
     }
     GraphText(d, 3, 5, "稼動時間");
     GraphText(d, 426, 5, "累積(日数)");

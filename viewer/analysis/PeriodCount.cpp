@@ -124,8 +124,8 @@ public:
 private:
     void Finish() {
         if (rows_.empty()) return;
-        rows_.back().starts = Whole(starts_, 4);
-        rows_.back().hours = Fixed(hours_, 7, 2);
+        rows_.back().starts = PaddedInteger(starts_, 4);
+        rows_.back().hours = PaddedDecimal(hours_, 7, 2);
         hours_ = 0.0;
         starts_ = 0;
     }
@@ -146,19 +146,19 @@ public:
             lineColumns_ = MonthColumns(line);
             lineMonth_ = MonthNumber(LineDate(line));
         }
-        Reach(lineMonth_).hasLines |= !sessionOpen || lineMonth_ == sessionMonth_;
+        TallyUpTo(lineMonth_).hasLines |= !sessionOpen || lineMonth_ == sessionMonth_;
     }
     // Told right after Line for the same line.
     void Start(std::string_view) override { sessionMonth_ = lineMonth_; }
     // The session's start is the start line told last.
     void Session(const ScannedSession& session) override {
-        MonthTally& month = Reach(sessionMonth_);
+        MonthTally& month = TallyUpTo(sessionMonth_);
         month.minutes += session.minutes;
         ++month.starts;
     }
 
     // The tally of a month, with those of every month from the first up to it.
-    MonthTally& Reach(std::int64_t number) {
+    MonthTally& TallyUpTo(std::int64_t number) {
         while (first_ + static_cast<std::int64_t>(months_.size()) <= number) {
             const std::int64_t n = first_ + static_cast<std::int64_t>(months_.size());
             const int year = static_cast<int>(FloorDiv(n, 12));
@@ -233,7 +233,7 @@ void ClampToEarliest(PeriodMode mode, const CalendarDate& earliest, PeriodTexts&
     const int y = ToInt(edits[kStartYear]);
     const int m = ToInt(edits[kStartMonth]);
     const int d = ToInt(edits[kStartDay]);
-    auto set = [&](PeriodField field, int value) { remembered[field] = edits[field] = Format("%d", value); };
+    auto set = [&](PeriodField field, int value) { remembered[field] = edits[field] = PaddedInteger(value, 0); };
     if (y < earliest.year) {
         set(kStartYear, earliest.year);
         set(kStartMonth, earliest.month);
@@ -260,8 +260,8 @@ PeriodCheck CheckPeriod(PeriodMode mode, PeriodTexts& edits) {
         return {true, "", Format(daily ? "(%3d日間)" : "(%3dヶ月)", static_cast<int>(length))};
     // The last date before the start: the month after the start month instead.
     const bool december = period.start.month == 12;
-    edits[kLastYear] = Format("%lld", static_cast<long long>(period.start.year) + (december ? 1 : 0));
-    edits[kLastMonth] = Format("%d", december ? 1 : period.start.month + 1);
+    edits[kLastYear] = PaddedInteger(static_cast<long long>(period.start.year) + (december ? 1 : 0), 0);
+    edits[kLastMonth] = PaddedInteger(december ? 1 : period.start.month + 1, 0);
     return {true, "", kLengthBlank};
 }
 
@@ -279,7 +279,7 @@ std::optional<std::vector<MonthTally>> CountMonths(const std::string& logPath, c
     MonthCounter counter(MonthNumber(period.start));
     if (!ScanLog(logPath, options, counter)) return std::nullopt;
     // A line after the period shows that every month of it is over.
-    if (passed) counter.Reach(last);
+    if (passed) counter.TallyUpTo(last);
     return counter.Months();
 }
 
@@ -302,18 +302,18 @@ PeriodTable FillDayTable(const std::vector<DayRow>& rows, const PeriodTableOptio
         row[0] = std::string(Columns(day.firstStart, 3, 5));
         row[1] = decimal ? day.hours : HoursMinutesText(" %2d:%02d", hours);
         if (count == 0.0) row[2] = kNoAverage;
-        else row[2] = decimal ? Format("%6.2f", hours / count) : HoursMinutesText(" %2d:%02d", hours / count);
+        else row[2] = decimal ? PaddedDecimal(hours / count, 6, 2) : HoursMinutesText(" %2d:%02d", hours / count);
         row[3] = day.starts;
-        row[4] = decimal ? Format("%7.2f", total) : HoursMinutesText(" %2d:%02d", total);
-        row[5] = Format("%4d", starts);
-        row[6] = Format("%3d", static_cast<int>(r + 1));
+        row[4] = decimal ? PaddedDecimal(total, 7, 2) : HoursMinutesText(" %2d:%02d", total);
+        row[5] = PaddedInteger(starts, 4);
+        row[6] = PaddedInteger(static_cast<int>(r + 1), 3);
     }
     if (options.scrollToEnd) table.scroll = kScrollPerRow * static_cast<int>(rows.size());
 
     PeriodSummary& s = result.summary;
-    s.total = decimal ? Format("%0.2f", total) : HoursMinutesText("%2d:%02d", total);
-    s.rows = Format("%3d", static_cast<int>(rows.size()));
-    s.starts = Format("%4d", starts);
+    s.total = decimal ? PaddedDecimal(total, 0, 2) : HoursMinutesText("%2d:%02d", total);
+    s.rows = PaddedInteger(static_cast<int>(rows.size()), 3);
+    s.starts = PaddedInteger(starts, 4);
     if (!rows.empty()) {
         const double perDay = total / static_cast<double>(rows.size());
         s.perRow = decimal ? Format("%.02f h/日", perDay) : HoursMinutesText("%2d:%02d h/日", perDay);
@@ -338,7 +338,7 @@ PeriodTable FillMonthTable(const std::vector<MonthTally>& months, const PeriodTa
         const MonthTally& month = months[r];
         std::vector<std::string>& row = table.AddRow();
         row[0] = MonthKey(month.year, month.month);
-        row[6] = Format("%3d", static_cast<int>(r + 1));
+        row[6] = PaddedInteger(static_cast<int>(r + 1), 3);
         if (!month.hasLines) {
             row[1] = "  0.00";
             continue;
@@ -346,20 +346,20 @@ PeriodTable FillMonthTable(const std::vector<MonthTally>& months, const PeriodTa
         const float hours = static_cast<float>(month.minutes) * kHoursPerMinute;
         total += hours;
         starts += month.starts;
-        row[1] = decimal ? Format("%8.2f", hours) : HoursMinutesText(" %2d:%02d", hours);
+        row[1] = decimal ? PaddedDecimal(hours, 8, 2) : HoursMinutesText(" %2d:%02d", hours);
         const float average = month.starts != 0 ? hours / static_cast<float>(month.starts) : 0.0f;
         if (month.starts == 0) row[2] = kNoAverage;
-        else row[2] = decimal ? Format("%8.2f", average) : HoursMinutesText(" %2d:%02d", average);
-        row[3] = Format("%5d", month.starts);
-        row[4] = Format("%7.2f", total * kDaysPerHour);
-        row[5] = Format("%5d", starts);
+        else row[2] = decimal ? PaddedDecimal(average, 8, 2) : HoursMinutesText(" %2d:%02d", average);
+        row[3] = PaddedInteger(month.starts, 5);
+        row[4] = PaddedDecimal(total * kDaysPerHour, 7, 2);
+        row[5] = PaddedInteger(starts, 5);
     }
     if (options.scrollToEnd) table.scroll = kScrollPerRow * static_cast<int>(months.size());
 
     PeriodSummary& s = result.summary;
-    s.total = decimal ? Format("%0.2f", total) : HoursMinutesText(" %2d:%02d", total);
-    s.rows = Format("%3d", static_cast<int>(months.size()));
-    s.starts = Format("%4d", starts);
+    s.total = decimal ? PaddedDecimal(total, 0, 2) : HoursMinutesText(" %2d:%02d", total);
+    s.rows = PaddedInteger(static_cast<int>(months.size()), 3);
+    s.starts = PaddedInteger(starts, 4);
     if (!months.empty()) {
         const float perMonth = total / static_cast<float>(months.size());
         s.perRow = decimal ? Format("%.02fh/月", perMonth) : HoursMinutesText("%2d:%02dh/月", perMonth);

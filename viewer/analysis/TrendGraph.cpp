@@ -80,8 +80,8 @@ DrawList DrawDailyGraph(const DailyGraph& g) {
     for (int k = 1; k <= 3; ++k) {
         const int y = kBase - 50 * k;
         d.Line(kLeft, y, kRight, y);
-        GraphText(d, 12, y - 5, g.dayScale == 1.0 ? Format("%2d", 5 * k) : Format("%.1f", 2.5 * k));
-        GraphText(d, 442, y - 5, Format("%3d", (largeMonth ? 100 : 50) * k));
+        GraphText(d, 12, y - 5, g.dayScale == 1.0 ? PaddedInteger(5 * k, 2) : PaddedDecimal(2.5 * k, 0, 1));
+        GraphText(d, 442, y - 5, PaddedInteger((largeMonth ? 100 : 50) * k, 3));
     }
     GraphText(d, 14, 5, "日毎の稼動時間");
     GraphText(d, 394, 5, "月間の累計時間");
@@ -92,7 +92,7 @@ DrawList DrawDailyGraph(const DailyGraph& g) {
     for (int i = 0; i < kMonthDays; ++i) {
         const int x = kDayStep * i + 42;
         d.Line(x, kBase, x, kBase + 3);
-        if (i == 0 || (i + 1) % 5 == 0) GraphText(d, kDayStep * i + 36, 180, Format("%2d", i + 1));
+        if (i == 0 || (i + 1) % 5 == 0) GraphText(d, kDayStep * i + 36, 180, PaddedInteger(i + 1, 2));
     }
     GraphText(d, 446, 180, "(日)");
     for (int y = kBase - 10; y >= 35; y -= 10) d.Line(kLeft, y, kLeft + 3, y);

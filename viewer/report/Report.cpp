@@ -63,7 +63,7 @@ bool ParsePeriodDate(const std::string& text, size_t fields, PeriodTexts& texts,
         if ((f == 0 ? length != 4 : length < 1 || length > 2) || !Digits(text, at, length, value) || value < 1 ||
             value > kHighest[f])
             return false;
-        texts[first + f] = Format("%d", value);
+        texts[first + f] = PaddedInteger(value, 0);
         at = end + 1;
     }
     return at == text.size() + 1;

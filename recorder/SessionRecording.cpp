@@ -30,7 +30,7 @@ bool IsHeartbeat(std::string_view line) {
 }  // namespace
 
 SessionRecording::SessionRecording(const Clock& clock, Profile& profile, SessionLog log)
-    : clock_(clock), profile_(profile), log_(std::move(log)) {
+    : clock_(clock), profile_(profile), log_(std::move(log), profile) {
     lastEnd_ = Read(profile_, recorder_key::LastWindwsEnd);
     lastStart_ = Read(profile_, recorder_key::LastStart);
     dayCount_ = Read(profile_, recorder_key::DayCount);
@@ -44,7 +44,7 @@ void SessionRecording::RepairEnd() {
     std::string last = log_.LastNonEmptyLine();
     if (!last.empty() && last[0] == 'E') return;
     const std::string heartbeat = Read(profile_, recorder_key::LastWindwsEnd);
-    log_.AppendLine(IsHeartbeat(heartbeat) ? heartbeat : "");
+    log_.Append(IsHeartbeat(heartbeat) ? heartbeat : "");
 }
 
 // A start on the date of the last end (E yyyy/mm/dd hh:mm) within 20 minutes of it or of the
@@ -101,7 +101,7 @@ void SessionRecording::StartSession(const std::function<void()>& applyBootCorrec
         if (pcStart.year != 0) shownStart_ = pcStart;
     }
     if (!restart_) startLine_ = FullStartLine(shownStart_);
-    log_.AppendLine(startLine_);
+    log_.Append(startLine_);
     startTitle_ = Format("起動%d月%d日%02d:%02d", shownStart_.month, shownStart_.day, shownStart_.hour, shownStart_.minute);
 }
 
@@ -109,12 +109,15 @@ void SessionRecording::Tick() {
     if (state_ == State::Initialised && ++ticks_ % kHeartbeatTicks == 0) Heartbeat();
 }
 
-void SessionRecording::Heartbeat() { Write(profile_, recorder_key::LastWindwsEnd, FullEndLine(clock_.Now())); }
+void SessionRecording::Heartbeat() {
+    Write(profile_, recorder_key::LastWindwsEnd, FullEndLine(clock_.Now()));
+    log_.Flush();
+}
 
 void SessionRecording::WriteEndLine() {
     const std::string endLine = FullEndLine(clock_.Now());
     Write(profile_, recorder_key::LastWindwsEnd, endLine);
-    log_.AppendLine(endLine);
+    log_.Append(endLine);
 }
 
 void SessionRecording::RecordEnd() {

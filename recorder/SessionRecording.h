@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Profile.h"
 #include "shared/RecorderSettings.h"
+#include "recorder/LogWriter.h"
 #include "shared/SessionLog.h"
 
 namespace kestrowa {
@@ -32,7 +33,8 @@ public:
     // correction is called where it applies and may change the shown start and the stored PC start
     // time. Runs once; later calls do nothing.
     void RecordStart(const std::function<void()>& applyBootCorrection);
-    // Called on every timer tick (once a second); every 30th leaves the heartbeat.
+    // Called on every timer tick (once a second); every 30th leaves the heartbeat and writes the
+    // lines the log could not take before.
     void Tick();
     void Heartbeat();
     // Appends the end line; only once, and only while a session runs.
@@ -68,7 +70,9 @@ public:
     std::string ShownStartText() const;   // control 1005
     std::string EndButtonText() const;    // control 1 (IDOK)
 
-    const SessionLog& Log() const { return log_; }
+    const SessionLog& Log() const { return log_.Log(); }
+    // The lines still waiting for the log, and why.
+    const LogWriter& Writer() const { return log_; }
     State CurrentState() const { return state_; }
     // The corrected start the running time is measured from.
     const DateTime& ShownStart() const { return shownStart_; }
@@ -99,7 +103,7 @@ private:
 
     const Clock& clock_;
     Profile& profile_;
-    SessionLog log_;
+    LogWriter log_;
     State state_ = State::NotInitialised;
     DateTime shownStart_;
     DateTime runStart_;

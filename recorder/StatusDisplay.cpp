@@ -84,10 +84,18 @@ std::vector<Rect> StatusDisplay::HiddenAreas() const {
     return areas;
 }
 
+// While lines wait for a log that cannot be written, the title says so instead: a message box at
+// every heartbeat would stop the recorder, the title says it once for as long as it lasts.
+std::string StatusDisplay::Title(std::string shown) const {
+    const LogWriter& writer = recording_.Writer();
+    if (writer.HasPending() && writer.Error() != 0) return LogProblemText(writer.Log().Path(), writer.Error());
+    return shown;
+}
+
 StatusUpdate StatusDisplay::Initial() {
     StatusUpdate update;
     update.texts[IDC_START_TIME] = recording_.ShownStartText();
-    update.title = recording_.StartTitle();
+    update.title = Title(recording_.StartTitle());
     update.texts[IDC_END_BUTTON] = recording_.EndButtonText();
     update.texts[IDC_START_MODE] = settings_.showLetter ? StartModeLetter() : " ";
     update.texts[IDC_MARK] = kMarkBlank;
@@ -169,9 +177,9 @@ StatusUpdate StatusDisplay::Refresh() {
                 ? Format("%2d分%2d秒", static_cast<int>(seconds / 60), static_cast<int>(seconds % 60))
                 : Format("%2lld時%2d分%2d秒", static_cast<long long>(seconds / 3600),
                          static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-        update.title = recording_.Restart() ? elapsed + " 経過" : "起動後 " + elapsed;
+        update.title = Title(recording_.Restart() ? elapsed + " 経過" : "起動後 " + elapsed);
     } else {
-        update.title = recording_.StartTitle();
+        update.title = Title(recording_.StartTitle());
     }
 
     if (repaintPending_) {

@@ -82,6 +82,7 @@ private:
     StatusUpdate SwitchStartTime(RestartSwitch by);
     std::vector<Rect> HiddenAreas() const;
     std::string TodayCountText() const;
+    std::string Title(std::string shown) const;
     // The month label, total and count as the month switch has them (when the log was read).
     void ShowMonth(StatusUpdate& update) const;
     std::string LastEndText() const;

@@ -33,6 +33,10 @@ inline constexpr TextSetting AppDir{"AppDir"};
 inline constexpr TextSetting WinDrive{"WinDrive"};
 inline constexpr TextSetting LastStart{"LastStart"};
 inline constexpr TextSetting LastWindwsEnd{"LastWindwsEnd"};
+// The lines the log could not take yet, in the file's form with CR LF each, in order; a leading
+// "+" marks a first line cut short in the file, of which the rest is kept. Empty: none. Only the
+// recorder's own line forms are taken (`PendingText`); anything else reads as empty.
+inline constexpr TextSetting PendingLines{"PendingLines"};
 // Counted up at each start of the day; the bound keeps "%2d回目の起動" a count and the +1 in range.
 inline constexpr IntSetting DayCount{"DayCount", 1, 1, 99999};
 inline constexpr IntSetting DayCountFlag{"DayCountFlag", 1, 0, 1};

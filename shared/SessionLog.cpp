@@ -1,5 +1,8 @@
 #include "shared/SessionLog.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include "platform/File.h"
 #include "shared/Hours.h"
 #include "shared/LineReader.h"
@@ -11,18 +14,30 @@ namespace kestrowa {
 
 bool SessionLog::Exists() const { return OpenFile(path_, "rb") != nullptr; }
 
-void SessionLog::AppendLine(std::string_view fullLine) const {
+bool SessionLog::AppendLine(std::string_view fullLine) const {
+    const std::string text = FileLine(fullLine) + "\r\n";
+    return AppendText(text, false).written == text.size();
+}
+
+AppendResult SessionLog::AppendText(std::string_view text, bool continuesLine) const {
+    errno = 0;
     FilePtr file = OpenFile(path_, "a+b");
-    if (!file) return;
+    if (!file) return {0, errno != 0 ? errno : EIO};
+    // Unbuffered, so that what fwrite counts went to the file, and a close has nothing left to lose.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
     // A log saved by an editor may lack its last line break: the new line must not join that line.
-    std::string line;
+    std::string bytes;
     const std::int64_t length = FileLength(file.get());
     char last = '\n';
-    if (length > 0 && ReadAt(file.get(), length - 1, &last, 1) == 1 && last != '\n') line = "\r\n";
-    line += FileLine(fullLine) + "\r\n";
+    if (!continuesLine && length > 0 && ReadAt(file.get(), length - 1, &last, 1) == 1 && last != '\n') bytes = "\r\n";
+    const size_t prefix = bytes.size();
+    bytes += text;
     // Between a read and a write the stream must be positioned; an append writes at the end anyway.
     std::fseek(file.get(), 0, SEEK_END);
-    std::fwrite(line.data(), 1, line.size(), file.get());
+    errno = 0;
+    const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    const int error = written == bytes.size() ? 0 : errno != 0 ? errno : EIO;
+    return {written > prefix ? written - prefix : 0, error};
 }
 
 std::string SessionLog::LastNonEmptyLine() const {

@@ -12,6 +12,13 @@ inline constexpr const char* kSessionLogName = "Kestrofl.dat";
 inline constexpr size_t kRecorderLineBuffer = 200;
 inline constexpr size_t kMonthSessionLimit = 300;
 
+// What an append got into the file: how many bytes of the text, and the system's error number
+// (errno) when that is not all of them.
+struct AppendResult {
+    size_t written = 0;
+    int error = 0;
+};
+
 struct MonthSummary {
     bool logPresent = false;
     int64_t minutes = 0;
@@ -20,7 +27,7 @@ struct MonthSummary {
 
 // The recorder's access to its session log: appends lines, finds the last one, sums the month.
 // The file is opened for one operation and closed at once; when it is missing, the reads return
-// their empty results, and a failed write is dropped without a word.
+// their empty results. A write says how far it got; keeping what it could not write is the caller's.
 class SessionLog {
 public:
     explicit SessionLog(std::string path) : path_(std::move(path)) {}
@@ -28,8 +35,13 @@ public:
 
     bool Exists() const;
     // Appends a line given in its full (four-digit year) form as its file form and CR LF, on a
-    // line of its own: a file whose last byte is no line feed gets CR LF first.
-    void AppendLine(std::string_view fullLine) const;
+    // line of its own: a file whose last byte is no line feed gets CR LF first. True when the
+    // whole line reached the file.
+    bool AppendLine(std::string_view fullLine) const;
+    // Appends `text`, lines in the file's form, in one unbuffered write, so that the count tells
+    // what is in the file. The text starts on a line of its own as above, unless `continuesLine`:
+    // it is then the rest of a line an earlier short write cut off, which the file ends with.
+    AppendResult AppendText(std::string_view text, bool continuesLine) const;
     // Read back from the log's end, so that a long log does not delay the recorder's start.
     std::string LastNonEmptyLine() const;
     // Running minutes and sessions of the month of `today`, as far as the log has ended them.

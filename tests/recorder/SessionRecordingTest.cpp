@@ -93,6 +93,32 @@ TEST_F(Recording, NoLogMeansNoRepair) {
     EXPECT_EQ(LogBytes(), "S 11/05/03 08:15\r\n");
 }
 
+// Lines a former run could not write are the log's end for the repair: the end line kept there
+// is not repaired a second time, and they go before the new start line.
+TEST_F(Recording, KeptLinesGoFirstAndCountAsTheLogsEnd) {
+    dir.Write("Kestrofl.dat", "S 11/05/03 08:00\r\n");
+    Write(profile, key::PendingLines, "E 11/05/03 09:00\r\n");
+    Write(profile, key::LastWindwsEnd, "E 2011/05/03 08:59");
+    Write(profile, key::Correct, 0);
+    Start({2011, 5, 3, 10, 0, 0});
+    EXPECT_EQ(LogBytes(), CrLf({"S 11/05/03 08:00", "E 11/05/03 09:00", "S 11/05/03 10:00"}));
+    EXPECT_EQ(Read(profile, key::PendingLines), "");
+}
+
+// The heartbeat writes the kept lines as soon as the log can be written again.
+TEST_F(Recording, TheHeartbeatWritesTheKeptLines) {
+    std::filesystem::create_directory(dir.File("Kestrofl.dat"));
+    Write(profile, key::Correct, 0);
+    Start({2011, 5, 3, 8, 0, 0});
+    EXPECT_EQ(Read(profile, key::PendingLines), "S 11/05/03 08:00\r\n");
+    std::filesystem::remove(dir.File("Kestrofl.dat"));
+    for (int i = 0; i < 29; ++i) recording->Tick();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Kestrofl.dat")));
+    recording->Tick();
+    EXPECT_EQ(LogBytes(), "S 11/05/03 08:00\r\n");
+    EXPECT_EQ(Read(profile, key::PendingLines), "");
+}
+
 TEST_F(Recording, RestartDecision) {
     struct Case {
         const char* name;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 
 #include "TempDir.h"
 #include "recorder/BootCorrection.h"
@@ -177,6 +178,24 @@ TEST_F(Display, StartTimeTitleOnceChosenIsTheOneKeptFromTheStart) {
     EXPECT_EQ(display->Refresh().title, "起動5月3日07:58");
     EXPECT_EQ(Change([](RecorderSettings& s) { s.title = TitleItem::RunningTime; }).title, std::nullopt);
     EXPECT_EQ(display->Refresh().title, "起動後  0分 0秒");
+}
+
+// While lines wait for a log that cannot be written, the title names the file and the reason in
+// place of either title, from the start on; once they are written it is the chosen one again.
+TEST_F(Display, TheTitleTellsOfALogThatCannotBeWritten) {
+    std::filesystem::create_directory(logPath);
+    Started({2011, 5, 3, 8, 15, 0});
+    Make();
+    const std::string problem = "記録ファイル " + logPath +
+                                " に書き込めません（同じ名前のフォルダーがあります）。記録は取ってあり、書き込めるようになりしだい書き込みます";
+    EXPECT_EQ(display->Initial().title, problem);
+    EXPECT_EQ(display->Refresh().title, problem);
+    Change([](RecorderSettings& s) { s.title = TitleItem::StartTime; });
+    EXPECT_EQ(display->Refresh().title, problem);
+    std::filesystem::remove(logPath);
+    recording->Heartbeat();
+    EXPECT_EQ(display->Refresh().title, "起動5月3日08:15");
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), "S 11/05/03 08:15\r\n");
 }
 
 TEST_F(Display, SecondRowShowsTheLastEnd) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+
 #include "TempDir.h"
 #include "platform/File.h"
 #include "shared/SessionLog.h"
@@ -55,13 +58,39 @@ TEST(SessionLog, TheSessionAfterALogSavedWithoutItsLastLineBreakIsCounted) {
     EXPECT_EQ(summary.minutes, 4 * 60 + 90);
 }
 
-TEST(SessionLog, AppendToAnUnwritablePlaceDoesNothing) {
+// A log that cannot be opened for appending is told to the caller, with the reason.
+TEST(SessionLog, AppendToAnUnwritablePlaceReportsIt) {
+    struct Case {
+        const char* name;
+        const char* log;
+        int error;
+    } cases[] = {
+        {"in a missing folder", "no-such-folder/Kestrofl.dat", ENOENT},
+        {"a folder at the log's name", "folder", EISDIR},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        std::filesystem::create_directory(dir.File("folder"));
+        SessionLog log(dir.File(c.log));
+        EXPECT_FALSE(log.AppendLine("S 2011/05/03 08:15"));
+        const AppendResult result = log.AppendText("S 11/05/03 08:15\r\n", false);
+        EXPECT_EQ(result.written, 0u);
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_FALSE(log.Exists());
+        EXPECT_EQ(log.LastNonEmptyLine(), "");
+        EXPECT_FALSE(log.SummarizeMonth({2011, 5, 3, 9, 0, 0}).logPresent);
+    }
+}
+
+// The rest of a line cut short goes on that line; whole lines start on a line of their own.
+TEST(SessionLog, AppendTextContinuesACutLineOnlyWhenTold) {
     TempDir dir;
-    SessionLog log(dir.File("no-such-folder/Kestrofl.dat"));
-    log.AppendLine("S 2011/05/03 08:15");
-    EXPECT_FALSE(log.Exists());
-    EXPECT_EQ(log.LastNonEmptyLine(), "");
-    EXPECT_FALSE(log.SummarizeMonth({2011, 5, 3, 9, 0, 0}).logPresent);
+    dir.Write("Kestrofl.dat", "S 11/05/");
+    const SessionLog log(dir.File("Kestrofl.dat"));
+    EXPECT_EQ(log.AppendText("03 08:15\r\n", true).written, 10u);
+    EXPECT_TRUE(log.AppendLine("E 2011/05/03 09:00"));
+    EXPECT_EQ(dir.Read("Kestrofl.dat"), "S 11/05/03 08:15\r\nE 11/05/03 09:00\r\n");
 }
 
 TEST(SessionLog, LastNonEmptyLineSkipsBlankLines) {

@@ -1,5 +1,6 @@
 #include "platform/FileReplace.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,7 +18,7 @@ public:
     bool WriteNew(const std::string& path, std::string_view contents, const std::string& like) override {
         struct stat model{};
         const mode_t mode = ::stat(like.c_str(), &model) == 0 ? (model.st_mode & 07777) : 0644;
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd < 0) return false;
         bool written = true;
         for (size_t done = 0; written && done < contents.size();) {
@@ -29,10 +30,17 @@ public:
         return ::close(fd) == 0 && written;
     }
     bool Link(const std::string& from, const std::string& to) override { return ::link(from.c_str(), to.c_str()) == 0; }
+    // rename() replaces the entry `to`, a link there included, as unlink() below removes a link
+    // itself.
     bool Rename(const std::string& from, const std::string& to) override {
         return ::rename(from.c_str(), to.c_str()) == 0;
     }
-    void Remove(const std::string& path) override { ::unlink(path.c_str()); }
+    // A file's mode does not stop its removal here.
+    bool Remove(const std::string& path) override {
+        struct stat status{};
+        if (::lstat(path.c_str(), &status) != 0) return errno == ENOENT;
+        return !S_ISDIR(status.st_mode) && ::unlink(path.c_str()) == 0;
+    }
 };
 
 }  // namespace

@@ -85,6 +85,31 @@ TEST(FileReplace, FailureChangesNothing) {
     }
 }
 
+// A link at a name the replace works with, to a file outside the folder or to none: it goes as a
+// link and the replace goes through; nothing outside is written, made or removed.
+TEST(FileReplace, ALinkAtANameItWorksWithIsReplacedOrRemovedNeverFollowed) {
+    for (const char* name : {"Kestrofl.dat.replacing", "Kestrofl.dat.replaced", "Kestrofl.bak"}) {
+        for (const bool targetExists : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (targetExists ? " to a canary" : " to no file"));
+            TempDir dir;
+            TempDir outside;
+            if (targetExists) outside.Write("canary", "canary\r\n");
+            dir.Write("Kestrofl.dat", "old log\r\n");
+            fs::create_symlink(outside.File("canary"), dir.File(name));
+
+            SystemFileReplacer files;
+            EXPECT_TRUE(files.ReplaceKeepingBackup(dir.File("Kestrofl.dat"), dir.File("Kestrofl.bak"), "new log\r\n"));
+            EXPECT_EQ(dir.Read("Kestrofl.dat"), "new log\r\n");
+            EXPECT_EQ(dir.Read("Kestrofl.bak"), "old log\r\n");
+            EXPECT_EQ(Names(dir), (std::set<std::string>{"Kestrofl.bak", "Kestrofl.dat"}));
+            EXPECT_EQ(Names(outside), targetExists ? std::set<std::string>{"canary"} : std::set<std::string>{});
+            if (targetExists) {
+                EXPECT_EQ(outside.Read("canary"), "canary\r\n");
+            }
+        }
+    }
+}
+
 using Files = std::map<std::string, std::string>;
 
 const Files kBefore = {{"Kestrofl.dat", "old log\r\n"}, {"Kestrofl.bak", "older backup\r\n"}};

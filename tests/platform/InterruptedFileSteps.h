@@ -12,6 +12,10 @@ class InterruptedFileSteps : public kestrowa::FileSteps {
 public:
     bool IsRegularFile(const std::string& path) override { return files.count(path) != 0; }
     bool WriteNew(const std::string& path, std::string_view contents, const std::string&) override {
+        if (files.count(path)) {
+            Go();
+            return false;
+        }
         if (!Go()) {
             if (Stopped()) files[path] = std::string(contents.substr(0, contents.size() / 2));
             return false;
@@ -30,8 +34,10 @@ public:
         files.erase(from);
         return true;
     }
-    void Remove(const std::string& path) override {
-        if (Go()) files.erase(path);
+    bool Remove(const std::string& path) override {
+        if (!Go()) return false;
+        files.erase(path);
+        return true;
     }
 
     bool Stopped() const { return stopAt >= 0 && steps > stopAt; }

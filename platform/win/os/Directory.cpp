@@ -3,42 +3,21 @@
 #include <windows.h>
 
 #include "platform/EntryPath.h"
-#include "platform/win/os/Handle.h"
+#include "platform/win/os/Entry.h"
 #include "platform/win/os/Text.h"
 
 namespace kestrowa {
 
 namespace {
-KernelHandle Open(const std::string& path, DWORD access, DWORD flags) {
-    return KernelHandle(CreateFileW(Utf8ToWide(ExactPath(path)).c_str(), access,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr));
-}
-
-// Where an open file or folder really lies, every link resolved; empty when the system cannot
-// tell.
-std::string FinalPath(const KernelHandle& handle) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetFinalPathNameByHandleW(handle.Get(), path.data(),
-                                            static_cast<DWORD>(path.size()), VOLUME_NAME_DOS);
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            return WideToUtf8(path);
-        }
-        path.resize(n);
-    }
-}
 
 Removal Remove(const std::string& folder, const std::string& relative, bool wantFolder) {
     // The folder itself is wherever its path leads; what lies in it is opened as it is, a
     // link as the link. Wine opens a host link's target all the same and so does any system
     // that follows a link regardless: the entry's real path then differs from the one asked
     // for, and removing through it would remove that target.
-    KernelHandle root = Open(folder, FILE_READ_ATTRIBUTES, 0);
-    KernelHandle entry = Open(folder + relative, DELETE | FILE_READ_ATTRIBUTES,
-                              FILE_FLAG_OPEN_REPARSE_POINT);
+    KernelHandle root = OpenExisting(folder, FILE_READ_ATTRIBUTES, 0);
+    KernelHandle entry = OpenExisting(folder + relative, DELETE | FILE_READ_ATTRIBUTES,
+                                      FILE_FLAG_OPEN_REPARSE_POINT);
     if (!root || !entry) return Removal::Failed;
     if (!IsEntryOf(FinalPath(entry), FinalPath(root), relative, '\\')) return Removal::LeftAlone;
     FILE_ATTRIBUTE_TAG_INFO info{};

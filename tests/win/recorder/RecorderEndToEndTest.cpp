@@ -16,11 +16,13 @@
 #include <vector>
 
 #include "../../TempDir.h"
+#include "../Host.h"
 #include "platform/win/os/Handle.h"
 #include "platform/win/os/RegistryProfile.h"
 #include "platform/win/os/Shell.h"
 #include "platform/win/os/SystemClock.h"
 #include "platform/win/os/Text.h"
+#include "recorder/settings/LogMaintenance.h"
 #include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
 #include "shared/SessionLog.h"
@@ -43,6 +45,14 @@ std::vector<std::string> Lines(const std::string& bytes) {
     for (size_t end; (end = bytes.find("\r\n", from)) != std::string::npos; from = end + 2)
         lines.push_back(bytes.substr(from, end - from));
     return lines;
+}
+
+// The names in a folder, in order.
+std::vector<std::string> Names(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 struct StatusWindowSearch {
@@ -355,7 +365,7 @@ protected:
     std::string OtherShortcut() const { return startup_ + "Mailer.lnk"; }
 
     // Opens the settings dialog from the 設定 button and chooses tab `tab` with the arrow key.
-    HWND OpenSettings(const Recorder& recorder, int tab) const {
+    static HWND OpenSettings(const Recorder& recorder, int tab) {
         PostMessageW(recorder.StatusWindow(), WM_COMMAND, MAKEWPARAM(1009, BN_CLICKED), 0);
         HWND settings = recorder.WaitForWindowWith(kSettingsTabs);
         EXPECT_NE(settings, nullptr);
@@ -378,6 +388,17 @@ protected:
         return text;
     }
     static bool NoBoxWithinASecond(const Recorder& recorder) { return !recorder.WaitForWindowWith(kMessageText, 10); }
+    // Runs the log maintenance from the page ﾛｸﾞﾌｧｲﾙ, closes the dialog and returns what the
+    // recorder said of how it went.
+    static std::string Maintain(const Recorder& recorder) {
+        HWND settings = OpenSettings(recorder, 3);
+        PostMessageW(OnPage(settings, 1029), BM_CLICK, 0, 0);
+        EXPECT_EQ(Answer(recorder, IDYES), kMaintainQuestion);
+        const std::string said = Answer(recorder, IDOK);
+        PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        for (int i = 0; i < 50 && IsWindow(settings); ++i) std::this_thread::sleep_for(100ms);
+        return said;
+    }
 
     std::string startup_;
 };
@@ -426,14 +447,104 @@ TEST_F(SettingsEndToEndTest, MaintenanceKeepsTheOldLogAsBackupAndMergesQuickRest
     ASSERT_EQ(lines.size(), 5u);
     const std::string running = lines[4];
 
-    HWND settings = OpenSettings(recorder, 3);
-    PostMessageW(OnPage(settings, 1029), BM_CLICK, 0, 0);
-    EXPECT_EQ(Answer(recorder, IDYES), "ログファイルを編集しますか？");
-    EXPECT_EQ(Answer(recorder, IDOK), "ログファイルの編集が完了しました。");
-    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-
+    EXPECT_EQ(Maintain(recorder), "ログファイルの編集が完了しました。");
     EXPECT_EQ(dir_.Read("Kestrofl.bak"), before);
     EXPECT_EQ(Lines(Log()), (std::vector<std::string>{"S 11/05/03 08:00", "E 11/05/03 18:00", running, running}));
+}
+
+// A link of the host at a name the maintenance works with, to a file outside the folder or to
+// none: Wine shows it as the file it leads to, or not at all. Nothing outside is written, made or
+// removed through it. At the two names of the replace it cannot go safely, so the maintenance
+// stops and says so, the log and the backup as they were; at the backup's name the rename
+// replaces the link itself.
+TEST_F(SettingsEndToEndTest, MaintenanceNeverReachesThroughALinkBesideTheLog) {
+    namespace fs = std::filesystem;
+    dir_.Write("Kestrofl.dat", "S 11/05/03 08:00\r\nE 11/05/03 12:00\r\n");
+    dir_.Write("Kestrofl.bak", "older backup\r\n");
+    Recorder& recorder = StartAndWait();
+    TempDir outside;
+    const fs::path canary = outside.Path() / "canary";
+    const struct {
+        const char* name;
+        bool toAFile;
+    } cases[] = {{"Kestrofl.dat.replacing", true}, {"Kestrofl.dat.replaced", true},
+                 {"Kestrofl.dat.replacing", false}, {"Kestrofl.dat.replaced", false}, {"Kestrofl.bak", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.toAFile ? " to a file" : " to none"));
+        const fs::path link = dir_.Path() / c.name;
+        outside.Write("canary", "canary\r\n");
+        ASSERT_TRUE(OnHost("/bin/ln", L"-sf", {canary, link}, [&] { return dir_.Read(c.name) == "canary\r\n"; }));
+        if (!c.toAFile) {
+            ASSERT_TRUE(DeleteFileW(canary.c_str()));
+        }
+        const std::string log = Log();
+        const std::string backup = dir_.Read("Kestrofl.bak");
+        const std::vector<std::string> names = Names(dir_.Path());
+        const bool atTheBackup = link.filename() == "Kestrofl.bak";
+
+        EXPECT_EQ(Maintain(recorder), atTheBackup ? kMaintainDoneText : kMaintainFailedText);
+        EXPECT_EQ(Names(outside.Path()), c.toAFile ? std::vector<std::string>{"canary"} : std::vector<std::string>{});
+        if (c.toAFile) {
+            EXPECT_EQ(outside.Read("canary"), "canary\r\n");
+        }
+        if (atTheBackup) {
+            EXPECT_EQ(dir_.Read("Kestrofl.bak"), log);
+        } else {
+            EXPECT_EQ(Log(), log);
+            EXPECT_EQ(dir_.Read("Kestrofl.bak"), backup);
+            EXPECT_EQ(Names(dir_.Path()), names);
+            // Seen again through a file at its end, the link is removed on the host.
+            outside.Write("canary", "canary\r\n");
+            ASSERT_TRUE(OnHost("/bin/rm", L"-f", {link}, [&] { return !fs::exists(link); }));
+        }
+    }
+}
+
+// A failed maintenance leaves nothing beside the log, and what an earlier one left there (a
+// kill, a version that left its read-only copy of a read-only log behind) is cleared by the next,
+// which goes through. A read-only file there that also has a name outside the folder is not such
+// a leftover: clearing its attribute would clear the other name's, so it stops the maintenance.
+TEST_F(SettingsEndToEndTest, MaintenanceClearsWhatAnEarlierOneLeftBesideTheLog) {
+    namespace fs = std::filesystem;
+    dir_.Write("Kestrofl.dat", "S 11/05/03 08:00\r\nE 11/05/03 12:00\r\n");
+    const std::wstring log = Utf8ToWide(dir_.File("Kestrofl.dat"));
+    Recorder& recorder = StartAndWait();
+    const std::string before = Log();
+    const std::vector<std::string> names = Names(dir_.Path());
+
+    // A read-only log another program holds open without letting it be deleted.
+    ASSERT_TRUE(SetFileAttributesW(log.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        KernelHandle holder(CreateFileW(log.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(holder);
+        EXPECT_EQ(Maintain(recorder), kMaintainFailedText);
+    }
+    EXPECT_EQ(Log(), before);
+    EXPECT_EQ(Names(dir_.Path()), names);
+
+    TempDir outside;
+    const std::wstring other = Utf8ToWide(outside.File("other"));
+    const std::wstring replaced = Utf8ToWide(dir_.File("Kestrofl.dat.replaced"));
+    outside.Write("other", "other\r\n");
+    ASSERT_TRUE(SetFileAttributesW(other.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(CreateHardLinkW(replaced.c_str(), other.c_str(), nullptr));
+    EXPECT_EQ(Maintain(recorder), kMaintainFailedText);
+    EXPECT_EQ(Log(), before);
+    EXPECT_NE(GetFileAttributesW(other.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(outside.Read("other"), "other\r\n");
+    ASSERT_TRUE(SetFileAttributesW(replaced.c_str(), FILE_ATTRIBUTE_NORMAL));
+    ASSERT_TRUE(DeleteFileW(replaced.c_str()));
+
+    for (const char* name : {"Kestrofl.dat.replacing", "Kestrofl.dat.replaced"}) {
+        dir_.Write(name, "left\r\n");
+        ASSERT_TRUE(SetFileAttributesW(Utf8ToWide(dir_.File(name)).c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    EXPECT_EQ(Maintain(recorder), kMaintainDoneText);
+    EXPECT_EQ(dir_.Read("Kestrofl.bak"), before);
+    EXPECT_EQ(Names(dir_.Path()), (std::vector<std::string>{"KESTROWA.EXE", "Kestrofl.bak", "Kestrofl.dat"}));
+    // The backup is the read-only log's copy; as such it would outlast the folder's removal.
+    SetFileAttributesW(Utf8ToWide(dir_.File("Kestrofl.bak")).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(SettingsEndToEndTest, NoticeSwitchedOnComesAtTheNextRefresh) {

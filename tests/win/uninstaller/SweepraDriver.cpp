@@ -107,15 +107,3 @@ void SweepraProcess::Close() {
 bool SweepraProcess::WaitForExit(DWORD milliseconds) {
     return process_ && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
 }
-
-std::wstring HostPathToWindows(const std::string& hostPath) {
-    using ToDos = LPWSTR(CDECL*)(LPCSTR);
-    auto toDos = reinterpret_cast<ToDos>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_dos_file_name")));
-    if (!toDos) return std::wstring(hostPath.begin(), hostPath.end());
-    LPWSTR dos = toDos(hostPath.c_str());
-    if (!dos) return {};
-    std::wstring path(dos);
-    HeapFree(GetProcessHeap(), 0, dos);
-    return path;
-}

@@ -33,6 +33,3 @@ private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
 };
-
-// The Windows path of a host path when running under Wine; the path itself otherwise.
-std::wstring HostPathToWindows(const std::string& hostPath);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../Host.h"
 #include "SweepraDriver.h"
 #include "platform/win/os/Text.h"
 
@@ -36,33 +37,6 @@ void CreateKey(const std::wstring& path) {
     const wchar_t value[] = L"C:\\Kestrowa\\";
     RegSetValueExW(key, L"AppDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
     RegCloseKey(key);
-}
-
-// Runs a host program on the host's names of `paths` and waits until `done` holds, as Wine starts
-// it apart from this process. Links of the host are made and removed so: Wine shows a link to a
-// file as that file, and removing it through Wine removes the target.
-bool OnHost(const std::string& program, const wchar_t* option,
-            std::initializer_list<fs::path> paths, const std::function<bool()>& done) {
-    auto toUnix = reinterpret_cast<LPSTR(CDECL*)(LPCWSTR)>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
-    if (!toUnix) return false;
-    std::wstring commandLine = HostPathToWindows(program) + L" " + option;
-    for (const fs::path& path : paths) {
-        LPSTR name = toUnix(path.c_str());
-        commandLine += L" \"" + kestrowa::Utf8ToWide(name ? name : "") + L"\"";
-        HeapFree(GetProcessHeap(), 0, name);
-    }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-        return false;
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    for (int waited = 0; waited < 10000; waited += 50, Sleep(50))
-        if (done()) return true;
-    return false;
 }
 
 std::string Read(const fs::path& path) {

@@ -18,6 +18,10 @@ enum class LogNameCase { AsCreated, Capitals };
 // followed by the log's name. Every program takes the own log's path from here.
 std::string OwnLogPath(std::string_view applicationFolder, LogNameCase nameCase = LogNameCase::AsCreated);
 
+// The year a log line's two-digit year stands for: 00-79 are 2000-2079, 80-99 are 1980-1999.
+// Every heading, label and period reads a line's year so. (Which of two dates comes first is
+// another question, answered by the nearer century: see SessionMinutes.)
+constexpr int FullYear(int twoDigitYear) { return twoDigitYear < 80 ? 2000 + twoDigitYear : 1900 + twoDigitYear; }
 // The recorder reads the log through a 200-byte buffer: longer lines arrive in pieces.
 inline constexpr size_t kRecorderLineBuffer = 200;
 inline constexpr size_t kMonthSessionLimit = 300;

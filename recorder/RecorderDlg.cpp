@@ -15,6 +15,7 @@
 #include "recorder/settings/StartupShortcut.h"
 #include "resources/recorder/RecorderResources.h"
 #include "shared/RecorderSettings.h"
+#include "shared/SessionLog.h"
 
 namespace kestrowa {
 
@@ -50,7 +51,7 @@ HICON ProgramIcon(int metricX, int metricY) {
 CRecorderDlg::CRecorderDlg(RecorderContext context)
     : DialogWithTable(IDD_RECORDER),
       context_(std::move(context)),
-      recording_(context_.clock, context_.profile, SessionLog(SessionLogPath(context_.environment.applicationFolder))),
+      recording_(context_.clock, context_.profile, SessionLog(OwnLogPath(context_.environment.applicationFolder))),
       correction_(context_.clock, context_.profile, context_.fileTimes, context_.environment.family,
                   context_.environment.windowsDrive),
       display_(context_.clock, context_.profile, recording_),
@@ -271,7 +272,7 @@ void CRecorderDlg::OnMinimize() {
 
 void CRecorderDlg::OnViewer() {
     const std::string& folder = context_.environment.applicationFolder;
-    if (!OpenFile(ViewerLogCheckPath(folder), "rb")) {
+    if (!OpenFile(OwnLogPath(folder), "rb")) {
         context_.prompts.ShowMessage(Hwnd(), kViewerNotYetText, kRecorderCaption, MB_ICONEXCLAMATION | MB_OK);
         return;
     }

@@ -1,7 +1,6 @@
 #include "recorder/RecorderEnvironment.h"
 
 #include "shared/RecorderSettings.h"
-#include "shared/SessionLog.h"
 #include "shared/Strings.h"
 
 namespace kestrowa {
@@ -16,20 +15,12 @@ OsFamily FamilyFromPlatformId(unsigned long platformId) {
 
 std::string WindowsDriveOf(std::string_view windowsDirectory) { return std::string(Columns(windowsDirectory, 0, 2)); }
 
-std::string SessionLogPath(std::string_view applicationFolder) {
-    return std::string(applicationFolder) + kSessionLogName;
-}
-
 std::string ViewerSettingsPath(std::string_view windowsDrive) {
     return std::string(windowsDrive) + "\\WINDOWS\\ORVELLE.INI";
 }
 
 std::string ViewerProgramPath(std::string_view applicationFolder) {
     return std::string(applicationFolder) + "Orvelle\\ORVELLE.EXE";
-}
-
-std::string ViewerLogCheckPath(std::string_view applicationFolder) {
-    return std::string(applicationFolder) + "KESTROFL.DAT";
 }
 
 std::string StartupFolder(const Shell& shell, OsFamily family, std::string_view windowsDrive) {

@@ -21,16 +21,12 @@ OsFamily FamilyFromPlatformId(unsigned long platformId);
 
 // "C:" from "C:\WINDOWS": the first two characters of the Windows directory.
 std::string WindowsDriveOf(std::string_view windowsDirectory);
-// Application folder + "Kestrofl.dat".
-std::string SessionLogPath(std::string_view applicationFolder);
 // Windows drive + "\WINDOWS\ORVELLE.INI": the viewer's settings file as the recorder finds it.
 std::string ViewerSettingsPath(std::string_view windowsDrive);
 // Application folder + "Orvelle\ORVELLE.EXE".
 std::string ViewerProgramPath(std::string_view applicationFolder);
-// The file that must open for reading before the viewer is started: application folder +
-// "KESTROFL.DAT" (the log under its upper-case name; Windows file names ignore case).
-std::string ViewerLogCheckPath(std::string_view applicationFolder);
-// Shown (exclamation icon) when that file does not open.
+// Shown (exclamation icon) when the own log does not open for reading, and the viewer is not
+// started.
 inline constexpr const char* kViewerNotYetText = "「稼動状況の表示」は次回より有効となります。";
 
 // The Startup folder the shortcut goes to: the current user's, as the shell names it; when it

@@ -12,6 +12,10 @@
 
 namespace kestrowa {
 
+std::string OwnLogPath(std::string_view applicationFolder, LogNameCase nameCase) {
+    return std::string(applicationFolder) + (nameCase == LogNameCase::Capitals ? "KESTROFL.DAT" : kSessionLogName);
+}
+
 bool SessionLog::Exists() const { return OpenFile(path_, "rb") != nullptr; }
 
 bool SessionLog::AppendLine(std::string_view fullLine) const {

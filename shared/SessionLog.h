@@ -8,6 +8,20 @@
 namespace kestrowa {
 
 inline constexpr const char* kSessionLogName = "Kestrofl.dat";
+
+// How the own log's name is spelled in its path: as the recorder creates the file, or in
+// capitals, as the viewer's log list shows it and hands it to the editor. Windows file names
+// ignore case, so both name the same file.
+enum class LogNameCase { AsCreated, Capitals };
+
+// The own log: the application folder (with its closing backslash; empty for the current folder)
+// followed by the log's name. Every program takes the own log's path from here.
+std::string OwnLogPath(std::string_view applicationFolder, LogNameCase nameCase = LogNameCase::AsCreated);
+
+// The year a log line's two-digit year stands for: 00-79 are 2000-2079, 80-99 are 1980-1999.
+// Every heading, label and period reads a line's year so. (Which of two dates comes first is
+// another question, answered by the nearer century: see SessionMinutes.)
+constexpr int FullYear(int twoDigitYear) { return twoDigitYear < 80 ? 2000 + twoDigitYear : 1900 + twoDigitYear; }
 // The recorder reads the log through a 200-byte buffer: longer lines arrive in pieces.
 inline constexpr size_t kRecorderLineBuffer = 200;
 inline constexpr size_t kMonthSessionLimit = 300;

@@ -1,11 +1,12 @@
 #include "viewer/LogEditor.h"
 
+#include "shared/SessionLog.h"
 #include "shared/SessionScanner.h"
 
 namespace kestrowa {
 
 std::string EditorLogPath(std::string_view applicationFolder, std::string_view secondLog) {
-    return ChooseLog(std::string(applicationFolder) + "KESTROFL.DAT", secondLog).path;
+    return ChooseLog(OwnLogPath(applicationFolder, LogNameCase::Capitals), secondLog).path;
 }
 
 std::string EditorCommandLine(std::string_view editor, std::string_view logPath) {

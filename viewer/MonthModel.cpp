@@ -6,7 +6,6 @@
 #include "shared/Hours.h"
 #include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
-#include "shared/SessionLog.h"
 #include "shared/SessionScanner.h"
 #include "shared/Strings.h"
 
@@ -105,10 +104,6 @@ std::string NowCaption(const DateTime& now) {
 }
 
 std::string ApplicationFolder(const Profile& recorderProfile) { return Read(recorderProfile, recorder_key::AppDir); }
-
-std::string LogSource(std::string_view applicationFolder, std::string_view secondLog) {
-    return ChooseLog(std::string(applicationFolder) + kSessionLogName, secondLog).path;
-}
 
 std::string WindowTitle(std::string_view secondLog, std::string_view nowCaption) {
     if (!secondLog.empty()) return "Orvelle Check (" + std::string(secondLog) + ")";

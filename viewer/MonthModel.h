@@ -83,9 +83,6 @@ std::string NowCaption(const DateTime& now);
 // The recorder's application folder (AppDir, with its trailing backslash) from the recorder's
 // profile; "" when it was never written.
 std::string ApplicationFolder(const Profile& recorderProfile);
-// The file the viewer reads: the second log when one is set, else the own log in the
-// application folder.
-std::string LogSource(std::string_view applicationFolder, std::string_view secondLog);
 // The main window's title for the log being shown.
 std::string WindowTitle(std::string_view secondLog, std::string_view nowCaption);
 

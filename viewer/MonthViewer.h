@@ -23,7 +23,7 @@ public:
     // initialisation on (Start).
     explicit MonthViewer(ViewerSettings settings);
     MonthViewer(ViewerSettings settings, std::string ownLogPath, const DateTime& now);
-    // `ownLogPath` is the own log (the application folder and "Kestrofl.dat"); `now` the start
+    // `ownLogPath` is the own log (`OwnLogPath` of the application folder); `now` the start
     // moment, which gives today's date, the shown month and the now line and is never refreshed.
     void Start(std::string ownLogPath, const DateTime& now);
 

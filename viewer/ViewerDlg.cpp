@@ -10,6 +10,7 @@
 #include "platform/win/ui/DialogUnits.h"
 #include "platform/win/ui/DrawListReplay.h"
 #include "resources/viewer/ViewerResources.h"
+#include "shared/SessionLog.h"
 #include "shared/Strings.h"
 #include "viewer/LogEditor.h"
 #include "viewer/MonthSelection.h"
@@ -122,7 +123,7 @@ void CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
         UpdateWindow(wait_->Hwnd());
         applicationFolder_ = ApplicationFolder(context_.recorderProfile);
         // The year spin reaches up to this year, so the date is taken before the spins are set.
-        viewer_.Start(LogSource(applicationFolder_, ""), context_.clock.Now());
+        viewer_.Start(OwnLogPath(applicationFolder_), context_.clock.Now());
     }
     SetSpinRanges();
     if (first) {
@@ -303,7 +304,7 @@ std::optional<HistoryImport> CViewerDlg::ImportHistory(HWND owner) {
         [&](const std::string& text, bool failed) {
             context_.prompts.ShowMessage(owner, text, kViewerCaption, (failed ? MB_ICONEXCLAMATION : MB_ICONINFORMATION) | MB_OK);
         },
-        LogSource(applicationFolder_, ""), replacer, WindowsLocalTime);
+        OwnLogPath(applicationFolder_), replacer, WindowsLocalTime);
     if (import && import->outcome != HistoryImport::Outcome::Written) import.reset();
     return import;
 }

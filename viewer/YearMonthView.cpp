@@ -1,4 +1,5 @@
 #include "shared/Hours.h"
+#include "shared/SessionLog.h"
 #include "shared/Strings.h"
 #include "viewer/MonthBlocks.h"
 #include "viewer/Views.h"
@@ -83,9 +84,10 @@ void WriteRows(const YearMonthScan& scan, const ViewerSettings& settings, Table&
     }
     summary.average = Format("%6.2f /回", starts != 0 ? totalHours / static_cast<float>(starts) : 0.0f);
     const std::string& first = scan.FirstStart();
+    // The century, then the year and month as the line has them: blank after "20" when the log
+    // does not begin with a start line.
     const std::string yy(Columns(first, 2, 2));
-    const std::string mm(Columns(first, 5, 2));
-    summary.group = (ToInt(yy) > 80 ? "19" : "20") + yy + "年" + mm + "月～" +
+    summary.group = Format("%d", FullYear(ToInt(yy)) / 100) + yy + "年" + std::string(Columns(first, 5, 2)) + "月～" +
                     Format("  (%dヶ月)   最大  ", static_cast<int>(table.rows.size())) + largestLabel +
                     Format(" <%.2f時間>", largestHours);
 }

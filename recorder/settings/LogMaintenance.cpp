@@ -88,7 +88,7 @@ std::optional<std::string> MaintainedLog(std::FILE* log) {
 }
 
 std::string MaintainLog(const std::string& applicationFolder, FileReplacer& files) {
-    const std::string logPath = SessionLogPath(applicationFolder);
+    const std::string logPath = OwnLogPath(applicationFolder);
     std::optional<std::string> merged;
     if (FilePtr log = OpenFile(logPath, "rb")) {
         merged = MaintainedLog(log.get());

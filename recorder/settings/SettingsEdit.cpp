@@ -1,7 +1,8 @@
 #include "recorder/settings/SettingsEdit.h"
 
-#include "recorder/RecorderEnvironment.h"
 #include "recorder/RecorderDlgIds.h"
+#include "shared/SessionLog.h"
+#include "shared/SessionScanner.h"
 
 namespace kestrowa {
 
@@ -11,8 +12,8 @@ SettingsDialogValues OpenSettings(StatusDisplay& display, const SessionRecording
     SettingsDialogValues values;
     values.settings = display.Settings();
     values.applicationFolder = applicationFolder;
-    values.logPath = SessionLogPath(applicationFolder);
-    values.currentLog = viewerLog.empty() ? values.logPath : viewerLog;
+    values.logPath = OwnLogPath(applicationFolder);
+    values.currentLog = ChooseLog(values.logPath, viewerLog).path;
     values.runningMinutes = display.RunningMinutes();
     values.restart = recording.Restart();
     return values;

@@ -2,6 +2,7 @@
 
 #include "ViewerTestLog.h"
 #include "platform/Profile.h"
+#include "shared/SessionLog.h"
 #include "viewer/MonthModel.h"
 
 using namespace kestrowa;
@@ -44,10 +45,8 @@ TEST(MonthModel, NowLineAndCaptionTexts) {
     EXPECT_EQ(NowCaption(now), " (2009/05/20 10:15 現在)");
     EXPECT_EQ(WindowTitle("", NowCaption(now)), " Orvelle Check  (2009/05/20 10:15 現在)");
     EXPECT_EQ(WindowTitle("D:\\logs\\MEASONTM.LOG", NowCaption(now)), "Orvelle Check (D:\\logs\\MEASONTM.LOG)");
-    EXPECT_EQ(LogSource("C:\\Kestrowa\\", ""), "C:\\Kestrowa\\Kestrofl.dat");
-    EXPECT_EQ(LogSource("C:\\Kestrowa\\", "D:\\other.dat"), "D:\\other.dat");
     MemoryProfile recorder;
-    EXPECT_EQ(LogSource(ApplicationFolder(recorder), ""), "Kestrofl.dat");
+    EXPECT_EQ(OwnLogPath(ApplicationFolder(recorder)), "Kestrofl.dat");
 }
 
 TEST(ReadMonth, PairsStartsWithEnds) {

@@ -1,6 +1,7 @@
 #include "viewer/analysis/MonthSeries.h"
 
 #include "shared/Hours.h"
+#include "shared/SessionLog.h"
 #include "shared/Strings.h"
 #include "viewer/MonthBlocks.h"
 #include "viewer/MonthModel.h"
@@ -37,8 +38,7 @@ std::string MonthLabel(const std::vector<MonthSlot>& series, size_t o, int j) {
 }
 
 std::string Heading(const std::string& firstKey, bool latest, int bars, float average) {
-    const std::string yy(Columns(firstKey, 0, 2));
-    return (ToInt(yy) > 80 ? "19" : "20") + yy + "年" + std::string(Columns(firstKey, 3, 2)) + "月～" +
+    return Format("%d年", FullYear(ToInt(Columns(firstKey, 0, 2)))) + std::string(Columns(firstKey, 3, 2)) + "月～" +
            Format(latest ? "  (最新の%dヶ月)  月平均=%0.2f時間" : "  (%dヶ月)  月平均=%0.2f時間", bars, average);
 }
 

@@ -7,6 +7,7 @@
 
 #include "shared/Hours.h"
 #include "shared/LogLine.h"
+#include "shared/SessionLog.h"
 #include "shared/SessionScanner.h"
 #include "shared/Strings.h"
 #include "viewer/MonthModel.h"
@@ -31,12 +32,11 @@ std::int64_t DayNumber(const CalendarDate& d) {
 
 std::int64_t MonthNumber(int year, int month) { return static_cast<std::int64_t>(year) * 12 + month - 1; }
 
-// The date a log line carries, yy/mm/dd from column 2; a two-digit year below 80 is of the
-// 2000s. Only lines with a valid date (HasLogDate) come here, so the columns are digits.
+// The date a log line carries, yy/mm/dd from column 2. Only lines with a valid date (HasLogDate)
+// come here, so the columns are digits.
 CalendarDate LineDate(std::string_view line) {
     auto number = [&line](size_t at) { return (line[at] - '0') * 10 + (line[at + 1] - '0'); };
-    const int yy = number(2);
-    return {yy < 80 ? 2000 + yy : 1900 + yy, number(5), number(8)};
+    return {FullYear(number(2)), number(5), number(8)};
 }
 
 std::int64_t MonthNumber(const CalendarDate& d) { return MonthNumber(d.year, d.month); }

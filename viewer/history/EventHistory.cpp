@@ -7,6 +7,7 @@
 
 #include "platform/File.h"
 #include "shared/LogLine.h"
+#include "shared/SessionLog.h"
 #include "shared/SessionScanner.h"
 #include "shared/Strings.h"
 
@@ -271,7 +272,7 @@ std::optional<DateTime> OwnLogStart(const std::string& ownLogPath) {
     if (!ScanLog(ownLogPath, ScanOptions{}, reader) || !reader.first) return std::nullopt;
     const std::string_view date = reader.first->Date();
     const int minutes = reader.first->minutes;
-    return DateTime{2000 + TwoColumns(date, 0), TwoColumns(date, 3), TwoColumns(date, 6), minutes / 60, minutes % 60, 0};
+    return DateTime{FullYear(TwoColumns(date, 0)), TwoColumns(date, 3), TwoColumns(date, 6), minutes / 60, minutes % 60, 0};
 }
 
 std::string FileBeside(std::string_view path, std::string_view name) {

@@ -1,7 +1,7 @@
 #include "viewer/settings/DisplaySettings.h"
 
 #include "platform/File.h"
-#include "viewer/LogEditor.h"
+#include "shared/SessionLog.h"
 #include "viewer/ViewerSettings.h"
 #include "viewer/Views.h"
 
@@ -162,7 +162,7 @@ DisplaySettingsValues DisplaySettingsFor(const ViewOptions& options, std::string
 }
 
 LogList::LogList(std::string_view recorderFolder, std::string_view outsideFolder, const FurtherLogs& further) {
-    entries_.push_back(EditorLogPath(recorderFolder, ""));
+    entries_.push_back(OwnLogPath(recorderFolder, LogNameCase::Capitals));
     entries_.push_back(outsideFolder.empty() ? std::string(kNoOutsideLog)
                                              : std::string(outsideFolder) + std::string(kOutsideLogName));
     // Closed up here too, so that entry i is item i even when the stored keys have gaps.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../WaitFor.h"
 #include "SweepraDriver.h"
 #include "platform/win/os/Text.h"
 
@@ -60,9 +61,7 @@ bool OnHost(const std::string& program, const wchar_t* option,
         return false;
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
-    for (int waited = 0; waited < 10000; waited += 50, Sleep(50))
-        if (done()) return true;
-    return false;
+    return kestrowa::WaitFor(program + " done", done, std::chrono::seconds(10));
 }
 
 std::string Read(const fs::path& path) {

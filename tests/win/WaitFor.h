@@ -24,7 +24,8 @@ auto WaitFor(const std::string& what, Found&& found, std::chrono::milliseconds l
         auto value = found();
         if (value) return value;
         if (std::chrono::steady_clock::now() >= until) {
-            std::fprintf(stderr, "waited %lld ms in vain for %s\n", static_cast<long long>(limit.count()), what.c_str());
+            std::fprintf(stderr, "waited %lld ms in vain for %s\n", static_cast<long long>(limit.count()),
+                         what.c_str());
             return value;
         }
         std::this_thread::sleep_for(kWaitPoll);
@@ -38,12 +39,13 @@ template <class Holds>
 bool HoldsFor(const std::string& what, Holds&& holds, std::chrono::milliseconds period) {
     const auto start = std::chrono::steady_clock::now();
     for (;;) {
+        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
         if (!holds()) {
-            const auto after = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-            std::fprintf(stderr, "after %lld ms no longer so: %s\n", static_cast<long long>(after.count()), what.c_str());
+            std::fprintf(stderr, "after %lld ms no longer so: %s\n", static_cast<long long>(elapsed.count()),
+                         what.c_str());
             return false;
         }
-        if (std::chrono::steady_clock::now() - start >= period) return true;
+        if (elapsed >= period) return true;
         std::this_thread::sleep_for(kWaitPoll);
     }
 }

@@ -256,7 +256,8 @@ TEST_F(RecorderEndToEndTest, ManualAndStartupMethodsStayMinimized) {
         HWND status = recorder.StatusWindow();
         ASSERT_NE(status, nullptr);
         ASSERT_TRUE(WaitFor("the status window shown", [&] { return IsWindowVisible(status); }));
-        EXPECT_TRUE(HoldsFor("the status window shown minimized", [&] { return IsWindowVisible(status) && IsIconic(status); }, 3s));
+        EXPECT_TRUE(HoldsFor("the status window shown minimized",
+                             [&] { return IsWindowVisible(status) && IsIconic(status); }, 3s));
         recorder.Kill();
     }
 }

@@ -82,7 +82,8 @@ HWND OpenSettings(HWND status, int tab) {
     ShowWindow(status, SW_RESTORE);
     PostMessageW(status, WM_COMMAND, MAKEWPARAM(kSettingsButton, BN_CLICKED), 0);
     HWND settings = WaitForWindowWith(status, kSettingsTabs);
-    for (int i = 0; settings && i < tab; ++i) SendMessageW(GetDlgItem(settings, kSettingsTabs), WM_KEYDOWN, VK_RIGHT, 0);
+    for (int i = 0; settings && i < tab; ++i)
+        SendMessageW(GetDlgItem(settings, kSettingsTabs), WM_KEYDOWN, VK_RIGHT, 0);
     return settings;
 }
 

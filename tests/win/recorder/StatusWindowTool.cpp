@@ -77,6 +77,15 @@ HWND WaitForWindowWith(HWND status, int id) {
     });
 }
 
+// Whether the window or one of its controls has yet to paint a part: painted later, it would cover
+// what the mouse over the window draws now.
+bool WaitsForPaint(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return true;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetUpdateRect(child, nullptr, FALSE)) return true;
+    return false;
+}
+
 // Opens the settings dialog and chooses tab `tab` as the right-arrow key on the tabs does.
 HWND OpenSettings(HWND status, int tab) {
     ShowWindow(status, SW_RESTORE);
@@ -122,6 +131,7 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(status, kTrayCallback, 1, WM_LBUTTONDOWN);
     } else if (std::wcscmp(argv[1], L"hover") == 0) {
         ShowWindow(status, SW_RESTORE);
+        kestrowa::WaitFor("the restored window painted", [&] { return !WaitsForPaint(status); });
         RECT ver{};
         GetWindowRect(GetDlgItem(status, kVersionButton), &ver);
         POINT middle{(ver.left + ver.right) / 2, (ver.top + ver.bottom) / 2};

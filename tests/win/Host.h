@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "WaitFor.h"
 #include "platform/win/os/Text.h"
 
 // The Windows path of a host path when running under Wine; the path itself otherwise.
@@ -45,7 +46,5 @@ inline bool OnHost(const std::string& program, const wchar_t* option,
         return false;
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
-    for (int waited = 0; waited < 10000; waited += 50, Sleep(50))
-        if (done()) return true;
-    return false;
+    return kestrowa::WaitFor(program + " done", done, std::chrono::seconds(10));
 }

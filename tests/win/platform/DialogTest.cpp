@@ -242,7 +242,8 @@ private:
     bool minimize_;
 };
 
-// What the running modal dialog looked like once its loop was waiting for input.
+// What the running modal dialog looked like once its loop was waiting for input: a timer of the
+// thread comes only from that loop, and looks until the dialog is there.
 struct ModalWatch {
     HWND owner = nullptr;
     HWND dialog = nullptr;
@@ -253,9 +254,10 @@ struct ModalWatch {
 ModalWatch g_watch;
 
 void CALLBACK LookAtModalDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
     HWND dialog = GetWindow(g_watch.owner, GW_ENABLEDPOPUP);
     if (!dialog) dialog = FindWindowW(L"#32770", L"Plain");
+    if (!dialog) return;
+    KillTimer(nullptr, timer);
     g_watch.dialog = dialog;
     g_watch.visible = IsWindowVisible(dialog);
     g_watch.iconic = IsIconic(dialog);
@@ -274,7 +276,7 @@ TEST(ModalRun, KeepsTheShowStateItsInitialisationChose) {
                                    nullptr);
         ASSERT_NE(owner, nullptr);
         g_watch = {owner};
-        SetTimer(nullptr, 0, 500, LookAtModalDialog);
+        SetTimer(nullptr, 0, 20, LookAtModalDialog);
         PlainDlg dialog(c.minimize);
         EXPECT_EQ(dialog.RunModal(owner), 42);
         ASSERT_NE(g_watch.dialog, nullptr);

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <thread>
 
+#include "../WaitFor.h"
 #include "WideTempFolder.h"
 #include "platform/win/ui/FileDialog.h"
 
@@ -15,12 +16,12 @@ namespace {
 
 // Answers the file-open dialog of `thread` until it closes: types `name` into its file-name
 // field and presses OK, or presses Cancel when `name` is empty. A dialog still setting itself
-// up may miss the first try, so it tries again.
+// up may miss the first try, so it tries again until the dialog's caller has its answer.
 class DialogAnswer {
 public:
     DialogAnswer(DWORD thread, std::wstring name)
         : worker_([this, thread, name = std::move(name)] {
-              for (int i = 0; i < 200 && !stop_; ++i) {
+              WaitFor("the file dialog answered", [&] {
                   if (HWND dialog = FindDialog(thread)) {
                       if (name.empty()) {
                           PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -30,8 +31,8 @@ public:
                                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
                       }
                   }
-                  Sleep(100);
-              }
+                  return stop_.load();
+              });
           }) {}
     ~DialogAnswer() {
         stop_ = true;

@@ -268,14 +268,18 @@ TEST_F(RecorderDlgTest, WhileTheViewerRunsTheTimerGoesOnAndTheWindowTakesNoInput
     std::replace(standIn.begin(), standIn.end(), L'/', L'\\');
     ASSERT_TRUE(CopyFileW(standIn.c_str(), Utf8ToWide(dir.File("Orvelle\\ORVELLE.EXE")).c_str(), FALSE));
 
+    // The stand-in runs until the file "seen" is beside it: once the window was seen disabled
+    // and timer 1 ticked twice.
     struct Watch {
-        HWND dialog;
+        const CRecorderDlg* recorder;
+        const TempDir* dir;
         bool disabledSeen = false;
     };
     static Watch watch;
-    watch = {dialog->Hwnd(), false};
+    watch = {dialog.get(), &dir, false};
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (!IsWindowEnabled(watch.dialog)) watch.disabledSeen = true;
+        if (!IsWindowEnabled(watch.recorder->Hwnd())) watch.disabledSeen = true;
+        if (watch.disabledSeen && watch.recorder->Recording().Ticks() >= 2) watch.dir->Write("Orvelle\\seen", "");
     });
     Command(IDC_VIEWER);
     KillTimer(nullptr, timer);

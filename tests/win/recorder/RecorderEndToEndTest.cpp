@@ -17,6 +17,7 @@
 
 #include "../../TempDir.h"
 #include "../Host.h"
+#include "../WaitFor.h"
 #include "platform/win/os/Handle.h"
 #include "platform/win/os/RegistryProfile.h"
 #include "platform/win/os/Shell.h"
@@ -133,17 +134,17 @@ public:
         EnumWindows(FindStatusWindow, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
-    // A visible top-level window of the recorder that holds control `id`, waited for `tries`
-    // tenths of a second: the settings dialog (1036), a message box (its text, 0xFFFF).
-    HWND WaitForWindowWith(int id, int tries = 100) const {
-        for (int i = 0; i < tries; ++i) {
-            StatusWindowSearch search{id_, nullptr};
-            search.control = id;
-            EnumWindows(FindVisibleWith, reinterpret_cast<LPARAM>(&search));
-            if (search.found) return search.found;
-            std::this_thread::sleep_for(100ms);
-        }
-        return nullptr;
+    // A visible top-level window of the recorder that holds control `id`: the settings dialog
+    // (1036), a message box (its text, 0xFFFF).
+    HWND WindowWith(int id) const {
+        StatusWindowSearch search{id_, nullptr};
+        search.control = id;
+        EnumWindows(FindVisibleWith, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    HWND WaitForWindowWith(int id) const {
+        return WaitFor(id == kMessageText ? "a message box" : "a window with control " + std::to_string(id),
+                       [&] { return WindowWith(id); });
     }
 
 private:
@@ -170,8 +171,8 @@ protected:
     Recorder& StartAndWait() {
         if (!Read(profile_, recorder_key::WinDrive).empty()) Write(profile_, recorder_key::WinDrive, "");
         Recorder& recorder = Start();
-        for (int i = 0; i < 200 && Read(profile_, recorder_key::WinDrive).empty(); ++i) std::this_thread::sleep_for(100ms);
-        for (int i = 0; i < 100 && !recorder.StatusWindow(); ++i) std::this_thread::sleep_for(100ms);
+        WaitFor("WinDrive written", [&] { return !Read(profile_, recorder_key::WinDrive).empty(); });
+        WaitFor("the status window", [&] { return recorder.StatusWindow(); });
         return recorder;
     }
     Recorder& Start() {
@@ -225,10 +226,10 @@ TEST_F(RecorderEndToEndTest, HeartbeatAfterThirtySecondsRepairsTheEndAfterAKill)
     Recorder& first = StartAndWait();
     EXPECT_EQ(Read(profile_, recorder_key::LastWindwsEnd), "");
     std::string heartbeat;
-    for (int i = 0; i < 450 && heartbeat.empty(); ++i) {
-        std::this_thread::sleep_for(100ms);
+    WaitFor("the first heartbeat", [&] {
         heartbeat = Read(profile_, recorder_key::LastWindwsEnd);
-    }
+        return !heartbeat.empty();
+    }, 45s);
     ASSERT_EQ(heartbeat.size(), 18u);
     EXPECT_EQ(heartbeat.substr(0, 4), "E 20");
 
@@ -248,8 +249,7 @@ TEST_F(RecorderEndToEndTest, TrayMethodKeepsTheWindowHiddenAndCannotBeEnded) {
     Recorder& recorder = StartAndWait();
     HWND status = recorder.StatusWindow();
     ASSERT_NE(status, nullptr);
-    std::this_thread::sleep_for(1s);
-    EXPECT_FALSE(IsWindowVisible(status));
+    EXPECT_TRUE(HoldsFor("the status window hidden", [&] { return !IsWindowVisible(status); }, 1s));
     PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_FALSE(recorder.EndsWithin(2000));
@@ -265,9 +265,9 @@ TEST_F(RecorderEndToEndTest, ManualAndStartupMethodsStayMinimized) {
         Recorder& recorder = StartAndWait();
         HWND status = recorder.StatusWindow();
         ASSERT_NE(status, nullptr);
-        std::this_thread::sleep_for(3s);
-        EXPECT_TRUE(IsWindowVisible(status));
-        EXPECT_TRUE(IsIconic(status));
+        ASSERT_TRUE(WaitFor("the status window shown", [&] { return IsWindowVisible(status); }));
+        EXPECT_TRUE(HoldsFor("the status window shown minimized",
+                             [&] { return IsWindowVisible(status) && IsIconic(status); }, 3s));
         recorder.Kill();
     }
 }
@@ -384,10 +384,12 @@ protected:
         if (!box) return "<no box>";
         const std::string text = TextOf(GetDlgItem(box, kMessageText));
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        for (int i = 0; i < 50 && IsWindow(box); ++i) std::this_thread::sleep_for(100ms);
+        WaitFor("the message box gone", [&] { return !IsWindow(box); });
         return text;
     }
-    static bool NoBoxWithinASecond(const Recorder& recorder) { return !recorder.WaitForWindowWith(kMessageText, 10); }
+    static bool NoBoxWithinASecond(const Recorder& recorder) {
+        return HoldsFor("no message box", [&] { return !recorder.WindowWith(kMessageText); }, 1s);
+    }
     // Runs the log maintenance from the page ﾛｸﾞﾌｧｲﾙ, closes the dialog and returns what the
     // recorder said of how it went.
     static std::string Maintain(const Recorder& recorder) {
@@ -396,7 +398,7 @@ protected:
         EXPECT_EQ(Answer(recorder, IDYES), kMaintainQuestion);
         const std::string said = Answer(recorder, IDOK);
         PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        for (int i = 0; i < 50 && IsWindow(settings); ++i) std::this_thread::sleep_for(100ms);
+        WaitFor("the settings dialog gone", [&] { return !IsWindow(settings); });
         return said;
     }
 
@@ -422,11 +424,9 @@ TEST_F(SettingsEndToEndTest, TrayChosenMakesTheShortcutAndBarsTheEndThenManualDe
     EXPECT_EQ(TextOf(GetDlgItem(status, IDOK)), "-----");
     // In the tray method the minimize button hides the window, and the icon calls it up again.
     PostMessageW(status, WM_COMMAND, MAKEWPARAM(1029, BN_CLICKED), 0);
-    for (int i = 0; i < 50 && IsWindowVisible(status); ++i) std::this_thread::sleep_for(100ms);
-    EXPECT_FALSE(IsWindowVisible(status));
+    EXPECT_TRUE(WaitFor("the status window hidden", [&] { return !IsWindowVisible(status); }));
     PostMessageW(status, 0x8064, 1, WM_LBUTTONDOWN);
-    for (int i = 0; i < 50 && !IsWindowVisible(status); ++i) std::this_thread::sleep_for(100ms);
-    EXPECT_TRUE(IsWindowVisible(status));
+    EXPECT_TRUE(WaitFor("the status window shown", [&] { return IsWindowVisible(status); }));
 
     ASSERT_TRUE(SystemShell().MakeShellLink("C:\\windows\\notepad.exe", "", OtherShortcut()));
     settings = OpenSettings(recorder, 0);
@@ -571,7 +571,7 @@ TEST_F(RecorderEndToEndTest, SleepAndWakeEndTheSessionAndStartTheNext) {
     SendMessageW(status, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
     const std::string slept = Lines(Log()).back();
     const SystemClock clock;
-    for (int i = 0; i < 650 && FileLine(FullEndLine(clock.Now())) == slept; ++i) std::this_thread::sleep_for(100ms);
+    WaitFor("a minute later than the sleep's", [&] { return FileLine(FullEndLine(clock.Now())) != slept; }, 65s);
     SendMessageW(status, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
     SendMessageW(status, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
 
@@ -669,6 +669,7 @@ TEST_F(KilledRecorderTest, KilledAtAnyInstantItLosesNoLineAndTheNextStartRepairs
         {
             Recorder recorder(program_);
             ASSERT_TRUE(recorder.Started());
+            // The instant of the kill is what the test draws at random, not a wait for anything.
             std::this_thread::sleep_for(std::chrono::milliseconds(killedAfter));
             recorder.Kill();
             ASSERT_TRUE(recorder.EndsWithin(0));
@@ -723,8 +724,8 @@ private:
 TEST_F(RecorderEndToEndTest, CopiesStartedAtTheSameInstantWriteOneStartLine) {
     SimultaneousCopies copies(program_, 6);
     ASSERT_EQ(copies.Started(), 6u);
-    for (int i = 0; i < 200 && (copies.Running() > 1 || Read(profile_, recorder_key::WinDrive).empty()); ++i)
-        std::this_thread::sleep_for(100ms);
+    WaitFor("one copy left, WinDrive written",
+            [&] { return copies.Running() <= 1 && !Read(profile_, recorder_key::WinDrive).empty(); });
     EXPECT_EQ(copies.Running(), 1u);
     const std::vector<std::string> lines = Lines(Log());
     ASSERT_EQ(lines.size(), 1u);

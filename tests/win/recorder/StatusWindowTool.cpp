@@ -1,6 +1,6 @@
 // Works the status window of a running recorder from outside, for the screenshot script:
 //   StatusWindowTool restore | tray-click | hover | wake | rect | settings-N | choose-tray
-// finds the window (waiting up to 20 seconds), does what is asked (hover: the mouse over the
+// finds the window (waiting up to 30 seconds), does what is asked (hover: the mouse over the
 // middle of the Ver button, which draws its hint; wake: the PC's sleep and wake announced;
 // settings-N: the settings dialog opened on its tab N, 0 to 4; choose-tray: the tray method
 // chosen in the settings dialog, confirmed with OK and its two messages answered) and prints the
@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cwchar>
 #include <initializer_list>
+
+#include "../WaitFor.h"
 
 namespace {
 
@@ -34,13 +36,11 @@ BOOL CALLBACK FindStatus(HWND hwnd, LPARAM found) {
 }
 
 HWND WaitForStatusWindow() {
-    for (int i = 0; i < 200; ++i) {
+    return kestrowa::WaitFor("the status window", [] {
         HWND found = nullptr;
         EnumWindows(FindStatus, reinterpret_cast<LPARAM>(&found));
-        if (found) return found;
-        Sleep(100);
-    }
-    return nullptr;
+        return found;
+    });
 }
 
 // A visible window of the recorder's process that holds control `id`: the settings dialog
@@ -71,11 +71,19 @@ BOOL CALLBACK FindWindowWith(HWND hwnd, LPARAM lParam) {
 HWND WaitForWindowWith(HWND status, int id) {
     WindowSearch search{0, id, nullptr};
     GetWindowThreadProcessId(status, &search.process);
-    for (int i = 0; i < 100 && !search.found; ++i) {
-        Sleep(100);
+    return kestrowa::WaitFor(id == kMessageText ? "a message box" : "the settings dialog", [&] {
         EnumWindows(FindWindowWith, reinterpret_cast<LPARAM>(&search));
-    }
-    return search.found;
+        return search.found;
+    });
+}
+
+// Whether the window or one of its controls has yet to paint a part: painted later, it would cover
+// what the mouse over the window draws now.
+bool WaitsForPaint(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return true;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetUpdateRect(child, nullptr, FALSE)) return true;
+    return false;
 }
 
 // Opens the settings dialog and chooses tab `tab` as the right-arrow key on the tabs does.
@@ -83,10 +91,8 @@ HWND OpenSettings(HWND status, int tab) {
     ShowWindow(status, SW_RESTORE);
     PostMessageW(status, WM_COMMAND, MAKEWPARAM(kSettingsButton, BN_CLICKED), 0);
     HWND settings = WaitForWindowWith(status, kSettingsTabs);
-    for (int i = 0; settings && i < tab; ++i) {
+    for (int i = 0; settings && i < tab; ++i)
         SendMessageW(GetDlgItem(settings, kSettingsTabs), WM_KEYDOWN, VK_RIGHT, 0);
-        Sleep(200);
-    }
     return settings;
 }
 
@@ -101,7 +107,7 @@ bool ChooseTray(HWND status) {
         HWND found = WaitForWindowWith(status, kMessageText);
         if (!found) return false;
         PostMessageW(found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        for (int i = 0; i < 50 && IsWindow(found); ++i) Sleep(100);
+        kestrowa::WaitFor("the message box gone", [&] { return !IsWindow(found); });
     }
     return true;
 }
@@ -125,12 +131,12 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(status, kTrayCallback, 1, WM_LBUTTONDOWN);
     } else if (std::wcscmp(argv[1], L"hover") == 0) {
         ShowWindow(status, SW_RESTORE);
-        Sleep(300);
+        kestrowa::WaitFor("the restored window painted", [&] { return !WaitsForPaint(status); });
         RECT ver{};
         GetWindowRect(GetDlgItem(status, kVersionButton), &ver);
         POINT middle{(ver.left + ver.right) / 2, (ver.top + ver.bottom) / 2};
         ScreenToClient(status, &middle);
-        PostMessageW(status, WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
+        SendMessageW(status, WM_MOUSEMOVE, 0, MAKELPARAM(middle.x, middle.y));
     } else if (std::wcscmp(argv[1], L"wake") == 0) {
         ShowWindow(status, SW_RESTORE);
         for (WPARAM event : {PBT_APMSUSPEND, PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND})
@@ -150,7 +156,6 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "unknown command\n");
         return 2;
     }
-    Sleep(500);
     RECT r{};
     GetWindowRect(status, &r);
     std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);

@@ -1,10 +1,11 @@
 // Starts Sweepra.exe, answers both questions with OK and keeps the report window open until
-// the stop file appears; then closes it. Used to take a screenshot of the report, which is drawn
+// the stop file appears, five minutes at most; then closes it. Used to take a screenshot of the report, which is drawn
 // once: nothing may cover the window until the picture is taken.
 // Usage: sweepra_answer <path of Sweepra.exe> <stop file>
 #include <cstdio>
 #include <string>
 
+#include "../WaitFor.h"
 #include "SweepraDriver.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -21,7 +22,8 @@ int wmain(int argc, wchar_t** argv) {
     sweepra.WaitForReport();
     std::puts("ready");
     std::fflush(stdout);
-    while (GetFileAttributesW(argv[2]) == INVALID_FILE_ATTRIBUTES) Sleep(100);
+    kestrowa::WaitFor("the stop file", [&] { return GetFileAttributesW(argv[2]) != INVALID_FILE_ATTRIBUTES; },
+                      std::chrono::minutes(5));
     sweepra.Close();
     return sweepra.WaitForExit(30000) ? 0 : 1;
 }

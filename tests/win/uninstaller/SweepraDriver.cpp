@@ -2,11 +2,12 @@
 
 #include <vector>
 
+#include "../WaitFor.h"
+
 namespace {
 
 // Generous: the first program of a cold Wine server on a busy machine takes a while.
 constexpr DWORD kPatience = 60000;
-constexpr DWORD kPoll = 50;
 
 struct Search {
     DWORD processId;
@@ -61,13 +62,12 @@ SweepraProcess::~SweepraProcess() {
 }
 
 HWND SweepraProcess::FindWindowOfClass(const wchar_t* className) const {
-    for (DWORD waited = 0; waited < kPatience; waited += kPoll) {
-        Search search{processId_, className, nullptr};
+    Search search{processId_, className, nullptr};
+    kestrowa::WaitFor("a window of Sweepra", [&] {
         EnumWindows(FindInProcess, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        if (WaitForSingleObject(process_, kPoll) != WAIT_TIMEOUT) return nullptr;
-    }
-    return nullptr;
+        return search.found || Ended();
+    }, std::chrono::milliseconds(kPatience));
+    return search.found;
 }
 
 std::wstring SweepraProcess::Answer(int button) {
@@ -77,7 +77,7 @@ std::wstring SweepraProcess::Answer(int button) {
     std::wstring question = TextOf(GetDlgItem(box, 0xFFFF));
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-    for (DWORD waited = 0; IsWindow(box) && waited < kPatience; waited += kPoll) Sleep(kPoll);
+    kestrowa::WaitFor("Sweepra's message box gone", [&] { return !IsWindow(box); }, std::chrono::milliseconds(kPatience));
     return question;
 }
 
@@ -88,20 +88,23 @@ std::wstring SweepraProcess::WaitForReport() {
     // even begun (while a question's box is torn down, say). The title after recognition is
     // set by the run itself; only once it is there does an answer to a sent message mean that
     // the run has ended, as from then on nothing in it looks at messages.
-    for (DWORD waited = 0; waited < kPatience; waited += kPoll) {
-        std::wstring title = TextOf(frame);
-        if (title.find(L"Ver1.10") != std::wstring::npos) {
-            DWORD_PTR result = 0;
-            SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &result);
-            return title;
-        }
-        if (WaitForSingleObject(process_, kPoll) != WAIT_TIMEOUT) break;
-    }
-    return {};
+    std::wstring title;
+    kestrowa::WaitFor("Sweepra's title after recognition", [&] {
+        title = TextOf(frame);
+        return title.find(L"Ver1.10") != std::wstring::npos || Ended();
+    }, std::chrono::milliseconds(kPatience));
+    if (title.find(L"Ver1.10") == std::wstring::npos) return {};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(frame, WM_NULL, 0, 0, SMTO_BLOCK, kPatience, &result);
+    return title;
 }
 
 void SweepraProcess::Close() {
     if (HWND frame = FindWindowOfClass(L"SweepraFrame")) PostMessageW(frame, WM_CLOSE, 0, 0);
+}
+
+bool SweepraProcess::Ended() const {
+    return WaitForSingleObject(process_, 0) != WAIT_TIMEOUT;
 }
 
 bool SweepraProcess::WaitForExit(DWORD milliseconds) {

@@ -29,6 +29,7 @@ public:
 
 private:
     HWND FindWindowOfClass(const wchar_t* className) const;
+    bool Ended() const;
 
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

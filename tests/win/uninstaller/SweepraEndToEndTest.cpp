@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../Host.h"
+#include "../WaitFor.h"
 #include "SweepraDriver.h"
 #include "platform/win/os/Text.h"
 

@@ -7,11 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
-#include <thread>
 
 #include "../../TempDir.h"
+#include "../WaitFor.h"
 #include "platform/win/os/Handle.h"
 #include "platform/win/os/IniProfile.h"
 #include "platform/win/os/RegistryProfile.h"
@@ -23,22 +22,10 @@
 namespace kestrowa {
 namespace {
 
-using namespace std::chrono_literals;
-
 std::wstring BuiltProgram() {
     std::wstring path = L"Z:" + Utf8ToWide(ORVELLE_EXE);
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
-}
-
-// Waits up to five seconds for `found` to give something.
-template <class T>
-T WaitFor(const std::function<T()>& found) {
-    for (int i = 0; i < 100; ++i) {
-        if (T value = found()) return value;
-        std::this_thread::sleep_for(50ms);
-    }
-    return found();
 }
 
 // Asked of the window itself: an edit of another process keeps its text to itself.
@@ -77,7 +64,7 @@ HWND PageWith(HWND settings, int id) {
 // The viewer as a process of its own.
 class Viewer {
 public:
-    Viewer() : process_(Start(id_)) { main_ = WaitFor<HWND>([this] { return Top(L"Orvelle Check"); }); }
+    Viewer() : process_(Start(id_)) { main_ = WaitFor("the main window", [this] { return Top(L"Orvelle Check"); }); }
     Viewer(const Viewer&) = delete;
     Viewer& operator=(const Viewer&) = delete;
     ~Viewer() {
@@ -98,11 +85,11 @@ public:
     // Clicks 設定, lets `act` work the dialog and presses OK.
     void ChangeSettings(const std::function<void(HWND settings)>& act) {
         PostMessageW(main_, WM_COMMAND, MAKEWPARAM(1021, BN_CLICKED), 0);
-        HWND settings = WaitFor<HWND>([this] { return Top(L" 表示設定"); });
+        HWND settings = WaitFor("the settings dialog", [this] { return Top(L" 表示設定"); });
         ASSERT_NE(settings, nullptr);
         act(settings);
         PostMessageW(settings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        ASSERT_TRUE(WaitFor<bool>([&] { return !IsWindow(settings); }));
+        ASSERT_TRUE(WaitFor("the settings dialog gone", [&] { return !IsWindow(settings); }));
     }
 
     // The text of a cell of the main list, read through memory of the viewer's own.

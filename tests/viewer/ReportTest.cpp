@@ -117,6 +117,30 @@ TEST(Report, BadArgumentsAndMissingLogExitWithTwo) {
     EXPECT_EQ(help.out.rfind("usage: orvelle-report --log FILE", 0), 0u);
 }
 
+// Each option is one row of the table: a name it does not hold is unknown wherever it stands,
+// and --help names every option with its argument.
+TEST(Report, TheOptionTableParsesAndListsEveryOption) {
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--log", "a.dat", "--month", "2009-05", "--colour"}, "unknown argument '--colour'"},
+        {{"--log", "a.dat", "--colour", "red"}, "unknown argument '--colour'"},
+        {{"--log", "a.dat", "stray"}, "unexpected argument 'stray'"},
+        {{"--log", "a.dat", "--month"}, "missing value for --month"},
+        {{"--log", "a.dat", "--window", "middle"}, "bad value 'middle' for --window"},
+        {{"--csv", "--second-log", "--log", "a.dat"}, "--month is required"},
+    };
+    for (const auto& [args, message] : refused) {
+        std::string error;
+        EXPECT_FALSE(ParseReportArguments(args, error));
+        EXPECT_EQ(error, message);
+    }
+    const std::string help = ReportHelp();
+    for (const char* option : {"--log FILE", "--month YYYY-MM", "--view VIEW", "--from DATE", "--to DATE",
+                               "--graph GRAPH", "--time hm|decimal", "--now \"YYYY/MM/DD HH:MM\"", "--second-log",
+                               "--month-label 0|1", "--week-record 0|1", "--calendar-dates 0|1", "--activity-dates 0|1",
+                               "--hundred-mark 0|1", "--csv", "--window first|latest", "--svg FILE", "--png FILE"})
+        EXPECT_NE(help.find(std::string("\n  ") + option + " "), std::string::npos) << option;
+}
+
 TEST(ReportDrawing, PrintsTheDrawingOneElementALine) {
     TestLog log(kLog);
     ReportRun chart = Report({"--log", log.Path(), "--graph", "chart", "--month", "2009-05"});
@@ -277,7 +301,8 @@ class PngRendererTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Plant(here_, "rsvg-convert", "#!/bin/sh\nPATH=/usr/bin:/bin\ntouch \"$0.ran\"\n");
-        Plant(onPath_, "rsvg-convert", "#!/bin/sh\nPATH=/usr/bin:/bin\nprintf '%s\\n' \"$@\" > \"$0.args\" && cat \"$4\" > \"$3\"\n");
+        Plant(onPath_, "rsvg-convert",
+              "#!/bin/sh\nPATH=/usr/bin:/bin\nprintf '%s\\n' \"$@\" > \"$0.args\" && cat \"$4\" > \"$3\"\n");
         const char* path = std::getenv("PATH");
         savedPath_ = path ? path : "";
         savedFolder_ = std::filesystem::current_path();

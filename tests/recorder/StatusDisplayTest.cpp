@@ -3,6 +3,8 @@
 #include <climits>
 
 #include "TempDir.h"
+#include "fakes/FixedClock.h"
+#include "fakes/MemoryProfile.h"
 #include "recorder/BootCorrection.h"
 #include "recorder/StatusDisplay.h"
 #include "shared/LogLine.h"

@@ -1,7 +1,5 @@
 #pragma once
-#include <deque>
 #include <string>
-#include <vector>
 
 namespace kestrowa {
 
@@ -20,21 +18,6 @@ public:
     virtual ~FileDialogs() = default;
     // The full path (UTF-8) of the file chosen; "" when the dialog was cancelled.
     virtual std::string ChooseFileToOpen(const FileOpenRequest& request) = 0;
-};
-
-// For tests: answers in turn from `answers` ("" once they are used up) and keeps every request.
-class ScriptedFileDialogs : public FileDialogs {
-public:
-    std::string ChooseFileToOpen(const FileOpenRequest& request) override {
-        asked.push_back(request);
-        if (answers.empty()) return {};
-        std::string answer = std::move(answers.front());
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<std::string> answers;
-    std::vector<FileOpenRequest> asked;
 };
 
 }  // namespace kestrowa

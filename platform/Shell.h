@@ -1,5 +1,4 @@
 #pragma once
-#include <map>
 #include <optional>
 #include <string>
 
@@ -20,26 +19,6 @@ public:
     // The program a shortcut file starts, as the shortcut names it; nothing when the file cannot
     // be read as a shortcut.
     virtual std::optional<std::string> LinkTarget(const std::string& linkPath) const = 0;
-};
-
-// The shell in memory, for tests: the Startup folder it is given and shortcuts by path.
-class MemoryShell : public Shell {
-public:
-    std::optional<std::string> StartupFolder() const override { return startupFolder; }
-    bool MakeShellLink(const std::string& target, const std::string&, const std::string& linkPath) override {
-        if (refuseLinks) return false;
-        links[linkPath] = target;
-        return true;
-    }
-    std::optional<std::string> LinkTarget(const std::string& linkPath) const override {
-        auto it = links.find(linkPath);
-        if (it == links.end()) return std::nullopt;
-        return it->second;
-    }
-
-    std::optional<std::string> startupFolder;
-    std::map<std::string, std::string> links;  // link path → target
-    bool refuseLinks = false;                  // every MakeShellLink fails
 };
 
 }  // namespace kestrowa

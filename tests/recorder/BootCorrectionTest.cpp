@@ -3,6 +3,8 @@
 #include <map>
 
 #include "TempDir.h"
+#include "fakes/FixedClock.h"
+#include "fakes/MemoryProfile.h"
 #include "recorder/BootCorrection.h"
 #include "recorder/CivilTime.h"
 #include "shared/RecorderSettings.h"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "fakes/MemoryProfile.h"
+#include "fakes/MemoryShell.h"
 #include "recorder/RecorderEnvironment.h"
 #include "shared/RecorderSettings.h"
 

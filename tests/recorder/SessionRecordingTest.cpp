@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "TempDir.h"
+#include "fakes/FixedClock.h"
+#include "fakes/MemoryProfile.h"
 #include "recorder/BootCorrection.h"
 #include "recorder/SessionRecording.h"
 #include "shared/LogLine.h"

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "TempDir.h"
+#include "fakes/FixedClock.h"
+#include "fakes/MemoryProfile.h"
 #include "recorder/BootCorrection.h"
 #include "recorder/StatusDisplay.h"
 #include "shared/LogLine.h"

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "fakes/MemoryProfile.h"
 #include "shared/RecorderSettings.h"
 
 using namespace kestrowa;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "fakes/MemoryProfile.h"
 #include "platform/Profile.h"
 #include "viewer/LogEditor.h"
 #include "viewer/MonthSelection.h"

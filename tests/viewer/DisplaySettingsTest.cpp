@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "fakes/MemoryProfile.h"
 #include "viewer/settings/DisplaySettings.h"
 
 using namespace kestrowa;

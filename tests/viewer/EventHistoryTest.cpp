@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "fakes/ScriptedFileDialogs.h"
 #include "shared/Strings.h"
 #include "viewer/MonthModel.h"
 #include "viewer/analysis/PeriodCount.h"

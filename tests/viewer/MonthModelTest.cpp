@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ViewerTestLog.h"
+#include "fakes/MemoryProfile.h"
 #include "platform/Profile.h"
 #include "shared/SessionLog.h"
 #include "viewer/MonthModel.h"

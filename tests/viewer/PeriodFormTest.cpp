@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "ViewerTestLog.h"
+#include "fakes/MemoryProfile.h"
 #include "viewer/ViewerSettings.h"
 #include "viewer/analysis/PeriodForm.h"
 

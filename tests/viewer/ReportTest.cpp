@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 #include "ViewerTestLog.h"
 #include "shared/Strings.h"
+#include "viewer/report/PngRenderer.h"
 #include "viewer/report/Report.h"
 
 using namespace kestrowa;
@@ -111,6 +115,30 @@ TEST(Report, BadArgumentsAndMissingLogExitWithTwo) {
     ReportRun help = Report({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: orvelle-report --log FILE", 0), 0u);
+}
+
+// Each option is one row of the table: a name it does not hold is unknown wherever it stands,
+// and --help names every option with its argument.
+TEST(Report, TheOptionTableParsesAndListsEveryOption) {
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--log", "a.dat", "--month", "2009-05", "--colour"}, "unknown argument '--colour'"},
+        {{"--log", "a.dat", "--colour", "red"}, "unknown argument '--colour'"},
+        {{"--log", "a.dat", "stray"}, "unexpected argument 'stray'"},
+        {{"--log", "a.dat", "--month"}, "missing value for --month"},
+        {{"--log", "a.dat", "--window", "middle"}, "bad value 'middle' for --window"},
+        {{"--csv", "--second-log", "--log", "a.dat"}, "--month is required"},
+    };
+    for (const auto& [args, message] : refused) {
+        std::string error;
+        EXPECT_FALSE(ParseReportArguments(args, error));
+        EXPECT_EQ(error, message);
+    }
+    const std::string help = ReportHelp();
+    for (const char* option : {"--log FILE", "--month YYYY-MM", "--view VIEW", "--from DATE", "--to DATE",
+                               "--graph GRAPH", "--time hm|decimal", "--now \"YYYY/MM/DD HH:MM\"", "--second-log",
+                               "--month-label 0|1", "--week-record 0|1", "--calendar-dates 0|1", "--activity-dates 0|1",
+                               "--hundred-mark 0|1", "--csv", "--window first|latest", "--svg FILE", "--png FILE"})
+        EXPECT_NE(help.find(std::string("\n  ") + option + " "), std::string::npos) << option;
 }
 
 TEST(ReportDrawing, PrintsTheDrawingOneElementALine) {
@@ -262,4 +290,57 @@ TEST(Report, PeriodsTheDialogRefusesExitWithThree) {
         EXPECT_EQ(Report(all).status, 2) << bad[1] << " " << bad[3];
     }
     EXPECT_EQ(Report({"--log", log.Path() + ".missing", "--view", "period-days", "--to", "2009/05/01"}).status, 2);
+}
+
+namespace {
+
+// Stand-ins for rsvg-convert: one in the folder the report runs in, which must never run, and one
+// in a folder of the PATH, which notes its arguments and copies the SVG it is given to the PNG
+// path. The test runs in the first folder with PATH set as it says, and puts both back after.
+class PngRendererTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Plant(here_, "rsvg-convert", "#!/bin/sh\nPATH=/usr/bin:/bin\ntouch \"$0.ran\"\n");
+        Plant(onPath_, "rsvg-convert",
+              "#!/bin/sh\nPATH=/usr/bin:/bin\nprintf '%s\\n' \"$@\" > \"$0.args\" && cat \"$4\" > \"$3\"\n");
+        const char* path = std::getenv("PATH");
+        savedPath_ = path ? path : "";
+        savedFolder_ = std::filesystem::current_path();
+        std::filesystem::current_path(here_.Path());
+    }
+    void TearDown() override {
+        std::filesystem::current_path(savedFolder_);
+        ::setenv("PATH", savedPath_.c_str(), 1);
+    }
+    static void Plant(const TempDir& dir, const std::string& name, const std::string& script) {
+        dir.Write(name, script);
+        ::chmod(dir.File(name).c_str(), 0755);
+    }
+
+    TempDir here_, onPath_, out_;
+    std::string savedPath_;
+    std::filesystem::path savedFolder_;
+};
+
+}  // namespace
+
+TEST_F(PngRendererTest, TheRendererIsTakenFromThePathNeverFromTheCurrentFolder) {
+    // Empty entries and "." stand for the current folder.
+    ::setenv("PATH", (":.:" + onPath_.Path().string() + ":").c_str(), 1);
+    std::string error;
+    ASSERT_TRUE(RenderPng("<svg/>", out_.File("c.png"), error)) << error;
+    EXPECT_EQ(out_.Read("c.png"), "<svg/>");
+    const std::string args = onPath_.Read("rsvg-convert.args");
+    const std::string prefix = "--format=png\n--output\n" + out_.File("c.png") + "\n";
+    ASSERT_EQ(args.rfind(prefix, 0), 0u) << args;
+    // The SVG's temporary file is gone.
+    EXPECT_FALSE(std::filesystem::exists(args.substr(prefix.size(), args.size() - prefix.size() - 1)));
+
+    EXPECT_FALSE(RenderPng("<svg/>", out_.File("none/d.png"), error));
+    EXPECT_EQ(error, "rsvg-convert failed");
+
+    ::setenv("PATH", ":.:bin", 1);
+    EXPECT_FALSE(RenderPng("<svg/>", out_.File("e.png"), error));
+    EXPECT_EQ(error, "rsvg-convert was not found on the PATH");
+    EXPECT_FALSE(std::filesystem::exists(here_.File("rsvg-convert.ran")));
 }

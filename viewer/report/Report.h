@@ -39,9 +39,12 @@ struct ReportRequest {
     std::string pngFile;
 };
 
-// Parses the arguments after the program name. On a bad or missing argument returns nullopt
-// and says why in `error`.
+// Parses the arguments after the program name, each option as its row of the option table sets
+// it (ReportArguments.cpp). On a bad or missing argument returns nullopt and says why in `error`.
 std::optional<ReportRequest> ParseReportArguments(const std::vector<std::string>& args, std::string& error);
+// The synopsis and every option the parse takes: its argument, what it sets and the views that
+// take it.
+std::string ReportHelp();
 
 // The report's records: one per summary field (its name and text), an empty one, the column
 // headers and the table's rows. nullopt when the log cannot be opened.

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "fakes/FixedClock.h"
+#include "fakes/MemoryProfile.h"
 #include "recorder/RecorderDlgIds.h"
 #include "shared/LogLine.h"
 #include "shared/Strings.h"

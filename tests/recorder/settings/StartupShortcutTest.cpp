@@ -4,8 +4,10 @@
 
 #include <map>
 
+#include "fakes/MemoryProfile.h"
+#include "fakes/MemoryShell.h"
+#include "fakes/StartupFolderFake.h"
 #include "platform/Profile.h"
-#include "recorder/settings/StartupFolderFake.h"
 
 namespace kestrowa {
 namespace {

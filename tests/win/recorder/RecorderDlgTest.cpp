@@ -10,14 +10,17 @@
 #include <vector>
 
 #include "../../TempDir.h"
-#include "../../recorder/settings/StartupFolderFake.h"
 #include "RecordingPrompts.h"
 #include "SettingsDialogDriver.h"
+#include "fakes/FixedClock.h"
+#include "fakes/MemoryProfile.h"
+#include "fakes/MemoryShell.h"
+#include "fakes/StartupFolderFake.h"
+#include "platform/win/os/Text.h"
+#include "recorder/RecorderDlgIds.h"
 #include "recorder/settings/EnvironmentPageIds.h"
 #include "recorder/settings/StartMethodPageIds.h"
 #include "recorder/settings/StartupShortcut.h"
-#include "platform/win/os/Text.h"
-#include "recorder/RecorderDlgIds.h"
 #include "shared/RecorderSettings.h"
 
 namespace kestrowa {

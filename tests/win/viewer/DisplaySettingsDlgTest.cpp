@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/ScriptedFileDialogs.h"
 #include "platform/win/os/Text.h"
 #include "viewer/settings/DisplaySettingsDlg.h"
 #include "viewer/settings/DisplaySettingsDlgIds.h"

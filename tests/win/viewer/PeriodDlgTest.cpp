@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "fakes/FixedClock.h"
+#include "fakes/MemoryProfile.h"
+#include "fakes/ScriptedFileDialogs.h"
 #include "platform/FileDialog.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/ListView.h"

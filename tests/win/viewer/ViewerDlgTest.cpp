@@ -9,13 +9,16 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "fakes/FixedClock.h"
+#include "fakes/MemoryProfile.h"
+#include "fakes/ScriptedFileDialogs.h"
+#include "platform/win/os/Text.h"
 #include "platform/win/ui/AboutDlg.h"
 #include "platform/win/ui/ListView.h"
-#include "platform/win/os/Text.h"
 #include "shared/Strings.h"
-#include "viewer/ViewerDlgIds.h"
 #include "viewer/LogEditor.h"
 #include "viewer/ViewerDlg.h"
+#include "viewer/ViewerDlgIds.h"
 #include "viewer/report/Report.h"
 
 using namespace kestrowa;

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "fakes/MemoryShell.h"
 #include "platform/Directory.h"
-#include "platform/Shell.h"
 
 namespace kestrowa {
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "TempDir.h"
+#include "fakes/MemoryProfile.h"
 #include "recorder/LogWriter.h"
 #include "shared/RecorderSettings.h"
 

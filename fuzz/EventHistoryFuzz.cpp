@@ -3,6 +3,7 @@
 // The history must be lines of the recorder's form, start and end in turn, each pair a session
 // that the readers' pairing gives a length, and the sessions found in time order.
 #include "FuzzInput.h"
+#include "shared/ByteScan.h"
 #include "shared/LogLine.h"
 #include "viewer/history/EventHistory.h"
 
@@ -24,13 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const EventHistory history = HistoryLines(
         found, [offset](std::int64_t t) { return std::optional<DateTime>(UtcDateTime(t + offset * 60)); }, std::nullopt);
     const std::string& lines = history.lines;
-    FUZZ_CHECK(lines.size() == static_cast<size_t>(history.sessions) * 2 * kStandardLineBytes);
-    for (size_t at = 0; at < lines.size(); at += 2 * kStandardLineBytes) {
+    FUZZ_CHECK(lines.size() == static_cast<size_t>(history.sessions) * 2 * kRecorderLineBytes);
+    for (size_t at = 0; at < lines.size(); at += 2 * kRecorderLineBytes) {
         const char* start = lines.data() + at;
-        const char* end = start + kStandardLineBytes;
-        FUZZ_CHECK(IsStandardLine(start) && IsStandardLine(end) && start[0] == 'S' && end[0] == 'E');
-        FUZZ_CHECK(HasLogDate({start, kStandardLineSize}) && HasLogDate({end, kStandardLineSize}));
-        FUZZ_CHECK(SessionMinutes(ParseLogLine({start, kStandardLineSize}), ParseLogLine({end, kStandardLineSize})) > 0);
+        const char* end = start + kRecorderLineBytes;
+        FUZZ_CHECK(IsRecorderLine(start) && IsRecorderLine(end) && start[0] == 'S' && end[0] == 'E');
+        FUZZ_CHECK(HasLogDate({start, kRecorderLineSize}) && HasLogDate({end, kRecorderLineSize}));
+        FUZZ_CHECK(SessionMinutes(ParseLogLine({start, kRecorderLineSize}), ParseLogLine({end, kRecorderLineSize})) > 0);
     }
     return 0;
 }

@@ -127,6 +127,10 @@ TEST(Report, TheOptionTableParsesAndListsEveryOption) {
         {{"--log", "a.dat", "--month"}, "missing value for --month"},
         {{"--log", "a.dat", "--window", "middle"}, "bad value 'middle' for --window"},
         {{"--csv", "--second-log", "--log", "a.dat"}, "--month is required"},
+        {{"--import-events", "e.xml"}, "--import-events and --out go together, without a view, a month or a graph"},
+        {{"--out", "h.dat", "--log", "a.dat"}, "--import-events and --out go together, without a view, a month or a graph"},
+        {{"--import-events", "e.xml", "--out", "h.dat", "--month", "2009-05"},
+         "--import-events and --out go together, without a view, a month or a graph"},
     };
     for (const auto& [args, message] : refused) {
         std::string error;
@@ -137,7 +141,8 @@ TEST(Report, TheOptionTableParsesAndListsEveryOption) {
     for (const char* option : {"--log FILE", "--month YYYY-MM", "--view VIEW", "--from DATE", "--to DATE",
                                "--graph GRAPH", "--time hm|decimal", "--now \"YYYY/MM/DD HH:MM\"", "--second-log",
                                "--month-label 0|1", "--week-record 0|1", "--calendar-dates 0|1", "--activity-dates 0|1",
-                               "--hundred-mark 0|1", "--csv", "--window first|latest", "--svg FILE", "--png FILE"})
+                               "--hundred-mark 0|1", "--csv", "--window first|latest", "--svg FILE", "--png FILE",
+                               "--import-events FILE.xml", "--out FILE"})
         EXPECT_NE(help.find(std::string("\n  ") + option + " "), std::string::npos) << option;
 }
 
@@ -178,7 +183,7 @@ TEST(ReportDrawing, WritesSvgAndHandsItToThePngWriter) {
     const std::vector<std::string> chart = {"--log", log.Path(), "--graph", "chart", "--month", "2009-05"};
     std::vector<std::string> args = chart;
     args.insert(args.end(), {"--svg", out.File("c.svg"), "--png", out.File("c.png")});
-    ASSERT_EQ(RunReport(args, kClock, o, e, writer), 0) << e;
+    ASSERT_EQ(RunReport(args, kClock, o, e, {writer}), 0) << e;
     EXPECT_TRUE(o.empty());
     const std::string written = out.Read("c.svg");
     EXPECT_EQ(written.rfind("<?xml", 0), 0u);
@@ -194,11 +199,40 @@ TEST(ReportDrawing, WritesSvgAndHandsItToThePngWriter) {
     };
     args = chart;
     args.insert(args.end(), {"--png", out.File("d.png")});
-    EXPECT_EQ(RunReport(args, kClock, o, e, failing), 1);
+    EXPECT_EQ(RunReport(args, kClock, o, e, {failing}), 1);
     EXPECT_EQ(e, "orvelle-report: cannot write '" + out.File("d.png") + "': rsvg-convert failed\n");
     args = chart;
     args.insert(args.end(), {"--svg", out.File("none/d.svg")});
     EXPECT_EQ(RunReport(args, kClock, o, e), 1);
+}
+
+// The console makes the viewer's history from an export, in the zone it is given, up to the own
+// log's first line; anything but a history written is a failure.
+TEST(Report, ImportsAnEventExportUpToTheOwnLog) {
+    TempDir dir;
+    auto event = [](int id, const char* time) {
+        return Format("<Event><System><Provider Name='Microsoft-Windows-Kernel-General'/><EventID>%d</EventID>"
+                      "<TimeCreated SystemTime='%s'/></System></Event>\n",
+                      id, time);
+    };
+    dir.Write("events.xml", event(12, "2024-03-04T23:10:05Z") + event(13, "2024-03-05T09:20:12Z") +
+                                event(12, "2024-03-06T00:00:00Z") + event(13, "2024-03-06T01:00:00Z"));
+    dir.Write("Kestrofl.dat", "S 24/03/06 08:00\r\n");
+    const ReportSystem japan{{}, [](std::int64_t t) { return std::optional<DateTime>(UtcDateTime(t + 9 * 3600)); }};
+    std::string out, err;
+    ASSERT_EQ(RunReport({"--import-events", dir.File("events.xml"), "--out", dir.File("h.dat"), "--log",
+                         dir.File("Kestrofl.dat")},
+                        kClock, out, err, japan),
+              0)
+        << err;
+    EXPECT_EQ(dir.Read("h.dat"), "S 24/03/05 08:10\r\nE 24/03/05 18:20\r\n");
+    EXPECT_EQ(out, "イベント 4 件から 1 回の稼働（2024/03/05 ～ 2024/03/05）を見つけ、\n" + dir.File("h.dat") +
+                       " に書き込みました。\n");
+    out.clear();
+    EXPECT_EQ(RunReport({"--import-events", dir.File("none.xml"), "--out", dir.File("h.dat")}, kClock, out, err, japan),
+              1);
+    EXPECT_EQ(err, "orvelle-report: ファイル " + dir.File("none.xml") + " を読み取れません。\n");
+    EXPECT_TRUE(out.empty());
 }
 
 TEST(ReportDrawing, BadDrawingArgumentsExitWithTwo) {

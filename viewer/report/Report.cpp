@@ -1,6 +1,7 @@
 #include "viewer/report/Report.h"
 
 #include "platform/File.h"
+#include "platform/FileReplace.h"
 #include "shared/DrawListSvg.h"
 #include "viewer/MonthViewer.h"
 #include "viewer/analysis/Chart.h"
@@ -141,10 +142,24 @@ int RunDrawing(const ReportRequest& request, const DateTime& clock, std::string&
     return 0;
 }
 
+// The history from an export, as the viewer makes it; anything but a history written fails.
+int RunImport(const ReportRequest& request, std::string& out, std::string& err, const LocalTimeOf& localTime) {
+    SystemFileReplacer replacer;
+    const HistoryImport import = ImportEventExport(
+        request.importEvents, request.log, request.out, replacer,
+        localTime ? localTime : [](std::int64_t utc) { return std::optional<DateTime>(UtcDateTime(utc)); });
+    if (import.outcome != HistoryImport::Outcome::Written) {
+        err = "orvelle-report: " + ImportMessage(import) + "\n";
+        return kReportOutputError;
+    }
+    out = ImportMessage(import) + "\n";
+    return 0;
+}
+
 }  // namespace
 
 int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err,
-              const PngWriter& writePng) {
+              const ReportSystem& system) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out = ReportHelp();
         return 0;
@@ -155,8 +170,9 @@ int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::
         err = "orvelle-report: " + error + "\n" + ReportHelp();
         return kReportUsageError;
     }
+    if (!request->importEvents.empty()) return RunImport(*request, out, err, system.localTime);
     if (request->period) return RunPeriodReport(*request, out, err);
-    if (request->graph != ReportRequest::Graph::None) return RunDrawing(*request, clock, out, err, writePng);
+    if (request->graph != ReportRequest::Graph::None) return RunDrawing(*request, clock, out, err, system.writePng);
     std::optional<std::vector<std::vector<std::string>>> records = BuildReport(*request, clock);
     if (!records) {
         err = "orvelle-report: cannot open the log '" + request->log + "'\n";

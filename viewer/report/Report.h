@@ -9,6 +9,7 @@
 #include "viewer/Views.h"
 #include "viewer/analysis/PeriodCount.h"
 #include "viewer/analysis/MonthSeries.h"
+#include "viewer/history/EventHistory.h"
 
 namespace kestrowa {
 
@@ -37,6 +38,10 @@ struct ReportRequest {
     MonthWindow window = MonthWindow::Latest;
     std::string svgFile;
     std::string pngFile;
+    // In place of a view: an exported System event log turned into a log of the recorder's lines
+    // at `out`, up to the first line of `log` when one is given.
+    std::string importEvents;
+    std::string out;
 };
 
 // Parses the arguments after the program name, each option as its row of the option table sets
@@ -66,8 +71,15 @@ inline constexpr int kReportUsageError = 2;
 // A period the period view refuses (a field missing, too long).
 inline constexpr int kReportRefusedPeriod = 3;
 inline constexpr int kReportOutputError = 1;
+// What the report takes from the system beside the clock: the PNG writer, and the local time of a
+// moment for --import-events (UTC when none is given).
+struct ReportSystem {
+    PngWriter writePng;
+    LocalTimeOf localTime;
+};
+
 // The whole program: its output in `out`, a message in `err`, and the exit status.
 int RunReport(const std::vector<std::string>& args, const DateTime& clock, std::string& out, std::string& err,
-              const PngWriter& writePng = {});
+              const ReportSystem& system = {});
 
 }  // namespace kestrowa

@@ -15,6 +15,7 @@ constexpr const char* kSynopsis =
     "       orvelle-report --log FILE --view period-days|period-months [--from DATE] [--to DATE] [OPTION...]\n"
     "       orvelle-report --log FILE --graph daily|chart --month YYYY-MM [OPTION...]\n"
     "       orvelle-report --log FILE --graph monthly [OPTION...]\n"
+    "       orvelle-report --import-events FILE.xml --out FILE [--log FILE]\n"
     "A view is printed as tab-separated cells, a drawing one element a line unless --svg or --png\n"
     "writes it. The month views are calendar, daily, perstart and yearmonth, the period views\n"
     "period-days and period-months, the drawings those of --graph. Options:\n";
@@ -103,7 +104,7 @@ constexpr std::string_view kTables = "month views, period views";
 constexpr std::string_view kMonthDrawings = "month views, --graph daily and chart";
 
 const ReportOption kOptions[] = {
-    {"--log", "FILE", "the log to read, as the viewer's own log", "every view",
+    {"--log", "FILE", "the log to read, as the viewer's own log", "every view, --import-events",
      [](Parsed& s, const std::string& a) {
          s.request.log = a;
          return !a.empty();
@@ -182,6 +183,17 @@ const ReportOption kOptions[] = {
          s.request.pngFile = a;
          return !a.empty();
      }},
+    {"--import-events", "FILE.xml",
+     "make a log of the recorder's lines from an export of the System event log",
+     "", [](Parsed& s, const std::string& a) {
+         s.request.importEvents = a;
+         return !a.empty();
+     }},
+    {"--out", "FILE", "the log --import-events writes (the old one kept as EventHistory.bak)",
+     "--import-events", [](Parsed& s, const std::string& a) {
+         s.request.out = a;
+         return !a.empty();
+     }},
 };
 
 const ReportOption* FindOption(const std::string& name) {
@@ -193,6 +205,16 @@ const ReportOption* FindOption(const std::string& name) {
 // The rules between options, once all are in; the period's dates are read here.
 std::optional<ReportRequest> Checked(Parsed s, std::string& error) {
     ReportRequest& r = s.request;
+    if (!r.importEvents.empty() || !r.out.empty()) {
+        const ReportRequest plain;
+        const bool onlyImport = r.month == plain.month && r.view == plain.view && !r.period &&
+                                r.graph == plain.graph && s.from.empty() && s.to.empty();
+        if (r.importEvents.empty() || r.out.empty() || !onlyImport) {
+            error = "--import-events and --out go together, without a view, a month or a graph";
+            return std::nullopt;
+        }
+        return std::move(s.request);
+    }
     if (r.period) {
         const size_t fields = *r.period == PeriodMode::Daily ? 3 : 2;
         if (!s.from.empty() && !ParsePeriodDate(s.from, fields, r.periodTexts, kStartYear)) {

@@ -1,6 +1,4 @@
 #pragma once
-#include <map>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -56,21 +54,6 @@ bool ReplaceThrough(FileSteps& steps, const std::string& path, const std::string
 class SystemFileReplacer : public FileReplacer {
 public:
     bool ReplaceKeepingBackup(const std::string& path, const std::string& backup, std::string_view contents) override;
-};
-
-// Files in memory, for tests; a path in `locked` stands for a file another program holds open.
-class MemoryFileReplacer : public FileReplacer {
-public:
-    bool ReplaceKeepingBackup(const std::string& path, const std::string& backup, std::string_view contents) override {
-        auto old = files.find(path);
-        if (old == files.end() || locked.count(path) || locked.count(backup)) return false;
-        files[backup] = std::move(old->second);
-        old->second = std::string(contents);
-        return true;
-    }
-
-    std::map<std::string, std::string> files;  // path → contents
-    std::set<std::string> locked;
 };
 
 }  // namespace kestrowa

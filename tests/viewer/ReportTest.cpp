@@ -183,7 +183,7 @@ TEST(ReportDrawing, WritesSvgAndHandsItToThePngWriter) {
     const std::vector<std::string> chart = {"--log", log.Path(), "--graph", "chart", "--month", "2009-05"};
     std::vector<std::string> args = chart;
     args.insert(args.end(), {"--svg", out.File("c.svg"), "--png", out.File("c.png")});
-    ASSERT_EQ(RunReport(args, kClock, o, e, {writer}), 0) << e;
+    ASSERT_EQ(RunReport(args, kClock, o, e, {writer, {}}), 0) << e;
     EXPECT_TRUE(o.empty());
     const std::string written = out.Read("c.svg");
     EXPECT_EQ(written.rfind("<?xml", 0), 0u);
@@ -199,7 +199,7 @@ TEST(ReportDrawing, WritesSvgAndHandsItToThePngWriter) {
     };
     args = chart;
     args.insert(args.end(), {"--png", out.File("d.png")});
-    EXPECT_EQ(RunReport(args, kClock, o, e, {failing}), 1);
+    EXPECT_EQ(RunReport(args, kClock, o, e, {failing, {}}), 1);
     EXPECT_EQ(e, "orvelle-report: cannot write '" + out.File("d.png") + "': rsvg-convert failed\n");
     args = chart;
     args.insert(args.end(), {"--svg", out.File("none/d.svg")});

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "../../TempDir.h"
+#include "fakes/MemoryFileReplacer.h"
 #include "platform/InterruptedFileSteps.h"
 
 namespace kestrowa {

@@ -13,6 +13,7 @@
 #include "RecordingPrompts.h"
 #include "SettingsDialogDriver.h"
 #include "fakes/FixedClock.h"
+#include "fakes/MemoryFileReplacer.h"
 #include "fakes/MemoryProfile.h"
 #include "fakes/MemoryShell.h"
 #include "fakes/StartupFolderFake.h"

@@ -36,13 +36,15 @@ inline bool IsRecorderLine(const char* p) {
     const __m128i above = _mm_sub_epi8(bytes, least);
     return _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(above, span), above)) == 0xFFFF;
 #else
-    static constexpr char kForm[] = "A 99/99/99 99:99";
-    for (size_t i = 0; i < kRecorderLineSize; ++i) {
-        const char c = p[i];
-        const bool fits = kForm[i] == 'A' ? c >= 'A' && c <= 'Z' : kForm[i] == '9' ? c >= '0' && c <= '9' : c == kForm[i];
-        if (!fits) return false;
-    }
-    return true;
+    // The same rule a column at a time, without a branch, so that a compiler may take the 16
+    // columns at once.
+    static constexpr unsigned char kLeast[kRecorderLineSize] = {'A', ' ', '0', '0', '/', '0', '0', '/',
+                                                                '0', '0', ' ', '0', '0', ':', '0', '0'};
+    static constexpr unsigned char kSpan[kRecorderLineSize] = {25, 0, 9, 9, 0, 9, 9, 0, 9, 9, 0, 9, 9, 0, 9, 9};
+    bool fits = true;
+    for (size_t i = 0; i < kRecorderLineSize; ++i)
+        fits &= static_cast<unsigned char>(static_cast<unsigned char>(p[i]) - kLeast[i]) <= kSpan[i];
+    return fits;
 #endif
 }
 

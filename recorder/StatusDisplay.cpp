@@ -210,7 +210,8 @@ StatusUpdate StatusDisplay::SwitchStartTime(RestartSwitch by) {
 }
 
 std::string StatusDisplay::LastEndText() const {
-    return "20" + std::string(Columns(recording_.LastEnd(), 4, std::string::npos));
+    // The heartbeat keeps the four-digit year: shown as it stands, whatever the century.
+    return std::string(Columns(recording_.LastEnd(), 2, std::string::npos));
 }
 
 StatusUpdate StatusDisplay::ToggleSecondRow() {

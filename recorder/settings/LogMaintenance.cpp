@@ -27,7 +27,7 @@ int GapMinutes(std::string_view endLine, std::string_view startLine) {
 
 }  // namespace
 
-int QuickRestartLimit(std::string_view endLine) { return ToInt(Columns(endLine, 2, 2)) < 9 ? 10 : 20; }
+int QuickRestartLimit(std::string_view endLine) { return FullYear(ToInt(Columns(endLine, 2, 2))) < 2009 ? 10 : 20; }
 
 std::vector<std::string> MergeQuickRestarts(const std::vector<std::string>& lines) {
     std::vector<std::string> merged;

@@ -18,7 +18,8 @@ inline constexpr const char* kMaintainFailedText =
     "ログファイルを編集できませんでした。\r\nログファイルとバックアップは元のままです。";
 
 // Minutes between an end line and the next start within which the two are taken for a quick
-// restart of the PC: 10 up to the year 08, 20 from 09 on (by the end line's two-digit year).
+// restart of the PC: 10 up to 2008, 20 from 2009 on (by the end line's two-digit year, 80-99
+// being 1980-1999).
 int QuickRestartLimit(std::string_view endLine);
 
 // The lines of the maintained log from the non-empty lines of the current one. The first line

@@ -214,6 +214,11 @@ TEST_F(Display, SecondRowShowsTheLastEnd) {
     EXPECT_EQ(Text(current, IDC_SECOND_ROW), "2011/05/03 18:00:09");
     EXPECT_EQ(current.bitmaps.at(IDC_SECOND_ROW_BUTTON),
               (BitmapSet{"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMACSS"}));
+
+    // A heartbeat from a clock once set to the last century keeps its century.
+    Started({2011, 5, 3, 18, 0, 0}, "E 1999/12/31 23:59");
+    Make();
+    EXPECT_EQ(Text(display->ToggleSecondRow(), IDC_SECOND_ROW), "1999/12/31 23:59");
 }
 
 TEST_F(Display, SettingsTakenOverAsOneValue) {

@@ -81,11 +81,13 @@ INSTANTIATE_TEST_SUITE_P(
         MergeCase{"EmptyLog", {}, {}}),
     [](const testing::TestParamInfo<MergeCase>& p) { return std::string(p.param.name); });
 
-TEST(QuickRestartLimitTest, TenMinutesUpToTheYear08TwentyFrom09) {
+TEST(QuickRestartLimitTest, TenMinutesUpTo2008TwentyFrom2009) {
     EXPECT_EQ(QuickRestartLimit("E 00/01/01 00:00"), 10);
     EXPECT_EQ(QuickRestartLimit("E 08/12/31 23:59"), 10);
     EXPECT_EQ(QuickRestartLimit("E 09/01/01 00:00"), 20);
-    EXPECT_EQ(QuickRestartLimit("E 99/01/01 00:00"), 20);
+    EXPECT_EQ(QuickRestartLimit("E 79/12/31 23:59"), 20);
+    EXPECT_EQ(QuickRestartLimit("E 80/01/01 00:00"), 10);  // 1980
+    EXPECT_EQ(QuickRestartLimit("E 99/01/01 00:00"), 10);
 }
 
 TEST(MaintainedLogTest, ReadsLinesAsTheRecorderDoesAndWritesThemWithCrLf) {

@@ -771,5 +771,41 @@ TEST_F(RecorderEndToEndTest, ALogThatCannotBeWrittenStaysAsItWasWhileTheRecorder
     }
 }
 
+// A log that cannot be written for a while: the title says so from the start, no box opens, and
+// the start line, then a sleep's end and the wake's start, wait in the registry in order; writable
+// again, the next heartbeat writes them after the log's own lines, and the title is the start's
+// again. The log is held open without sharing: Wine run as root writes through a read-only
+// attribute or folder, a held file it refuses to anyone.
+TEST_F(RecorderEndToEndTest, ALogThatCannotBeWrittenKeepsItsLinesUntilItCanBeWrittenAgain) {
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    const std::wstring log = Utf8ToWide(dir_.File("Kestrofl.dat"));
+    const std::string before = "S 11/05/02 18:04\r\nE 11/05/02 20:00\r\n";
+    dir_.Write("Kestrofl.dat", before);
+    std::optional<KernelHandle> lock(CreateFileW(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(*lock);
+    Recorder& recorder = StartAndWait();
+    HWND status = recorder.StatusWindow();
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(WaitFor("the title naming the log", [&] { return TextOf(status).find(dir_.File("Kestrofl.dat")) != std::string::npos; }));
+    SendMessageW(status, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    SendMessageW(status, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    const std::vector<std::string> kept = Lines(Read(profile_, recorder_key::PendingLines));
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[0].substr(0, 2), "S ");
+    EXPECT_EQ(kept[1].substr(0, 2), "E ");
+    EXPECT_EQ(kept[2].substr(0, 2), "S ");
+    EXPECT_TRUE(HoldsFor("no message box", [&] { return !recorder.WindowWith(kMessageText); }, 1s));
+
+    lock.reset();
+    WaitFor("the kept lines written", [&] { return Read(profile_, recorder_key::PendingLines).empty(); }, 45s);
+    EXPECT_EQ(Log(), before + CrLf({kept[0].c_str(), kept[1].c_str(), kept[2].c_str()}));
+    EXPECT_TRUE(WaitFor("the start's title", [&] { return TextOf(status).find("記録ファイル") == std::string::npos; }));
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(recorder.EndsWithin(10000));
+    const std::vector<std::string> lines = Lines(Log());
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[5].substr(0, 2), "E ");
+}
+
 }  // namespace
 }  // namespace kestrowa

@@ -807,5 +807,85 @@ TEST_F(RecorderEndToEndTest, ALogThatCannotBeWrittenKeepsItsLinesUntilItCanBeWri
     EXPECT_EQ(lines[5].substr(0, 2), "E ");
 }
 
+// Any process's status window: one recorder runs in this prefix.
+BOOL CALLBACK FindAnyStatusWindow(HWND hwnd, LPARAM lParam) {
+    if (!GetDlgItem(hwnd, 1005)) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hwnd;
+    return FALSE;
+}
+HWND AnyStatusWindow() {
+    HWND found = nullptr;
+    EnumWindows(FindAnyStatusWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The recorder's clock set a day forward while it runs, by the C library's clock of its process
+// (libfaketime, reading its offset from a file at each call; the counters left as they are), then
+// WM_TIMECHANGE: the session ends at the old clock's time and the next starts at the new clock's,
+// a day later, without a session that ends before it starts. Wine builds a Windows program's
+// process environment from its parent's, not from the environment block handed to it, so the
+// recorder is started through the Unix loader, which gets that block: it is found by its window.
+TEST_F(RecorderEndToEndTest, AClockSetADayForwardEndsTheSessionAndStartsTheNextAtTheNewTime) {
+    constexpr const char* kFakeTime = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+    if (GetFileAttributesW(Utf8ToWide(std::string("Z:") + kFakeTime).c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "libfaketime is not installed (scripts/setup installs it)";
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    ASSERT_NE(unixName, nullptr);
+    dir_.Write("offset", "+0\n");
+    const std::string offsetFile = unixName(Utf8ToWide(dir_.File("offset")).c_str());
+    const std::pair<const wchar_t*, std::string> environment[] = {
+        {L"LD_PRELOAD", kFakeTime},
+        {L"FAKETIME_TIMESTAMP_FILE", offsetFile},
+        {L"FAKETIME_NO_CACHE", "1"},
+        {L"FAKETIME_DONT_FAKE_MONOTONIC", "1"},
+    };
+    for (const auto& [name, value] : environment) SetEnvironmentVariableW(name, Utf8ToWide(value).c_str());
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    std::wstring line = L"Z:\\usr\\bin\\wine \"" + program_ + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    const bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+    for (const auto& [name, value] : environment) SetEnvironmentVariableW(name, nullptr);
+    ASSERT_TRUE(started);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    HWND status = WaitFor("the status window", [] { return AnyStatusWindow(); });
+    ASSERT_NE(status, nullptr);
+    // Ended whatever the checks find: a recorder left running would hold the next test's mutex.
+    struct EndAtExit {
+        HWND window;
+        ~EndAtExit() {
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            WaitFor("the recorder ended", [this] { return !IsWindow(window); });
+        }
+    } end{status};
+
+    dir_.Write("offset", "+1d\n");
+    PostMessageW(status, WM_TIMECHANGE, 0, 0);
+    WaitFor("the session ended and the next started", [&] { return Lines(Log()).size() >= 3; });
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    WaitFor("the end line", [&] { return Lines(Log()).size() >= 4; });
+
+    const std::vector<std::string> lines = Lines(Log());
+    SCOPED_TRACE(Log());
+    ASSERT_EQ(lines.size(), 4u);
+    std::vector<LogStamp> stamps;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].substr(0, 2), i % 2 == 0 ? "S " : "E ");
+        stamps.push_back(ParseLogLine(lines[i]));
+    }
+    // The start line carries the correction of 2 minutes.
+    EXPECT_LE(SessionMinutes(stamps[0], stamps[1]), 3);
+    EXPECT_TRUE(SameDate(stamps[0], stamps[1]));
+    EXPECT_NEAR(SessionMinutes(stamps[1], stamps[2]), 1440, 1);
+    EXPECT_FALSE(SameDate(stamps[1], stamps[2]));
+    EXPECT_TRUE(SameDate(stamps[2], stamps[3]));
+    EXPECT_LE(SessionMinutes(stamps[2], stamps[3]), 1);
+    EXPECT_GE(stamps[3].minutes, stamps[2].minutes);
+}
+
 }  // namespace
 }  // namespace kestrowa

@@ -852,6 +852,8 @@ TEST_F(RecorderEndToEndTest, AClockSetADayForwardEndsTheSessionAndStartsTheNextA
     ASSERT_TRUE(started);
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
+    // The window exists before its initialisation has read the clock; `WinDrive` is written last.
+    WaitFor("WinDrive written", [&] { return !Read(profile_, recorder_key::WinDrive).empty(); });
     HWND status = WaitFor("the status window", [] { return AnyStatusWindow(); });
     ASSERT_NE(status, nullptr);
     // Ended whatever the checks find: a recorder left running would hold the next test's mutex.

@@ -73,7 +73,7 @@ Table BuildDailyView(const MonthModel& model, const ViewOptions& options) {
         }
         row[5] = run.starts;
     }
-    if (options.settings.mnthLastPosition == 1) table.scroll = kRowHeight * static_cast<int>(table.rows.size());
+    if (options.settings.dailyViewAtEnd == 1) table.scroll = kRowHeight * static_cast<int>(table.rows.size());
     return table;
 }
 

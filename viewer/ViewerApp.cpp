@@ -13,7 +13,7 @@
 #include "viewer/ViewerDlg.h"
 #include "viewer/ViewerSettings.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 namespace {
 // Beside the program.
@@ -34,9 +34,9 @@ int CViewerApp::Run() {
     return 0;
 }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    kestrowa::orvelle::CViewerApp app;
+    kestrowa::CViewerApp app;
     return app.Run();
 }

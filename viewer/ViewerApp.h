@@ -1,6 +1,6 @@
 #pragma once
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 // The viewer's application object: the settings file ORVELLE.INI in the Windows directory, the
 // recorder's registry profile for its folder, and the main window run as the program's one
@@ -10,4 +10,4 @@ public:
     int Run();
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

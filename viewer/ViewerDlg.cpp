@@ -21,7 +21,7 @@
 #include "viewer/analysis/TrendGraphDlg.h"
 #include "viewer/settings/DisplaySettingsDlg.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 namespace {
 // The caption of the viewer's message boxes.
@@ -255,7 +255,7 @@ void CViewerDlg::OnLog() {
 
 void CViewerDlg::OnPeriod() {
     const ViewerSettings& s = viewer_.Options().settings;
-    CPeriodDlg({context_.settings, context_.prompts, viewer_.LogPath(), s.timeMode, s.periodLastPosition})
+    CPeriodDlg({context_.settings, context_.prompts, viewer_.LogPath(), s.timeMode, s.periodViewAtEnd})
         .RunModal(Hwnd());
 }
 
@@ -378,4 +378,4 @@ void CViewerDlg::OnDestroy(WPARAM, LPARAM) {
     wait_.reset();
 }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

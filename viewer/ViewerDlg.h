@@ -22,7 +22,7 @@
 #include "viewer/Views.h"
 #include "viewer/history/EventHistory.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 class CWaitDlg;
 
@@ -123,4 +123,4 @@ private:
     DialogScale helpScale_;
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -19,13 +19,13 @@ ViewerSettings ReadViewerSettings(Profile& profile, std::string_view windowsDire
     s.monthLabel = ReadViewer(profile, MonthLabel);
     s.weekRecord = ReadViewer(profile, WeekRecord);
     s.hundredMark = ReadViewer(profile, HundredMark);
-    s.combSelectNo = ReadViewer(profile, CombSelectNo);
-    s.periodLastPosition = ReadViewer(profile, PeriodLastPosition);
-    s.carrerLastPosition = ReadViewer(profile, CarrerLastPosition);
-    s.dayLastPosition = ReadViewer(profile, DayLastPosition);
-    s.mnthLastPosition = ReadViewer(profile, MnthLastPosition);
+    s.chosenLog = ReadViewer(profile, CombSelectNo);
+    s.periodViewAtEnd = ReadViewer(profile, PeriodLastPosition);
+    s.yearMonthViewAtEnd = ReadViewer(profile, CarrerLastPosition);
+    s.perStartViewAtEnd = ReadViewer(profile, DayLastPosition);
+    s.dailyViewAtEnd = ReadViewer(profile, MnthLastPosition);
     s.timeMode = ReadViewer(profile, TimeMode);
-    s.tabNo = ReadViewer(profile, TabNo);
+    s.settingsPage = ReadViewer(profile, TabNo);
     return s;
 }
 

@@ -62,13 +62,13 @@ struct ViewerSettings {
     int monthLabel = viewer_key::MonthLabel.fallback;
     int weekRecord = viewer_key::WeekRecord.fallback;
     int hundredMark = viewer_key::HundredMark.fallback;
-    int combSelectNo = viewer_key::CombSelectNo.fallback;
-    int periodLastPosition = viewer_key::PeriodLastPosition.fallback;
-    int carrerLastPosition = viewer_key::CarrerLastPosition.fallback;
-    int dayLastPosition = viewer_key::DayLastPosition.fallback;
-    int mnthLastPosition = viewer_key::MnthLastPosition.fallback;
+    int chosenLog = viewer_key::CombSelectNo.fallback;
+    int periodViewAtEnd = viewer_key::PeriodLastPosition.fallback;
+    int yearMonthViewAtEnd = viewer_key::CarrerLastPosition.fallback;
+    int perStartViewAtEnd = viewer_key::DayLastPosition.fallback;
+    int dailyViewAtEnd = viewer_key::MnthLastPosition.fallback;
     int timeMode = viewer_key::TimeMode.fallback;
-    int tabNo = viewer_key::TabNo.fallback;
+    int settingsPage = viewer_key::TabNo.fallback;
 };
 
 inline int ReadViewer(const Profile& p, IntSetting s) { return ReadInRange(p, kViewerSection, s); }

@@ -3,7 +3,7 @@
 #include "resources/viewer/ViewerResources.h"
 #include "viewer/WaitDlgIds.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 CWaitDlg::CWaitDlg() : DialogWithTable(IDD_WAIT) {}
 
@@ -20,4 +20,4 @@ void CWaitDlg::OnInitDialog(WPARAM, LPARAM) {
     SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

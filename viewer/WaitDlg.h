@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/win/ui/Dialog.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 // The wait window, template 139: shown while the viewer first reads the log, closed when the
 // first month is shown. Modeless (`Modeless<CWaitDlg>`); destroying the object closes it.
@@ -14,4 +14,4 @@ private:
     void OnInitDialog(WPARAM, LPARAM);
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -16,10 +16,10 @@ TEST(ViewerSettingsRead, FirstStartWritesOnlyTheEditor) {
     for (const char* key : {"LogFile", "SecondLog", "MonthLabel", "WeekRecord", "TimeMode", "TabNo"})
         EXPECT_FALSE(profile.Has("System", key)) << key;
     EXPECT_EQ(s.weekRecord, 1);
-    EXPECT_EQ(s.mnthLastPosition, 1);
+    EXPECT_EQ(s.dailyViewAtEnd, 1);
     EXPECT_EQ(s.timeMode, 0);
     EXPECT_EQ(s.monthLabel, 0);
-    EXPECT_EQ(s.tabNo, 1);
+    EXPECT_EQ(s.settingsPage, 1);
 }
 
 TEST(ViewerSettingsRead, StoredValuesAreRead) {
@@ -47,12 +47,12 @@ TEST(ViewerSettingsRead, ValuesOutsideTheirRangeReadAsTheDefault) {
     ViewerSettings s = ReadViewerSettings(profile, "C:\\WINDOWS");
     EXPECT_EQ(s.timeMode, 0);
     EXPECT_EQ(s.weekRecord, 1);
-    EXPECT_EQ(s.tabNo, 1);
-    EXPECT_EQ(s.combSelectNo, 0);
+    EXPECT_EQ(s.settingsPage, 1);
+    EXPECT_EQ(s.chosenLog, 0);
     EXPECT_EQ(s.hundredMark, 0);
-    EXPECT_EQ(s.dayLastPosition, 0) << "the low end of a range is kept";
+    EXPECT_EQ(s.perStartViewAtEnd, 0) << "the low end of a range is kept";
     profile.WriteInt("System", "CombSelectNo", 9);
-    EXPECT_EQ(ReadViewerSettings(profile, "C:\\WINDOWS").combSelectNo, 9);
+    EXPECT_EQ(ReadViewerSettings(profile, "C:\\WINDOWS").chosenLog, 9);
 }
 
 TEST(MonthSelection, YearEdit) {

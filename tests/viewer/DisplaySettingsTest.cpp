@@ -92,7 +92,7 @@ TEST_F(ApplyTest, EachChangeWritesItsKeysAndRedisplaysWhenItShows) {
         {"hundred mark", [](Values& v) { v.items.hundredMark = 1; }, {"HundredMark=1"}, false},
         {"tab", [](Values& v) { v.tab = 0; }, {"TabNo=0"}, false},
         {"one scroll flag",
-         [](Values& v) { v.items.carrerLastPosition = 0; },
+         [](Values& v) { v.items.yearMonthViewAtEnd = 0; },
          {"MnthLastPosition=1", "DayLastPosition=1", "CarrerLastPosition=0", "PeriodLastPosition=1"},
          false},
         {"weekly status", [](Values& v) { v.items.weekRecord = 0; }, {"WeekRecord=0"}, true},
@@ -140,7 +140,7 @@ TEST_F(ApplyTest, EverythingChangedIsWrittenInItsOrder) {
 TEST_F(ApplyTest, CancelTakesNothingOverButStillWritesTheLogChoiceAndTestsIt) {
     profile_.WriteText("System", "SubFile3", "kept.dat");
     viewer_->Options().settings.secondLog = dir_.File("gone.dat");
-    viewer_->Options().settings.combSelectNo = 4;
+    viewer_->Options().settings.chosenLog = 4;
     const AppliedDisplaySettings applied = Apply(std::nullopt);
     EXPECT_EQ(profile_.writes, (std::vector<std::string>{"SecondLog=" + dir_.File("gone.dat"), "SubFile2=kept.dat",
                                                          "SubFile3=", "SecondLog="}));
@@ -149,7 +149,7 @@ TEST_F(ApplyTest, CancelTakesNothingOverButStillWritesTheLogChoiceAndTestsIt) {
     EXPECT_FALSE(applied.totalShown);
     // The own log is in use again, its index not stored, and the list shows its month.
     EXPECT_EQ(viewer_->Options().settings.secondLog, "");
-    EXPECT_EQ(viewer_->Options().settings.combSelectNo, 0);
+    EXPECT_EQ(viewer_->Options().settings.chosenLog, 0);
     EXPECT_EQ(viewer_->Title(), " Orvelle Check  (2009/05/20 10:15 現在)");
     ASSERT_TRUE(applied.view.has_value());
     EXPECT_EQ(applied.view->summary.total, "1:00");
@@ -263,7 +263,7 @@ TEST(LogList, AHistoryJoinsTheFurtherLogsOnce) {
         profile.WriteText("System", SubFileKey(key), "d:\\" + std::to_string(key) + ".dat");
     ShowFurtherLog(settings, profile, "C:\\K\\", "D:\\5.DAT");
     EXPECT_EQ(ReadFurtherLogs(profile)[3], "d:\\5.dat");
-    EXPECT_EQ(settings.combSelectNo, 5);
+    EXPECT_EQ(settings.chosenLog, 5);
     ShowFurtherLog(settings, profile, "C:\\K\\", "C:\\K\\EventHistory.dat");
     EXPECT_EQ(ReadFurtherLogs(profile), Further({"d:\\3.dat", "d:\\4.dat", "d:\\5.dat", "d:\\6.dat", "d:\\7.dat",
                                                  "d:\\8.dat", "d:\\9.dat", "C:\\K\\EventHistory.dat"}));

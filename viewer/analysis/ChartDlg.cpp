@@ -3,7 +3,7 @@
 #include "platform/win/ui/DrawListReplay.h"
 #include "viewer/analysis/ChartDlgIds.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 CChartDlg::CChartDlg(ChartOpening opening) : DialogWithTable(IDD_CHART), chart_(std::move(opening)) {}
 
@@ -29,4 +29,4 @@ void CChartDlg::OnOk() { End(IDOK); }
 
 void CChartDlg::OnCancel() { End(IDCANCEL); }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

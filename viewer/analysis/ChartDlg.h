@@ -5,7 +5,7 @@
 #include "shared/DrawList.h"
 #include "viewer/analysis/Chart.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 // The start/stop chart, template 141: every session of the main window's month as a line on its
 // day's row. Modal, opened by the main window; the log is read again at every paint.
@@ -26,4 +26,4 @@ private:
     DrawList drawing_;
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

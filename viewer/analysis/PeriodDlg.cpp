@@ -2,7 +2,7 @@
 
 #include "viewer/analysis/PeriodDlgIds.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 namespace {
 
@@ -72,4 +72,4 @@ void CPeriodDlg::Show(const RecountResult& result) {
         context_.prompts.ShowMessage(Hwnd(), result.message, kProgramCaption, MB_ICONEXCLAMATION | MB_OK);
 }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

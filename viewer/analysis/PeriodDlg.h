@@ -8,7 +8,7 @@
 #include "platform/win/ui/MessageBoxes.h"
 #include "viewer/analysis/PeriodForm.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 // What the main window hands the period view.
 struct PeriodContext {
@@ -43,4 +43,4 @@ private:
     ListView list_;
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

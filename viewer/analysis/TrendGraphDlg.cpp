@@ -3,7 +3,7 @@
 #include "platform/win/ui/DrawListReplay.h"
 #include "viewer/analysis/TrendGraphDlgIds.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 CTrendGraphDlg::CTrendGraphDlg(TrendGraphOpening opening) : DialogWithTable(IDD_TREND_GRAPH), graph_(std::move(opening)) {}
 
@@ -70,4 +70,4 @@ void CTrendGraphDlg::OnOk() { End(IDOK); }
 
 void CTrendGraphDlg::OnCancel() { End(IDCANCEL); }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -5,7 +5,7 @@
 #include "shared/DrawList.h"
 #include "viewer/analysis/TrendGraph.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 // The trend graph, template 130: the month by day with stepping to other months, or the whole
 // log by month, 96 months at a time. Modal, opened by the main window.
@@ -35,4 +35,4 @@ private:
     DrawList drawing_;
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -4,7 +4,7 @@
 
 #include "viewer/settings/DisplaySettingsDlgIds.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 namespace {
 struct RadioControl {
@@ -26,8 +26,8 @@ struct BoxControl {
 };
 constexpr BoxControl kBoxes[] = {
     {IDC_WEEK_RECORD, &DisplayItems::weekRecord},          {IDC_HUNDRED_MARK, &DisplayItems::hundredMark},
-    {IDC_LAST_MONTHLY, &DisplayItems::mnthLastPosition},   {IDC_LAST_ACTIVITY, &DisplayItems::dayLastPosition},
-    {IDC_LAST_YEAR_MONTH, &DisplayItems::carrerLastPosition}, {IDC_LAST_PERIOD, &DisplayItems::periodLastPosition},
+    {IDC_LAST_MONTHLY, &DisplayItems::dailyViewAtEnd},   {IDC_LAST_ACTIVITY, &DisplayItems::perStartViewAtEnd},
+    {IDC_LAST_YEAR_MONTH, &DisplayItems::yearMonthViewAtEnd}, {IDC_LAST_PERIOD, &DisplayItems::periodViewAtEnd},
 };
 }  // namespace
 
@@ -68,4 +68,4 @@ void CDisplayItemsPage::OnBox() {
     value = Flipped(value);
 }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

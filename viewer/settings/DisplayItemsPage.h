@@ -5,7 +5,7 @@
 #include "platform/win/ui/TabbedDialog.h"
 #include "viewer/settings/DisplaySettings.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 // The 表示項目 page, template 144: how the main window shows the log. Each radio sets its value
 // and each check box flips its own the moment it is clicked.
@@ -29,4 +29,4 @@ private:
     DisplayItems items_;
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -29,8 +29,8 @@ struct Marks {
     bool logFile = false;
     bool editor = false;
     bool lastPositions = false;
-    bool tabNo = false;
-    bool combSelectNo = false;
+    bool settingsPage = false;
+    bool chosenLog = false;
     bool hundredMark = false;
     bool weekRecord = false;
     bool timeTexts = false;  // TimeMode and MonthLabel, always together
@@ -62,9 +62,9 @@ void TakeOver(ViewOptions& options, const DisplaySettingsValues& r, Marks& marks
         s.timeMode = items.timeMode;
         flags.redisplay = marks.timeTexts = true;
     }
-    if (r.files.selectedIndex != s.combSelectNo) {
-        s.combSelectNo = r.files.selectedIndex;
-        marks.combSelectNo = true;
+    if (r.files.selectedIndex != s.chosenLog) {
+        s.chosenLog = r.files.selectedIndex;
+        marks.chosenLog = true;
     }
     // Marked 次回から有効: the year-month view shows it the next time it is built.
     if (items.hundredMark != s.hundredMark) {
@@ -76,17 +76,17 @@ void TakeOver(ViewOptions& options, const DisplaySettingsValues& r, Marks& marks
         s.secondLog = r.files.selectedLog == kOwnLogChoice ? std::string() : r.files.selectedLog;
         flags.toCalendar = flags.redisplay = flags.logChanged = true;
     }
-    if (r.tab != s.tabNo) {
-        s.tabNo = r.tab;
-        marks.tabNo = true;
+    if (r.tab != s.settingsPage) {
+        s.settingsPage = r.tab;
+        marks.settingsPage = true;
     }
-    if (items.mnthLastPosition != s.mnthLastPosition || items.dayLastPosition != s.dayLastPosition ||
-        items.carrerLastPosition != s.carrerLastPosition || items.periodLastPosition != s.periodLastPosition)
+    if (items.dailyViewAtEnd != s.dailyViewAtEnd || items.perStartViewAtEnd != s.perStartViewAtEnd ||
+        items.yearMonthViewAtEnd != s.yearMonthViewAtEnd || items.periodViewAtEnd != s.periodViewAtEnd)
         marks.lastPositions = true;
-    s.mnthLastPosition = items.mnthLastPosition;
-    s.dayLastPosition = items.dayLastPosition;
-    s.carrerLastPosition = items.carrerLastPosition;
-    s.periodLastPosition = items.periodLastPosition;
+    s.dailyViewAtEnd = items.dailyViewAtEnd;
+    s.perStartViewAtEnd = items.perStartViewAtEnd;
+    s.yearMonthViewAtEnd = items.yearMonthViewAtEnd;
+    s.periodViewAtEnd = items.periodViewAtEnd;
     if (items.weekRecord != s.weekRecord) {
         s.weekRecord = items.weekRecord;
         flags.redisplay = marks.weekRecord = true;
@@ -102,13 +102,13 @@ void WriteMarked(Profile& profile, const ViewerSettings& s, const Marks& marks) 
     if (marks.logFile) WriteViewer(profile, LogFile, s.logFile);
     if (marks.editor) WriteViewer(profile, Editor, s.editor);
     if (marks.lastPositions) {
-        WriteViewer(profile, MnthLastPosition, s.mnthLastPosition);
-        WriteViewer(profile, DayLastPosition, s.dayLastPosition);
-        WriteViewer(profile, CarrerLastPosition, s.carrerLastPosition);
-        WriteViewer(profile, PeriodLastPosition, s.periodLastPosition);
+        WriteViewer(profile, MnthLastPosition, s.dailyViewAtEnd);
+        WriteViewer(profile, DayLastPosition, s.perStartViewAtEnd);
+        WriteViewer(profile, CarrerLastPosition, s.yearMonthViewAtEnd);
+        WriteViewer(profile, PeriodLastPosition, s.periodViewAtEnd);
     }
-    if (marks.tabNo) WriteViewer(profile, TabNo, s.tabNo);
-    if (marks.combSelectNo) WriteViewer(profile, CombSelectNo, s.combSelectNo);
+    if (marks.settingsPage) WriteViewer(profile, TabNo, s.settingsPage);
+    if (marks.chosenLog) WriteViewer(profile, CombSelectNo, s.chosenLog);
     if (marks.hundredMark) WriteViewer(profile, HundredMark, s.hundredMark);
     if (marks.weekRecord) WriteViewer(profile, WeekRecord, s.weekRecord);
 }
@@ -145,18 +145,18 @@ DisplaySettingsValues DisplaySettingsFor(const ViewOptions& options, std::string
                                          const Profile& profile) {
     const ViewerSettings& s = options.settings;
     DisplaySettingsValues v;
-    v.tab = s.tabNo;
+    v.tab = s.settingsPage;
     v.items.timeMode = s.timeMode;
     v.items.monthLabel = s.monthLabel;
     v.items.calendarDates = options.calendarDates;
     v.items.weekRecord = s.weekRecord;
     v.items.activityDates = options.perStartDates;
     v.items.hundredMark = s.hundredMark;
-    v.items.mnthLastPosition = s.mnthLastPosition;
-    v.items.dayLastPosition = s.dayLastPosition;
-    v.items.carrerLastPosition = s.carrerLastPosition;
-    v.items.periodLastPosition = s.periodLastPosition;
-    v.files = {s.combSelectNo, s.logFile, s.secondLog, s.editor, ReadFurtherLogs(profile)};
+    v.items.dailyViewAtEnd = s.dailyViewAtEnd;
+    v.items.perStartViewAtEnd = s.perStartViewAtEnd;
+    v.items.yearMonthViewAtEnd = s.yearMonthViewAtEnd;
+    v.items.periodViewAtEnd = s.periodViewAtEnd;
+    v.files = {s.chosenLog, s.logFile, s.secondLog, s.editor, ReadFurtherLogs(profile)};
     v.recorderFolder = std::string(recorderFolder);
     return v;
 }
@@ -253,9 +253,9 @@ void ShowFurtherLog(ViewerSettings& settings, Profile& profile, std::string_view
     const int index = listed >= 0 ? listed : list.Append(path);
     WriteFurtherLogs(profile, list.Further());
     settings.secondLog = path;
-    settings.combSelectNo = index;
+    settings.chosenLog = index;
     WriteViewer(profile, viewer_key::SecondLog, settings.secondLog);
-    WriteViewer(profile, viewer_key::CombSelectNo, settings.combSelectNo);
+    WriteViewer(profile, viewer_key::CombSelectNo, settings.chosenLog);
 }
 
 std::string MissingLogMessage(std::string_view path) {
@@ -287,7 +287,7 @@ AppliedDisplaySettings ApplyDisplaySettings(MonthViewer& viewer, const FurtherLo
             warn(MissingLogMessage(s.secondLog));
             s.secondLog.clear();
             WriteViewer(profile, viewer_key::SecondLog, s.secondLog);
-            s.combSelectNo = 0;
+            s.chosenLog = 0;
             // The list showed the lost log's month: the own log is read in its place.
             flags.redisplay = flags.logChanged = true;
         }

@@ -24,10 +24,10 @@ struct DisplayItems {
     int weekRecord = 1;
     int activityDates = 1;  // the per-start view's date marking
     int hundredMark = 0;
-    int mnthLastPosition = 1;
-    int dayLastPosition = 1;
-    int carrerLastPosition = 1;
-    int periodLastPosition = 1;
+    int dailyViewAtEnd = 1;
+    int perStartViewAtEnd = 1;
+    int yearMonthViewAtEnd = 1;
+    int periodViewAtEnd = 1;
 };
 
 // A pair of radio buttons shows a value: 0 checks the first, 1 the second, anything else

@@ -2,7 +2,7 @@
 
 #include "viewer/settings/DisplaySettingsDlgIds.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 CDisplaySettingsDlg::CDisplaySettingsDlg(const DisplaySettingsValues& values, FileDialogs& fileDialogs,
                                          HistoryAction importHistory)
@@ -36,4 +36,4 @@ void CDisplaySettingsDlg::OnOk() {
 // Everything chosen in the dialog is dropped, files added to the list included.
 void CDisplaySettingsDlg::OnCancel() { End(IDCANCEL); }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -8,7 +8,7 @@
 #include "viewer/settings/DisplaySettings.h"
 #include "viewer/settings/FilePage.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 // The display settings dialog, template 140: the pages 表示項目 and ファイル over a tab control,
 // opened on the tab last used. It changes nothing itself: OK hands back the pages' values.
@@ -32,4 +32,4 @@ private:
     std::optional<DisplaySettingsValues> confirmed_;
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -3,7 +3,7 @@
 #include "platform/win/os/Text.h"
 #include "viewer/settings/DisplaySettingsDlgIds.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 CFilePage::CFilePage(const FileChoices& choices, std::string_view recorderFolder, FileDialogs& fileDialogs,
                      HistoryAction importHistory)
@@ -76,4 +76,4 @@ void CFilePage::OnHistory() {
 
 void CFilePage::OnApply() { model_.TakeTyped(ItemText(IDC_EDITOR), ItemText(IDC_OUTSIDE_FOLDER)); }
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -8,7 +8,7 @@
 #include "platform/win/ui/TabbedDialog.h"
 #include "viewer/settings/DisplaySettings.h"
 
-namespace kestrowa::orvelle {
+namespace kestrowa {
 
 // Makes the history from before the own log (asking the user where needed, with message boxes
 // owned by `owner`); the path of the history written.
@@ -42,4 +42,4 @@ private:
     HistoryAction importHistory_;
 };
 
-}  // namespace kestrowa::orvelle
+}  // namespace kestrowa

@@ -13,7 +13,7 @@
 #include "viewer/settings/DisplaySettingsDlgIds.h"
 
 using namespace kestrowa;
-using namespace kestrowa::orvelle;
+using namespace kestrowa;
 
 namespace {
 
@@ -130,10 +130,10 @@ TEST_F(DisplaySettingsDlgTest, EachClickSetsItsValue) {
         {IDC_HUNDRED_MARK, &DisplayItems::hundredMark, 0, 1},
         // A value other than 0 shows unchecked; the click checks the box, yet the value flips to 0.
         {IDC_HUNDRED_MARK, &DisplayItems::hundredMark, 7, 0},
-        {IDC_LAST_MONTHLY, &DisplayItems::mnthLastPosition, 1, 0},
-        {IDC_LAST_ACTIVITY, &DisplayItems::dayLastPosition, 0, 1},
-        {IDC_LAST_YEAR_MONTH, &DisplayItems::carrerLastPosition, 1, 0},
-        {IDC_LAST_PERIOD, &DisplayItems::periodLastPosition, 0, 1},
+        {IDC_LAST_MONTHLY, &DisplayItems::dailyViewAtEnd, 1, 0},
+        {IDC_LAST_ACTIVITY, &DisplayItems::perStartViewAtEnd, 0, 1},
+        {IDC_LAST_YEAR_MONTH, &DisplayItems::yearMonthViewAtEnd, 1, 0},
+        {IDC_LAST_PERIOD, &DisplayItems::periodViewAtEnd, 0, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
@@ -149,8 +149,8 @@ TEST_F(DisplaySettingsDlgTest, EachClickSetsItsValue) {
         const DisplayItems got = Ok().items;
         for (int DisplayItems::*each :
              {&DisplayItems::timeMode, &DisplayItems::monthLabel, &DisplayItems::calendarDates, &DisplayItems::weekRecord,
-              &DisplayItems::activityDates, &DisplayItems::hundredMark, &DisplayItems::mnthLastPosition,
-              &DisplayItems::dayLastPosition, &DisplayItems::carrerLastPosition, &DisplayItems::periodLastPosition})
+              &DisplayItems::activityDates, &DisplayItems::hundredMark, &DisplayItems::dailyViewAtEnd,
+              &DisplayItems::perStartViewAtEnd, &DisplayItems::yearMonthViewAtEnd, &DisplayItems::periodViewAtEnd})
             EXPECT_EQ(got.*each, expected.*each);
     }
 }

@@ -15,7 +15,7 @@ TEST(IniProfile, FirstStartWritesTheEditorIntoSectionSystem) {
     ViewerSettings s = ReadViewerSettings(profile, "C:\\WINDOWS");
     EXPECT_EQ(s.editor, "C:\\WINDOWS\\NOTEPAD.EXE");
     EXPECT_EQ(s.weekRecord, 1);
-    EXPECT_EQ(s.tabNo, 1);
+    EXPECT_EQ(s.settingsPage, 1);
     const std::string file = dir.Read("ORVELLE.INI");
     EXPECT_NE(file.find("[System]"), std::string::npos) << file;
     EXPECT_NE(file.find("Editor=C:\\WINDOWS\\NOTEPAD.EXE"), std::string::npos) << file;

@@ -19,7 +19,7 @@
 #include "viewer/report/Report.h"
 
 using namespace kestrowa;
-using namespace kestrowa::orvelle;
+using namespace kestrowa;
 
 namespace {
 

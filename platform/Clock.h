@@ -20,8 +20,11 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual DateTime Now() const = 0;
-    // Milliseconds since the system started.
+    // Milliseconds since the system started, its sleeps included; wraps after 49.7 days.
     virtual std::uint32_t TickCount() const = 0;
+    // Milliseconds the system has run since it started, its sleeps left out. Neither a change of
+    // the wall clock nor of the time zone moves it: running time is measured with it.
+    virtual std::uint64_t UnbiasedMilliseconds() const = 0;
 };
 
 }  // namespace kestrowa

@@ -1,6 +1,6 @@
 #include "recorder/BootCorrection.h"
 
-#include "recorder/CivilTime.h"
+#include "shared/CivilTime.h"
 #include "shared/RecorderSettings.h"
 
 namespace kestrowa {

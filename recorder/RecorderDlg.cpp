@@ -77,6 +77,7 @@ std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
         OnMessage(WM_TIMER, &D::OnTimer),
         OnMessage(kTrayCallback, &D::OnTrayNotify),
         OnMessage(WM_POWERBROADCAST, &D::OnPowerBroadcast),
+        OnMessage(WM_TIMECHANGE, &D::OnTimeChange),
         OnMessageResult(WM_SYSCOMMAND, &D::OnSysCommand),
         OnMessageResult(WM_DRAWITEM, &D::OnDrawItem),
         OnMessage(WM_DESTROY, &D::OnDestroy),
@@ -239,6 +240,10 @@ void CRecorderDlg::OnPowerBroadcast(WPARAM event, LPARAM) {
     }
 }
 
+// The clock or the time zone was set: the session is ended at the old clock's time and a new one
+// opened at the new clock's, unless it moved by no more than a time synchronisation does.
+void CRecorderDlg::OnTimeChange(WPARAM, LPARAM) { Apply(display_.ClockChanged()); }
+
 LRESULT CRecorderDlg::OnSysCommand(WPARAM wParam, LPARAM) {
     if (!IsAboutCommand(wParam)) return FALSE;
     CAboutDlg().RunModal(Hwnd());
@@ -319,7 +324,7 @@ void CRecorderDlg::OnHelp() {
 }
 
 void CRecorderDlg::OnStopwatch() {
-    Apply(stopwatch_.Press(context_.clock.TickCount(), display_.Settings().stopwatch));
+    Apply(stopwatch_.Press(context_.clock.UnbiasedMilliseconds(), display_.Settings().stopwatch));
 }
 
 void CRecorderDlg::OnStartTimeButton() {

@@ -70,6 +70,7 @@ private:
     void OnTimer(WPARAM, LPARAM);
     void OnTrayNotify(WPARAM, LPARAM);
     void OnPowerBroadcast(WPARAM, LPARAM);
+    void OnTimeChange(WPARAM, LPARAM);
     LRESULT OnSysCommand(WPARAM, LPARAM);
     LRESULT OnDrawItem(WPARAM, LPARAM);
     void OnDestroy(WPARAM, LPARAM);

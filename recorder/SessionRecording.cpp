@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "recorder/CivilTime.h"
+#include "shared/CivilTime.h"
 #include "shared/LogLine.h"
 #include "shared/Strings.h"
 
@@ -11,6 +11,11 @@ namespace kestrowa {
 namespace {
 inline constexpr int kRestartMinutes = 20;
 inline constexpr int kHeartbeatTicks = 30;
+
+// The start-time title of the status window.
+std::string StartTitleOf(const DateTime& start) {
+    return Format("起動%d月%d日%02d:%02d", start.month, start.day, start.hour, start.minute);
+}
 
 // The stored heartbeat as the end repair may copy it into the log: exactly "E yyyy/mm/dd hh:mm"
 // of a date of the calendar and a time of the day. Anything else would put a line into the log
@@ -73,7 +78,8 @@ void SessionRecording::RecordStart(const std::function<void()>& applyBootCorrect
 void SessionRecording::StartSession(const std::function<void()>& applyBootCorrection) {
     state_ = State::Initialised;
 
-    const DateTime now = clock_.Now();
+    started_ = checked_ = ReadClock(clock_);
+    const DateTime now = started_.wall;
     shownStart_ = now;
     startLine_ = FullStartLine(now);
 
@@ -102,45 +108,90 @@ void SessionRecording::StartSession(const std::function<void()>& applyBootCorrec
     }
     if (!restart_) startLine_ = FullStartLine(shownStart_);
     log_.Append(startLine_);
-    startTitle_ = Format("起動%d月%d日%02d:%02d", shownStart_.month, shownStart_.day, shownStart_.hour, shownStart_.minute);
+    startTitle_ = StartTitleOf(shownStart_);
 }
 
-void SessionRecording::Tick() {
-    if (state_ == State::Initialised && ++ticks_ % kHeartbeatTicks == 0) Heartbeat();
+void SessionRecording::StartAtWake() {
+    wokenSinceSleep_ = true;
+    startedAtWake_ = true;
+    lastEnd_ = Read(profile_, recorder_key::LastWindwsEnd);
+    StartSession({});
 }
 
-void SessionRecording::Heartbeat() {
+bool SessionRecording::Tick() {
+    return state_ == State::Initialised && ++ticks_ % kHeartbeatTicks == 0 && Heartbeat();
+}
+
+bool SessionRecording::Heartbeat() {
+    const bool started = CheckClock();
     Write(profile_, recorder_key::LastWindwsEnd, FullEndLine(clock_.Now()));
     log_.Flush();
+    return started;
 }
 
-void SessionRecording::WriteEndLine() {
-    const std::string endLine = FullEndLine(clock_.Now());
+bool SessionRecording::CheckClock() {
+    if (state_ != State::Initialised) return false;
+    const ClockReading now = ReadClock(clock_);
+    const ClockComparison seen = CompareClocks(checked_, now);
+    switch (seen.event) {
+        case ClockEvent::None: checked_ = now; return false;
+        case ClockEvent::Sleep:
+            WriteEndLine(checked_.wall);
+            StartAtWake();
+            return true;
+        case ClockEvent::Change: TakeClockChange(seen.oldClockNow, now); return true;
+    }
+    return false;
+}
+
+void SessionRecording::TakeClockChange(const DateTime& oldClockNow, const ClockReading& now) {
+    WriteEndLine(oldClockNow);
+    lastEnd_ = FullEndLine(oldClockNow);
+    const std::int64_t moved = SecondsOf(now.wall) - SecondsOf(oldClockNow);
+    shownStart_ = AddSeconds(shownStart_, moved);
+    runStart_ = AddSeconds(runStart_, moved);
+    if (const DateTime pcStart = StoredPcStart(profile_); pcStart.year != 0)
+        StorePcStart(profile_, AddSeconds(pcStart, moved));
+    startLine_ = FullStartLine(now.wall);
+    restart_ = IsRestart(now.wall);
+    log_.Append(startLine_);
+    // The heartbeat follows the new clock at once: killed before the next one, the end repair
+    // must not close the new session with an end of the old clock.
+    Write(profile_, recorder_key::LastWindwsEnd, FullEndLine(now.wall));
+    startTitle_ = StartTitleOf(shownStart_);
+    checked_ = now;
+}
+
+void SessionRecording::WriteEndLine(const DateTime& at) {
+    const std::string endLine = FullEndLine(at);
     Write(profile_, recorder_key::LastWindwsEnd, endLine);
     log_.Append(endLine);
 }
 
 void SessionRecording::RecordEnd() {
     if (state_ == State::NotInitialised) return;
-    if (state_ == State::Initialised) WriteEndLine();
+    if (state_ == State::Initialised) WriteEndLine(clock_.Now());
     state_ = State::Ended;
 }
 
 void SessionRecording::RecordSleep() {
     if (state_ != State::Initialised) return;
-    WriteEndLine();
+    WriteEndLine(clock_.Now());
     state_ = State::Asleep;
     wokenSinceSleep_ = false;
 }
 
 bool SessionRecording::RecordWake(WakeNotice notice) {
-    if (state_ != State::Initialised && state_ != State::Asleep) return false;
+    if (state_ == State::Initialised) return CheckClock();
+    if (state_ != State::Asleep) return false;
     if (notice == WakeNotice::ByUser && wokenSinceSleep_) return false;
-    wokenSinceSleep_ = true;
-    startedAtWake_ = true;
-    lastEnd_ = Read(profile_, recorder_key::LastWindwsEnd);
-    StartSession({});
+    StartAtWake();
     return true;
+}
+
+std::int64_t SessionRecording::RunningSeconds() const {
+    return kestrowa::RunningSeconds(started_.unbiased, clock_.UnbiasedMilliseconds(),
+                                    SecondsOf(runStart_) - SecondsOf(shownStart_));
 }
 
 void SessionRecording::SwitchRestartHandling(RestartSwitch by) {

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "recorder/CivilTime.h"
 #include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
 #include "shared/Strings.h"
@@ -118,8 +117,11 @@ void StatusDisplay::ShowMonth(StatusUpdate& update) const {
     update.texts[IDC_MONTH_TOTAL] = shown ? MonthTotalText() : kFieldBlank;
 }
 
-StatusUpdate StatusDisplay::Wake(WakeNotice notice) {
-    if (!recording_.RecordWake(notice)) return {};
+StatusUpdate StatusDisplay::Wake(WakeNotice notice) { return recording_.RecordWake(notice) ? NewSession() : StatusUpdate{}; }
+
+StatusUpdate StatusDisplay::ClockChanged() { return recording_.CheckClock() ? NewSession() : StatusUpdate{}; }
+
+StatusUpdate StatusDisplay::NewSession() {
     tickCounter_ = 0;
     StatusUpdate update = Initial();
     if (settings_.secondRow == SecondRowItem::LastEnd) update.texts[IDC_SECOND_ROW] = LastEndText();
@@ -129,7 +131,7 @@ StatusUpdate StatusDisplay::Wake(WakeNotice notice) {
 }
 
 StatusUpdate StatusDisplay::Tick() {
-    recording_.Tick();
+    if (recording_.Tick()) return NewSession();
     if (tickCounter_ < countdownLimit_) {
         ++tickCounter_;
         StatusUpdate update;
@@ -161,8 +163,8 @@ StatusUpdate StatusDisplay::Refresh() {
                 : Format("%2lld時%02d分%02d秒", static_cast<long long>(seconds / 3600),
                          static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
     } else {
-        // From the full date and time of the shown start, so that runs over a day keep counting.
-        seconds = SecondsOf(now) - SecondsOf(recording_.ShownStart());
+        // From the counter, which neither a change of the clock nor a run over midnight disturbs.
+        seconds = recording_.RunningSeconds();
         runningMinutes_ = static_cast<int>(seconds / 60);
         update.texts[IDC_RUNNING_TIME] =
             seconds < kSecondsPerHour

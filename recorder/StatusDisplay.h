@@ -52,10 +52,14 @@ public:
     // end when it shows that, and a full refresh at once, so the new start, running time and
     // title show as after a start; the notice counts from the new running time. Else nothing.
     StatusUpdate Wake(WakeNotice notice);
+    // The wall clock or the time zone was set (SessionRecording::CheckClock): when a new session
+    // started, what Wake shows for one. Else nothing.
+    StatusUpdate ClockChanged();
 
     // Timer 1, every second: the heartbeat count, then either the blinking mark or, every
     // `interval` ticks, a full refresh (restartTimer set: set timer 1 again) and the notice check
-    // (notice set: show it after setting the timer).
+    // (notice set: show it after setting the timer). A heartbeat that started a new session
+    // shows it as Wake does.
     StatusUpdate Tick();
 
     // A full refresh at once (mouse move, buttons): second row, running time, title, and the
@@ -80,6 +84,8 @@ private:
     // The restart handling switched by the button or the settings dialog: bitmaps, shown start
     // and a full refresh.
     StatusUpdate SwitchStartTime(RestartSwitch by);
+    // A session began within the run: shown as after a start, the notice counting from there.
+    StatusUpdate NewSession();
     std::vector<Rect> HiddenAreas() const;
     std::string TodayCountText() const;
     std::string Title(std::string shown) const;

@@ -9,9 +9,9 @@ constexpr BitmapSet kRunningBitmaps{"IDB_BITMAP_STOP", "IDB_BITMAP_STOP", "IDB_B
 constexpr BitmapSet kStoppedBitmaps{"IDB_BITMAP_START", "IDB_BITMAP_START", "IDB_BITMAP_STOP"};
 }  // namespace
 
-StatusUpdate Stopwatch::Press(std::uint32_t tickCount, bool buttonPresent) {
+StatusUpdate Stopwatch::Press(std::uint64_t milliseconds, bool buttonPresent) {
     StatusUpdate update;
-    const std::uint32_t now = tickCount / 10;
+    const std::uint64_t now = milliseconds / 10;
     if (!running) {
         startMark = now;
         running = true;
@@ -21,8 +21,7 @@ StatusUpdate Stopwatch::Press(std::uint32_t tickCount, bool buttonPresent) {
         }
         return update;
     }
-    const std::uint32_t elapsed = now - startMark;  // wraps as the 32-bit tick count does
-    const double seconds = elapsed * 0.01;
+    const double seconds = static_cast<double>(now - startMark) * 0.01;
     running = false;
     if (buttonPresent) {
         update.bitmaps[IDC_STOPWATCH_BUTTON] = kStoppedBitmaps;

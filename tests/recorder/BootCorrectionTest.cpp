@@ -6,7 +6,7 @@
 #include "fakes/FixedClock.h"
 #include "fakes/MemoryProfile.h"
 #include "recorder/BootCorrection.h"
-#include "recorder/CivilTime.h"
+#include "shared/CivilTime.h"
 #include "shared/RecorderSettings.h"
 
 using namespace kestrowa;

@@ -94,8 +94,8 @@ TEST(NoticePage, RunningTimeAndWarnings) {
 
 TEST(StopwatchButton, StartAndStopTexts) {
     struct Case {
-        std::uint32_t startTick;
-        std::uint32_t stopTick;
+        std::uint64_t startMs;
+        std::uint64_t stopMs;
         const char* text;
     } cases[] = {
         {1'000'000, 1'042'000, "               <ｽﾄｯﾌﾟｳｫｯﾁ>    42.00秒"},
@@ -105,13 +105,13 @@ TEST(StopwatchButton, StartAndStopTexts) {
     };
     for (const Case& c : cases) {
         Stopwatch watch;
-        StatusUpdate started = watch.Press(c.startTick, true);
+        StatusUpdate started = watch.Press(c.startMs, true);
         EXPECT_TRUE(watch.running);
         EXPECT_EQ(started.texts.at(IDC_STOPWATCH_LINE),
                   "                 <計測中>                               ");
         EXPECT_EQ(started.bitmaps.at(IDC_STOPWATCH_BUTTON),
                   (BitmapSet{"IDB_BITMAP_STOP", "IDB_BITMAP_STOP", "IDB_BITMAP_START"}));
-        StatusUpdate stopped = watch.Press(c.stopTick, true);
+        StatusUpdate stopped = watch.Press(c.stopMs, true);
         EXPECT_FALSE(watch.running);
         EXPECT_EQ(stopped.texts.at(IDC_STOPWATCH_LINE), c.text);
         EXPECT_EQ(stopped.bitmaps.at(IDC_STOPWATCH_BUTTON),

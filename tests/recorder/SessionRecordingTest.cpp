@@ -9,6 +9,7 @@
 #include "recorder/SessionRecording.h"
 #include "shared/LogLine.h"
 #include "shared/RecorderSettings.h"
+#include "shared/SessionScanner.h"
 
 using namespace kestrowa;
 namespace key = recorder_key;
@@ -280,7 +281,7 @@ TEST_F(Recording, EndLineOnceAndOnlyAfterTheStart) {
 // 08:13:40, then what the PC and the user do. A tick stands for 30 ticks, a heartbeat's worth.
 // The last wake is the shown start and the stored PC start, a nap's restart included.
 TEST_F(Recording, SleepEndsTheSessionAndTheWakeStartsTheNextAsAStartWithoutCorrection) {
-    enum Event { Sleep, Wake, UserWake, Tick, End };
+    enum Event { Sleep, Wake, UserWake, Tick, End, Slept /* the PC slept until then, unannounced */ };
     struct Step {
         Event event;
         DateTime at;
@@ -303,7 +304,7 @@ TEST_F(Recording, SleepEndsTheSessionAndTheWakeStartsTheNextAsAStartWithoutCorre
           {UserWake, {2011, 5, 4, 7, 0, 21}}},
          {"S 11/05/03 08:13", "E 11/05/03 23:00", "S 11/05/04 07:00"}, "E 2011/05/03 23:00", false, 1, "2011/05/04 07:00:20"},
         {"a wake without a sleep notice: the last heartbeat ends the session",
-         {{Tick, {2011, 5, 3, 22, 59, 30}}, {Wake, {2011, 5, 4, 7, 0, 20}}},
+         {{Tick, {2011, 5, 3, 22, 59, 30}}, {Slept, {2011, 5, 4, 7, 0, 20}}, {Wake, {2011, 5, 4, 7, 0, 20}}},
          {"S 11/05/03 08:13", "E 11/05/03 22:59", "S 11/05/04 07:00"}, "E 2011/05/03 22:59", false, 1, "2011/05/04 07:00:20"},
         {"two sleep notices, the user's wake alone, a sleep and the end",
          {{Sleep, {2011, 5, 3, 23, 0, 5}}, {Sleep, {2011, 5, 3, 23, 5, 0}}, {UserWake, {2011, 5, 4, 7, 0, 20}},
@@ -325,6 +326,7 @@ TEST_F(Recording, SleepEndsTheSessionAndTheWakeStartsTheNextAsAStartWithoutCorre
             StorePcStart(profile, pcStart);
         });
         for (const Step& step : c.steps) {
+            if (step.event == Slept) clock.SleepUntil(step.at);
             clock.Set(step.at);
             switch (step.event) {
                 case Sleep: recording->RecordSleep(); break;
@@ -332,6 +334,7 @@ TEST_F(Recording, SleepEndsTheSessionAndTheWakeStartsTheNextAsAStartWithoutCorre
                 case UserWake: recording->RecordWake(WakeNotice::ByUser); break;
                 case Tick: for (int i = 0; i < 30; ++i) recording->Tick(); break;
                 case End: recording->RecordEnd(); break;
+                case Slept: break;
             }
         }
         std::string log;
@@ -381,6 +384,85 @@ TEST_F(Recording, WakeLeavesTheEndCommandAsItWas) {
             EXPECT_EQ(recording->EndButtonText(), c.button);
         }
         EXPECT_FALSE(recording->Restart()) << "the night ends with a fresh start";
+    }
+}
+
+// The sessions as the viewer pairs them: every start paired with a length, and their sum.
+class SessionSum final : public SessionReader {
+public:
+    void Start(std::string_view) override { ++starts; }
+    void Session(const ScannedSession& session) override {
+        ++sessions;
+        minutes += session.minutes;
+    }
+    int starts = 0;
+    int sessions = 0;
+    long long minutes = 0;
+};
+
+// What the PC and its user do to the clock while the recorder runs from 2011/05/03 08:00:00. Run
+// lets time pass with a heartbeat every 30 seconds; SetWall moves the wall clock alone; Told is
+// WM_TIMECHANGE; Sleep is the suspend notice, Slumber a sleep of that long with the counter
+// standing, Wake the wake notice. Whatever happens, the log read back sums to the time the PC ran
+// and no session ends before it starts; the running time shown goes on through a change of the
+// clock and starts again at a wake (an unannounced one found at the next heartbeat).
+TEST_F(Recording, ClockChangesAndUnannouncedSleepsKeepTheLogTrue) {
+    enum Action { Run, SetWall, Told, Sleep, Slumber, Wake };
+    struct Step {
+        Action action;
+        int seconds = 0;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        int sessions;
+        int shownMinutes;  // the running time shown at the end
+    } cases[] = {
+        {"clock forward a day, found by the heartbeat", {{Run, 3600}, {SetWall, 86400}, {Run, 3600}}, 2, 120},
+        {"clock forward a day, told", {{Run, 3600}, {SetWall, 86400}, {Told}, {Run, 3600}}, 2, 120},
+        {"clock back an hour", {{Run, 7200}, {SetWall, -3600}, {Run, 1800}}, 2, 150},
+        {"a 30-second correction is none", {{Run, 3600}, {SetWall, 30}, {Told}, {Run, 3600}}, 1, 120},
+        {"time zone 9 hours west, told", {{Run, 3600}, {SetWall, -32400}, {Told}, {Run, 3600}}, 2, 120},
+        {"clock forward a day during a sleep",
+         {{Run, 3600}, {Sleep}, {Slumber, 7200}, {SetWall, 86400}, {Wake}, {Told}, {Run, 3600}}, 2, 60},
+        {"clock forward a day during a sleep without notice",
+         {{Run, 3600}, {Slumber, 7200}, {SetWall, 86400}, {Run, 3600}}, 2, 59},
+        {"sleep without notice", {{Run, 3600}, {Slumber, 10800}, {Run, 3600}}, 2, 59},
+        {"sleep without notice, the wake notice after the heartbeat",
+         {{Run, 3600}, {Slumber, 10800}, {Run, 30}, {Wake}, {Run, 3570}}, 2, 59},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        profile = MemoryProfile();
+        std::filesystem::remove(dir.File("Kestrofl.dat"));
+        Write(profile, key::AptnSet, StartMethod::StartupFolder);
+        Write(profile, key::Correct, 0);
+        Start({2011, 5, 3, 8, 0, 0});
+        long long ranSeconds = 0;
+        for (const Step& step : c.steps) {
+            switch (step.action) {
+                case Run:
+                    for (int second = 0; second < step.seconds; ++second) {
+                        clock.Set(AddSeconds(clock.Now(), 1));
+                        recording->Tick();
+                    }
+                    ranSeconds += step.seconds;
+                    break;
+                case SetWall: clock.SetWall(AddSeconds(clock.Now(), step.seconds)); break;
+                case Told: recording->CheckClock(); break;
+                case Sleep: recording->RecordSleep(); break;
+                case Slumber: clock.SleepUntil(AddSeconds(clock.Now(), step.seconds)); break;
+                case Wake: recording->RecordWake(WakeNotice::Automatic); break;
+            }
+        }
+        EXPECT_EQ(recording->RunningSeconds() / 60, c.shownMinutes);
+        recording->RecordEnd();
+        SessionSum sum;
+        ASSERT_TRUE(ScanLog(dir.File("Kestrofl.dat"), {}, sum));
+        SCOPED_TRACE(LogBytes());
+        EXPECT_EQ(sum.sessions, c.sessions);
+        EXPECT_EQ(sum.starts, sum.sessions) << "a session ends before it starts";
+        EXPECT_LE(std::llabs(sum.minutes - ranSeconds / 60), 1);
     }
 }
 

@@ -12,4 +12,11 @@ DateTime SystemClock::Now() const {
 
 std::uint32_t SystemClock::TickCount() const { return GetTickCount(); }
 
+// The interrupt time counts in units of 100 ns.
+std::uint64_t SystemClock::UnbiasedMilliseconds() const {
+    ULONGLONG time = 0;
+    QueryUnbiasedInterruptTime(&time);
+    return time / 10'000;
+}
+
 }  // namespace kestrowa

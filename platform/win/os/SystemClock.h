@@ -3,11 +3,12 @@
 
 namespace kestrowa {
 
-// Local time and tick count of the running Windows.
+// Local time, tick count and unbiased interrupt time of the running Windows.
 class SystemClock : public Clock {
 public:
     DateTime Now() const override;
     std::uint32_t TickCount() const override;
+    std::uint64_t UnbiasedMilliseconds() const override;
 };
 
 }  // namespace kestrowa

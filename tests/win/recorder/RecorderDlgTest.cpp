@@ -313,7 +313,7 @@ TEST_F(RecorderDlgTest, StopwatchShowsItsLineWhileRunningAndTheResult) {
     Start();
     Command(IDC_STOPWATCH_BUTTON);
     EXPECT_EQ(Text(IDC_STOPWATCH_LINE), std::string(17, ' ') + "<計測中>" + std::string(31, ' '));
-    clock.SetTick(142000);
+    clock.Set(AddSeconds(clock.Now(), 42));
     Command(IDC_STOPWATCH_BUTTON);
     EXPECT_EQ(Text(IDC_STOPWATCH_LINE), "               <ｽﾄｯﾌﾟｳｫｯﾁ>    42.00秒");
 }
@@ -326,7 +326,7 @@ TEST_F(RecorderDlgTest, StopwatchSwitchedOffIsAnUndrawnButtonThatShowsNoLine) {
     EXPECT_EQ(style & BS_TYPEMASK, BS_OWNERDRAW);
     EXPECT_NE(style & WS_VISIBLE, 0);
     Command(IDC_STOPWATCH_BUTTON);
-    clock.SetTick(142000);
+    clock.Set(AddSeconds(clock.Now(), 42));
     Command(IDC_STOPWATCH_BUTTON);
     EXPECT_EQ(Text(IDC_STOPWATCH_LINE), "");
 }

@@ -771,5 +771,123 @@ TEST_F(RecorderEndToEndTest, ALogThatCannotBeWrittenStaysAsItWasWhileTheRecorder
     }
 }
 
+// A log that cannot be written for a while: the title says so from the start, no box opens, and
+// the start line, then a sleep's end and the wake's start, wait in the registry in order; writable
+// again, the next heartbeat writes them after the log's own lines, and the title is the start's
+// again. The log is held open without sharing: Wine run as root writes through a read-only
+// attribute or folder, a held file it refuses to anyone.
+TEST_F(RecorderEndToEndTest, ALogThatCannotBeWrittenKeepsItsLinesUntilItCanBeWrittenAgain) {
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    const std::wstring log = Utf8ToWide(dir_.File("Kestrofl.dat"));
+    const std::string before = "S 11/05/02 18:04\r\nE 11/05/02 20:00\r\n";
+    dir_.Write("Kestrofl.dat", before);
+    std::optional<KernelHandle> lock(CreateFileW(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(*lock);
+    Recorder& recorder = StartAndWait();
+    HWND status = recorder.StatusWindow();
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(WaitFor("the title naming the log", [&] { return TextOf(status).find(dir_.File("Kestrofl.dat")) != std::string::npos; }));
+    SendMessageW(status, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    SendMessageW(status, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    const std::vector<std::string> kept = Lines(Read(profile_, recorder_key::PendingLines));
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[0].substr(0, 2), "S ");
+    EXPECT_EQ(kept[1].substr(0, 2), "E ");
+    EXPECT_EQ(kept[2].substr(0, 2), "S ");
+    EXPECT_TRUE(HoldsFor("no message box", [&] { return !recorder.WindowWith(kMessageText); }, 1s));
+
+    lock.reset();
+    WaitFor("the kept lines written", [&] { return Read(profile_, recorder_key::PendingLines).empty(); }, 45s);
+    EXPECT_EQ(Log(), before + CrLf({kept[0].c_str(), kept[1].c_str(), kept[2].c_str()}));
+    EXPECT_TRUE(WaitFor("the start's title", [&] { return TextOf(status).find("記録ファイル") == std::string::npos; }));
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(recorder.EndsWithin(10000));
+    const std::vector<std::string> lines = Lines(Log());
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[5].substr(0, 2), "E ");
+}
+
+// Any process's status window: one recorder runs in this prefix.
+BOOL CALLBACK FindAnyStatusWindow(HWND hwnd, LPARAM lParam) {
+    if (!GetDlgItem(hwnd, 1005)) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hwnd;
+    return FALSE;
+}
+HWND AnyStatusWindow() {
+    HWND found = nullptr;
+    EnumWindows(FindAnyStatusWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The recorder's clock set a day forward while it runs, by the C library's clock of its process
+// (libfaketime, reading its offset from a file at each call; the counters left as they are), then
+// WM_TIMECHANGE: the session ends at the old clock's time and the next starts at the new clock's,
+// a day later, without a session that ends before it starts. Wine builds a Windows program's
+// process environment from its parent's, not from the environment block handed to it, so the
+// recorder is started through the Unix loader, which gets that block: it is found by its window.
+TEST_F(RecorderEndToEndTest, AClockSetADayForwardEndsTheSessionAndStartsTheNextAtTheNewTime) {
+    constexpr const char* kFakeTime = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1";
+    if (GetFileAttributesW(Utf8ToWide(std::string("Z:") + kFakeTime).c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "libfaketime is not installed (scripts/setup installs it)";
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    ASSERT_NE(unixName, nullptr);
+    dir_.Write("offset", "+0\n");
+    const std::string offsetFile = unixName(Utf8ToWide(dir_.File("offset")).c_str());
+    const std::pair<const wchar_t*, std::string> environment[] = {
+        {L"LD_PRELOAD", kFakeTime},
+        {L"FAKETIME_TIMESTAMP_FILE", offsetFile},
+        {L"FAKETIME_NO_CACHE", "1"},
+        {L"FAKETIME_DONT_FAKE_MONOTONIC", "1"},
+    };
+    for (const auto& [name, value] : environment) SetEnvironmentVariableW(name, Utf8ToWide(value).c_str());
+    Write(profile_, recorder_key::StartUpIdok, 1);
+    std::wstring line = L"Z:\\usr\\bin\\wine \"" + program_ + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    const bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+    for (const auto& [name, value] : environment) SetEnvironmentVariableW(name, nullptr);
+    ASSERT_TRUE(started);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    // The window exists before its initialisation has read the clock; `WinDrive` is written last.
+    WaitFor("WinDrive written", [&] { return !Read(profile_, recorder_key::WinDrive).empty(); });
+    HWND status = WaitFor("the status window", [] { return AnyStatusWindow(); });
+    ASSERT_NE(status, nullptr);
+    // Ended whatever the checks find: a recorder left running would hold the next test's mutex.
+    struct EndAtExit {
+        HWND window;
+        ~EndAtExit() {
+            PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            WaitFor("the recorder ended", [this] { return !IsWindow(window); });
+        }
+    } end{status};
+
+    dir_.Write("offset", "+1d\n");
+    PostMessageW(status, WM_TIMECHANGE, 0, 0);
+    WaitFor("the session ended and the next started", [&] { return Lines(Log()).size() >= 3; });
+    PostMessageW(status, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    WaitFor("the end line", [&] { return Lines(Log()).size() >= 4; });
+
+    const std::vector<std::string> lines = Lines(Log());
+    SCOPED_TRACE(Log());
+    ASSERT_EQ(lines.size(), 4u);
+    std::vector<LogStamp> stamps;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].substr(0, 2), i % 2 == 0 ? "S " : "E ");
+        stamps.push_back(ParseLogLine(lines[i]));
+    }
+    // The start line carries the correction of 2 minutes.
+    EXPECT_LE(SessionMinutes(stamps[0], stamps[1]), 3);
+    EXPECT_TRUE(SameDate(stamps[0], stamps[1]));
+    EXPECT_NEAR(SessionMinutes(stamps[1], stamps[2]), 1440, 1);
+    EXPECT_FALSE(SameDate(stamps[1], stamps[2]));
+    EXPECT_TRUE(SameDate(stamps[2], stamps[3]));
+    EXPECT_LE(SessionMinutes(stamps[2], stamps[3]), 1);
+    EXPECT_GE(stamps[3].minutes, stamps[2].minutes);
+}
+
 }  // namespace
 }  // namespace kestrowa

@@ -1,4 +1,4 @@
-#include "recorder/CivilTime.h"
+#include "shared/CivilTime.h"
 
 namespace kestrowa {
 

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(found.counts.duplicated + found.counts.outOfOrder <= 2 * found.counts.events);
 
     const EventHistory history = HistoryLines(
-        found, [offset](std::int64_t t) { return std::optional<DateTime>(UtcDateTime(t + offset * 60)); }, std::nullopt);
+        found, [offset](std::int64_t t) { return std::optional<DateTime>(DateTimeFromSeconds(t + offset * 60)); }, std::nullopt);
     const std::string& lines = history.lines;
     FUZZ_CHECK(lines.size() == static_cast<size_t>(history.sessions) * 2 * kRecorderLineBytes);
     for (size_t at = 0; at < lines.size(); at += 2 * kRecorderLineBytes) {

@@ -30,7 +30,7 @@ std::string Ev(const char* provider, int id, const char* time, int record, const
 }
 
 LocalTimeOf Offset(int minutes) {
-    return [minutes](std::int64_t t) { return std::optional<DateTime>(UtcDateTime(t + minutes * 60)); };
+    return [minutes](std::int64_t t) { return std::optional<DateTime>(DateTimeFromSeconds(t + minutes * 60)); };
 }
 
 constexpr int kJapan = 9 * 60;

@@ -218,7 +218,7 @@ TEST(Report, ImportsAnEventExportUpToTheOwnLog) {
     dir.Write("events.xml", event(12, "2024-03-04T23:10:05Z") + event(13, "2024-03-05T09:20:12Z") +
                                 event(12, "2024-03-06T00:00:00Z") + event(13, "2024-03-06T01:00:00Z"));
     dir.Write("Kestrofl.dat", "S 24/03/06 08:00\r\n");
-    const ReportSystem japan{{}, [](std::int64_t t) { return std::optional<DateTime>(UtcDateTime(t + 9 * 3600)); }};
+    const ReportSystem japan{{}, [](std::int64_t t) { return std::optional<DateTime>(DateTimeFromSeconds(t + 9 * 3600)); }};
     std::string out, err;
     ASSERT_EQ(RunReport({"--import-events", dir.File("events.xml"), "--out", dir.File("h.dat"), "--log",
                          dir.File("Kestrofl.dat")},

@@ -209,27 +209,6 @@ EventSessions PairEvents(const EventReading& reading) {
     return found;
 }
 
-DateTime UtcDateTime(std::int64_t seconds) {
-    std::int64_t days = seconds / 86400;
-    std::int64_t rest = seconds % 86400;
-    if (rest < 0) {
-        rest += 86400;
-        --days;
-    }
-    // The civil date of a day count from 1970-01-01.
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const std::int64_t dayOfEra = days - era * 146097;
-    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-    const int day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-    return {year, month, day, static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
-            static_cast<int>(rest % 60)};
-}
-
 EventHistory HistoryLines(const EventSessions& found, const LocalTimeOf& localTime,
                           const std::optional<DateTime>& ownLogStart) {
     EventHistory history;

@@ -11,6 +11,7 @@
 #include "platform/EventLog.h"
 #include "platform/FileDialog.h"
 #include "platform/FileReplace.h"
+#include "shared/CivilTime.h"
 #include "viewer/history/SystemEvents.h"
 
 namespace kestrowa {
@@ -53,9 +54,6 @@ inline constexpr std::int64_t kSameMoment = 600;
 
 // The local date and time of a moment in seconds since 1970 UTC; nullopt when it has none.
 using LocalTimeOf = std::function<std::optional<DateTime>(std::int64_t utcSeconds)>;
-// The date and time of such a moment in UTC (with an offset added first: a zone without
-// summer time).
-DateTime UtcDateTime(std::int64_t seconds);
 
 // The history as a log: S and E lines of the recorder's form, in time order.
 struct EventHistory {

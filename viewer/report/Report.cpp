@@ -147,7 +147,7 @@ int RunImport(const ReportRequest& request, std::string& out, std::string& err, 
     SystemFileReplacer replacer;
     const HistoryImport import = ImportEventExport(
         request.importEvents, request.log, request.out, replacer,
-        localTime ? localTime : [](std::int64_t utc) { return std::optional<DateTime>(UtcDateTime(utc)); });
+        localTime ? localTime : [](std::int64_t utc) { return std::optional<DateTime>(DateTimeFromSeconds(utc)); });
     if (import.outcome != HistoryImport::Outcome::Written) {
         err = "orvelle-report: " + ImportMessage(import) + "\n";
         return kReportOutputError;

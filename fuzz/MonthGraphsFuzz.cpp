@@ -25,12 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(graph.logRead);
     FUZZ_CHECK(graph.dayBars.size() <= 31);
     for (int bar : graph.dayBars) FUZZ_CHECK(bar >= 0);
-    DrawListSvg(DrawDailyGraph(graph), kGraphCanvasWidth, kGraphCanvasHeight);
+    DrawListSvg(DrawDailyGraph(graph), kGraphDesignSize.width, kGraphDesignSize.height);
 
     // The chart is headed with the month's total as the main window read it.
     std::optional<std::vector<SessionEntry>> sessions = ReadChartSessions(log, year, month);
     FUZZ_CHECK(sessions.has_value());
-    DrawListSvg(DrawChart({year, month, shape.firstWeekday, graph.totalMinutes}, sessions), kGraphCanvasWidth,
-                kGraphCanvasHeight);
+    DrawListSvg(DrawChart({year, month, shape.firstWeekday, graph.totalMinutes}, sessions), kGraphDesignSize.width,
+                kGraphDesignSize.height);
     return 0;
 }

@@ -17,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(series->size() <= MonthBlocks::kMonthLimit);
     for (const MonthSlot& slot : *series) FUZZ_CHECK(slot.hours >= 0.0f);
     for (MonthWindow window : {MonthWindow::First, MonthWindow::Latest})
-        DrawListSvg(DrawMonthlyGraph(*series, window), kGraphCanvasWidth, kGraphCanvasHeight);
+        DrawListSvg(DrawMonthlyGraph(*series, window), kGraphDesignSize.width, kGraphDesignSize.height);
     return 0;
 }

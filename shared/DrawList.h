@@ -26,6 +26,13 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// The size of a surface in pixels.
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
 // The elements of a drawing. Pens, brushes and fonts stay chosen until the next of their kind;
 // before the first one the device context's own are used (black 1-pixel solid pen, white brush).
 namespace draw {

@@ -1,10 +1,19 @@
 #include "shared/DrawListSvg.h"
 
+#include <algorithm>
+
 #include "shared/Strings.h"
 
 namespace kestrowa {
 
 namespace {
+
+// A place given in half pixels, as SVG writes it: "34" or "34.5".
+std::string Halves(int halves) {
+    const int whole = halves / 2;
+    if (halves % 2 == 0) return Format("%d", whole);
+    return halves < 0 ? Format("-%d.5", -(halves + 1) / 2) : Format("%d.5", whole);
+}
 
 std::string Escaped(const std::string& text) {
     std::string escaped;
@@ -39,10 +48,15 @@ public:
         Segment(line.x1, line.y1, line.x2, line.y2);
         at_ = {line.x2, line.y2};
     }
+    // A device context outlines the pixels from (left, top) to (right - 1, bottom - 1): an
+    // odd-width stroke covers them whole along their centres.
     void operator()(const draw::Rectangle& r) {
-        out_ += Format("<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\"", r.rect.left, r.rect.top,
-                       r.rect.right - r.rect.left, r.rect.bottom - r.rect.top) +
-                Stroke() + " fill=\"" + ColourText(brush_.colour) + "\"/>\n";
+        const int inset = OddPen() ? 1 : 0;
+        const int width = std::max(0, 2 * (r.rect.right - r.rect.left - inset));
+        const int height = std::max(0, 2 * (r.rect.bottom - r.rect.top - inset));
+        out_ += "<rect x=\"" + Halves(2 * r.rect.left + inset) + "\" y=\"" + Halves(2 * r.rect.top + inset) +
+                "\" width=\"" + Halves(width) + "\" height=\"" + Halves(height) + "\"" + Stroke() + " fill=\"" +
+                ColourText(brush_.colour) + "\"/>\n";
     }
     void operator()(const draw::Text& text) {
         out_ += Format("<text x=\"%d\" y=\"%d\" fill=\"", text.x, text.y) + ColourText(text.ink) + "\"";
@@ -56,8 +70,28 @@ public:
     }
 
 private:
+    bool OddPen() const { return pen_.width % 2 != 0; }
+
+    // A device context draws a line's pixels from its first point up to, not with, its last.
+    // An odd-width stroke covers whole pixels only along their centres, so it runs half a pixel
+    // in across its direction; along a level or upright line it spans the edges of exactly
+    // those pixels (a line drawn backwards lights the pixel after each end). An even width
+    // already lies on pixel edges.
     void Segment(int x1, int y1, int x2, int y2) {
-        out_ += Format("<line x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\"", x1, y1, x2, y2) + Stroke() + "/>\n";
+        int hx1 = 2 * x1, hy1 = 2 * y1, hx2 = 2 * x2, hy2 = 2 * y2;
+        if (OddPen()) {
+            if (y1 == y2) {
+                hy1 = hy2 = 2 * y1 + 1;
+                if (x2 < x1) hx1 += 2, hx2 += 2;
+            } else if (x1 == x2) {
+                hx1 = hx2 = 2 * x1 + 1;
+                if (y2 < y1) hy1 += 2, hy2 += 2;
+            } else {
+                ++hx1, ++hy1, ++hx2, ++hy2;
+            }
+        }
+        out_ += "<line x1=\"" + Halves(hx1) + "\" y1=\"" + Halves(hy1) + "\" x2=\"" + Halves(hx2) + "\" y2=\"" +
+                Halves(hy2) + "\"" + Stroke() + "/>\n";
     }
     std::string Stroke() const {
         std::string stroke = " stroke=\"" + ColourText(pen_.colour) + Format("\" stroke-width=\"%d\"", pen_.width);

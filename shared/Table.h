@@ -10,11 +10,12 @@ struct TableColumn {
 };
 
 // The contents of a list view in report style: its columns, its rows top to bottom (each with
-// one cell text per column) and how far to scroll down after filling it.
+// one cell text per column) and whether it opens scrolled to its end.
 struct Table {
     std::vector<TableColumn> columns;
     std::vector<std::vector<std::string>> rows;
-    int scroll = 0;  // pixels
+    // The list opens with its last row fully shown, whatever its row height (font, DPI).
+    bool showEnd = false;
 
     std::vector<std::string>& AddRow() { return rows.emplace_back(columns.size()); }
 };

@@ -9,7 +9,6 @@ namespace kestrowa {
 namespace {
 
 constexpr size_t kDailyRowLimit = 32;
-constexpr int kRowHeight = 14;
 
 // A day of the daily view: its first start, last end, summed hours and start count.
 struct DayRun {
@@ -73,7 +72,7 @@ Table BuildDailyView(const MonthModel& model, const ViewOptions& options) {
         }
         row[5] = run.starts;
     }
-    if (options.settings.dailyViewAtEnd == 1) table.scroll = kRowHeight * static_cast<int>(table.rows.size());
+    table.showEnd = options.settings.dailyViewAtEnd == 1;
     return table;
 }
 

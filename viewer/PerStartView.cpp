@@ -31,8 +31,7 @@ Table BuildPerStartView(const MonthModel& model, const ViewOptions& options) {
             row[4] = Format(" %2d/%2d", static_cast<int>(i - runs[k].first + 1), dayStarts);
         }
     }
-    if (options.settings.perStartViewAtEnd == 1)
-        table.scroll = ScrollPerRow(table.rows.size()) * static_cast<int>(table.rows.size());
+    table.showEnd = options.settings.perStartViewAtEnd == 1;
     return table;
 }
 

@@ -14,9 +14,6 @@ std::string ViewTitle(ViewKind view) {
     return {};
 }
 
-// The list view's rows grow by a pixel once the list is long.
-int ScrollPerRow(size_t rows) { return rows > 124 ? 15 : 14; }
-
 std::string MonthCaption(int year, int month) { return Format("%4d年%2d月 ", year, month); }
 
 std::string TimeUnitLabel(int timeMode) { return timeMode == kTimeDecimal ? "(*.*時間)" : "(時:分)"; }

@@ -57,9 +57,6 @@ struct YearMonthView {
 // opened.
 std::optional<YearMonthView> BuildYearMonthView(const std::string& logPath, const ViewOptions& options);
 
-// Pixels per row by which the per-start and year-month lists scroll to their last row.
-int ScrollPerRow(size_t rows);
-
 // The month view's label: "%4d年%2d月 ".
 std::string MonthCaption(int year, int month);
 // Label 1033 for a time display.

@@ -112,8 +112,7 @@ std::optional<YearMonthView> BuildYearMonthView(const std::string& logPath, cons
     if (!ScanLog(logPath, scanOptions, scan)) return std::nullopt;
     WriteRows(scan, options.settings, table, s);
 
-    if (options.settings.yearMonthViewAtEnd == 1)
-        table.scroll = ScrollPerRow(table.rows.size()) * static_cast<int>(table.rows.size());
+    table.showEnd = options.settings.yearMonthViewAtEnd == 1;
     return view;
 }
 

@@ -17,7 +17,7 @@ std::vector<std::string> SvgElements(const std::string& svg) {
     return std::vector<std::string>(lines.begin() + 2, lines.end() - 1);
 }
 
-TEST(DrawListSvg, ElementsKeepThePixelCoordinatesAndTheChosenColours) {
+TEST(DrawListSvg, ElementsCoverThePixelsADeviceContextPaintsInTheChosenColours) {
     DrawList list;
     list.Rectangle({1, 1, 486, 194})  // before any choice: black outline, white fill
         .SelectPen(0x0000FF, 2)
@@ -42,18 +42,43 @@ TEST(DrawListSvg, ElementsKeepThePixelCoordinatesAndTheChosenColours) {
     EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
     EXPECT_EQ(SvgElements(svg),
               (std::vector<std::string>{
-                  R"(<rect x="1" y="1" width="485" height="193" stroke="#000000" stroke-width="1" fill="#ffffff"/>)",
+                  R"(<rect x="1.5" y="1.5" width="484" height="192" stroke="#000000" stroke-width="1" fill="#ffffff"/>)",
                   R"(<line x1="34" y1="175" x2="34" y2="20" stroke="#0000ff" stroke-width="2"/>)",
                   R"(<line x1="34" y1="20" x2="437" y2="20" stroke="#0000ff" stroke-width="2"/>)",
-                  R"(<line x1="38" y1="175" x2="43" y2="150" stroke="#ff0000" stroke-width="1"/>)",
-                  R"(<line x1="43" y1="150" x2="56" y2="141" stroke="#ff0000" stroke-width="1"/>)",
-                  R"(<rect x="38" y="92" width="10" height="84" stroke="#ff0000" stroke-width="1" fill="#00ff00"/>)",
-                  R"(<line x1="34" y1="53" x2="437" y2="53" stroke="#969696" stroke-width="1" stroke-dasharray="3 3"/>)",
+                  R"(<line x1="38.5" y1="175.5" x2="43.5" y2="150.5" stroke="#ff0000" stroke-width="1"/>)",
+                  R"(<line x1="43.5" y1="150.5" x2="56.5" y2="141.5" stroke="#ff0000" stroke-width="1"/>)",
+                  R"(<rect x="38.5" y="92.5" width="9" height="83" stroke="#ff0000" stroke-width="1" fill="#00ff00"/>)",
+                  R"(<line x1="34" y1="53.5" x2="437" y2="53.5" stroke="#969696" stroke-width="1" stroke-dasharray="3 3"/>)",
                   R"(<text x="12" y="120" fill="#000000" font-family="ＭＳ 明朝" font-size="12" font-weight="400" )"
                   R"(dy="0.88em" xml:space="preserve"> 5</text>)",
                   R"(<text x="20" y="10" fill="#ffffff" font-family="A&amp;B" font-size="20" font-weight="600" )"
                   R"(dy="0.88em" xml:space="preserve">&lt;&quot;a&quot; &amp; &apos;b&apos;&gt;</text>)",
               }));
+}
+
+// The pixels a device context lights for a line: from its first point up to, not with, its last,
+// so a line drawn backwards covers the pixels after each of its ends.
+TEST(DrawListSvg, LinesLieOnThePixelsADeviceContextLights) {
+    const struct {
+        int width;
+        int x1, y1, x2, y2;
+        const char* svg;
+    } cases[] = {
+        {1, 10, 5, 20, 5, R"(x1="10" y1="5.5" x2="20" y2="5.5")"},
+        {1, 20, 5, 10, 5, R"(x1="21" y1="5.5" x2="11" y2="5.5")"},
+        {1, 7, 10, 7, 30, R"(x1="7.5" y1="10" x2="7.5" y2="30")"},
+        {1, 7, 30, 7, 10, R"(x1="7.5" y1="31" x2="7.5" y2="11")"},
+        {3, 0, 0, 4, 4, R"(x1="0.5" y1="0.5" x2="4.5" y2="4.5")"},
+        {2, 10, 5, 20, 5, R"(x1="10" y1="5" x2="20" y2="5")"},
+        {1, -3, 2, -1, 2, R"(x1="-3" y1="2.5" x2="-1" y2="2.5")"},
+    };
+    for (const auto& c : cases) {
+        DrawList list;
+        list.SelectPen(kBlack, c.width).Line(c.x1, c.y1, c.x2, c.y2);
+        const std::vector<std::string> elements = SvgElements(DrawListSvg(list, 40, 40));
+        ASSERT_EQ(elements.size(), 1u);
+        EXPECT_EQ(elements[0].substr(6, elements[0].find(" stroke=") - 6), c.svg) << c.svg;
+    }
 }
 
 TEST(DrawListText, OneElementALine) {

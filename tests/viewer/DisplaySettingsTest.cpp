@@ -143,11 +143,12 @@ TEST_F(ApplyTest, CancelTakesNothingOverButStillWritesTheLogChoiceAndTestsIt) {
     viewer_->Options().settings.chosenLog = 4;
     const AppliedDisplaySettings applied = Apply(std::nullopt);
     EXPECT_EQ(profile_.writes, (std::vector<std::string>{"SecondLog=" + dir_.File("gone.dat"), "SubFile2=kept.dat",
-                                                         "SubFile3=", "SecondLog="}));
+                                                         "SubFile3=", "SecondLog=", "CombSelectNo=0"}));
     EXPECT_EQ(warnings_, std::vector<std::string>{"ログファイル " + dir_.File("gone.dat") + " が見つかりません！"});
     EXPECT_EQ(applied.unitLabel, "(時:分)");
     EXPECT_FALSE(applied.totalShown);
-    // The own log is in use again, its index not stored, and the list shows its month.
+    // The own log is in use again, its index stored in place of the lost one's, and the list
+    // shows its month.
     EXPECT_EQ(viewer_->Options().settings.secondLog, "");
     EXPECT_EQ(viewer_->Options().settings.chosenLog, 0);
     EXPECT_EQ(viewer_->Title(), " Orvelle Check  (2009/05/20 10:15 現在)");

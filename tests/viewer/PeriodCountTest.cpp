@@ -177,7 +177,7 @@ TEST(PeriodDays, ThreeDaysInDecimalHoursCellByCell) {
     EXPECT_EQ(t.summary.starts, "   3");
     EXPECT_EQ(t.summary.perRow, "3.75 h/日");
     EXPECT_EQ(t.summary.perStart, "2.50 h/回");
-    EXPECT_EQ(t.table.scroll, 28);
+    EXPECT_TRUE(t.table.showEnd);
 }
 
 TEST(PeriodDays, ThreeDaysInHoursAndMinutesCellByCell) {
@@ -272,7 +272,7 @@ TEST(PeriodMonths, ThreeMonthsWithAZeroRowInDecimalHours) {
     EXPECT_EQ(t.summary.starts, "   5");
     EXPECT_EQ(t.summary.perRow, "3.67h/月");
     EXPECT_EQ(t.summary.perStart, "2.20 h/回");
-    EXPECT_EQ(t.table.scroll, 42);
+    EXPECT_TRUE(t.table.showEnd);
 
     PeriodTable hm = Months(CrLf({"S 09/04/01 08:00", "E 09/04/01 18:45", "S 09/04/02 08:00", "E 09/04/02 09:00"}),
                             Texts("2009", "4", "", "2009", "4", ""), 0);

@@ -141,7 +141,7 @@ TEST(Report, TheOptionTableParsesAndListsEveryOption) {
     for (const char* option : {"--log FILE", "--month YYYY-MM", "--view VIEW", "--from DATE", "--to DATE",
                                "--graph GRAPH", "--time hm|decimal", "--now \"YYYY/MM/DD HH:MM\"", "--second-log",
                                "--month-label 0|1", "--week-record 0|1", "--calendar-dates 0|1", "--activity-dates 0|1",
-                               "--hundred-mark 0|1", "--csv", "--window first|latest", "--svg FILE", "--png FILE",
+                               "--hundred-mark 0|1", "--csv", "--window first|latest", "--size WIDTHxHEIGHT", "--svg FILE", "--png FILE",
                                "--import-events FILE.xml", "--out FILE"})
         EXPECT_NE(help.find(std::string("\n  ") + option + " "), std::string::npos) << option;
 }
@@ -158,7 +158,7 @@ TEST(ReportDrawing, PrintsTheDrawingOneElementALine) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
 
     ReportRun daily = Report({"--log", log.Path(), "--graph", "daily", "--month", "2009-05", "--second-log"});
-    EXPECT_NE(daily.out.find("text 74 35 #000000 on #ffffff \"［2009年 5月］ 計：11.50 時間\"\n"), std::string::npos);
+    EXPECT_NE(daily.out.find("text 106 5 #000000 on #ffffff \"［2009年 5月］ 計：11.50 時間\"\n"), std::string::npos);
 
     // 98 months of two hours from January 2001, 97 of them complete; no month is asked for.
     std::string months;
@@ -192,6 +192,10 @@ TEST(ReportDrawing, WritesSvgAndHandsItToThePngWriter) {
               std::string::npos);
     EXPECT_EQ(handed, written);
     EXPECT_EQ(handedPath, out.File("c.png"));
+    args = chart;
+    args.insert(args.end(), {"--size", "549x208", "--svg", out.File("s.svg")});
+    ASSERT_EQ(RunReport(args, kClock, o, e), 0) << e;
+    EXPECT_NE(out.Read("s.svg").find("width=\"549\" height=\"208\""), std::string::npos);
 
     auto failing = [](const std::string&, const std::string&, std::string& error) {
         error = "rsvg-convert failed";
@@ -241,6 +245,10 @@ TEST(ReportDrawing, BadDrawingArgumentsExitWithTwo) {
              {"--log", log.Path(), "--graph", "daily"},
              {"--log", log.Path(), "--graph", "weekly", "--month", "2009-05"},
              {"--log", log.Path(), "--graph", "monthly", "--window", "middle"},
+             {"--log", log.Path(), "--graph", "monthly", "--size", "15x208"},
+             {"--log", log.Path(), "--graph", "monthly", "--size", "549x"},
+             {"--log", log.Path(), "--graph", "monthly", "--size", "10000x208"},
+             {"--log", log.Path(), "--graph", "monthly", "--size", "549*208"},
              {"--log", log.Path(), "--month", "2009-05", "--svg", "out.svg"},
              {"--log", "/nonexistent/Kestrofl.dat", "--graph", "monthly"},
          }) {

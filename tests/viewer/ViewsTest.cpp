@@ -169,7 +169,7 @@ TEST(DailyView, DaysUpToTheLastDayWithStarts) {
     EXPECT_EQ(t.rows[9], (Row{"10(日)", "   23:00", "   01:00", "   2.00", "   0.00", "   1"}));
     // One minute shows as 0.02 hours: the difference would be negative and shows as zero.
     EXPECT_EQ(t.rows[11], (Row{"12(火)", "   08:00", "   08:01", "   0.02", "   0.00", "   1"}));
-    EXPECT_EQ(t.scroll, 12 * 14);
+    EXPECT_TRUE(t.showEnd);
 
     Table hm = BuildDailyView(m, Options());
     EXPECT_EQ(hm.rows[4][3], "  9:00");
@@ -193,7 +193,7 @@ TEST(PerStartView, CountsAndDateMarking) {
     EXPECT_EQ(t.rows[1], (Row{"No.  2", blank13 + " 10:00", blank13 + " 11:00", "  1.00", "  2/ 3"}));
     EXPECT_EQ(t.rows[2], (Row{"No.  3", blank13 + " 12:00", blank13 + " 13:30", "  1.50", "  3/ 3"}));
     EXPECT_EQ(t.rows[3], (Row{"No.  4", "09/05/06 23:00", "09/05/07 01:00", "  2.00", "  1/ 1"}));
-    EXPECT_EQ(t.scroll, 4 * 14);
+    EXPECT_TRUE(t.showEnd);
 
     o.perStartDates = 0;
     o.settings.timeMode = kTimeHoursMinutes;

@@ -62,7 +62,7 @@ std::optional<std::vector<SessionEntry>> ReadChartSessions(const LogRead& log, i
 }
 
 DrawList DrawChart(const ChartMonth& m, const std::optional<std::vector<SessionEntry>>& sessions) {
-    DrawList d = GraphCanvas();
+    DrawList d;
     d.SelectPen(kBlue, 2);
     d.Line(kLeft, kBase, kLeft, kTop);
     d.Line(kRight, kBase, kRight, kTop);
@@ -115,8 +115,8 @@ DrawList DrawChart(const ChartMonth& m, const std::optional<std::vector<SessionE
     return d;
 }
 
-DrawList ChartDrawing(const ChartOpening& chart) {
-    return DrawChart(chart.month, ReadChartSessions(chart.log, chart.month.year, chart.month.month));
+DrawList ChartDrawing(const ChartOpening& chart, Size area) {
+    return InGraphArea(DrawChart(chart.month, ReadChartSessions(chart.log, chart.month.year, chart.month.month)), area);
 }
 
 }  // namespace kestrowa

@@ -33,9 +33,11 @@ std::optional<std::vector<SessionEntry>> ReadChartSessions(const LogRead& log, i
 
 // Every session as a line from its start to its end on the row of the day it started; the day
 // runs from 6:00 to 6:00 of the next morning. Without a log (nullopt) there is no month to head
-// the chart with.
+// the chart with. In the graphs' design size, without its ground (`InGraphArea` lays it out in an
+// area).
 DrawList DrawChart(const ChartMonth& month, const std::optional<std::vector<SessionEntry>>& sessions);
-// The chart as its window shows it: the month's sessions read from the log, then drawn.
-DrawList ChartDrawing(const ChartOpening& chart);
+// The chart as its window shows it in a drawing area of `area`: the month's sessions read from
+// the log, then drawn.
+DrawList ChartDrawing(const ChartOpening& chart, Size area);
 
 }  // namespace kestrowa

@@ -20,7 +20,7 @@ std::span<const MessageEntry<CChartDlg>> CChartDlg::MessageTable() {
 LRESULT CChartDlg::OnDrawItem(WPARAM, LPARAM lParam) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     if (item.CtlID != IDC_DRAWING_AREA) return FALSE;
-    drawing_ = ChartDrawing(chart_);
+    drawing_ = ChartDrawing(chart_, {item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top});
     Replay(item.hDC, drawing_);
     return TRUE;
 }

@@ -1,5 +1,7 @@
 #include "viewer/analysis/MonthSeries.h"
 
+#include <algorithm>
+
 #include "shared/Hours.h"
 #include "shared/SessionLog.h"
 #include "shared/Strings.h"
@@ -68,7 +70,7 @@ std::optional<std::vector<MonthSlot>> ReadMonthSeries(const std::string& logPath
 }
 
 DrawList DrawMonthlyGraph(const std::vector<MonthSlot>& series, MonthWindow window) {
-    DrawList d = GraphCanvas();
+    DrawList d;
     d.SelectBrush(kGraphGreen);
     d.SelectPen(kBlue, 2);
     d.Line(kLeft, kBase, kLeft, kTop);
@@ -106,7 +108,8 @@ DrawList DrawMonthlyGraph(const std::vector<MonthSlot>& series, MonthWindow wind
     for (size_t k = 0; k < kGraphWindowMonths && o + k < n; ++k) {
         const float hours = series[o + k].hours;
         const int q = 1 + MonthOffset(static_cast<int>(k));
-        d.Rectangle({35 + q, kBase - static_cast<int>(hours * kPixelsPerHour), 38 + q, kBase});
+        // A month longer than the scale's top ends at the frame, below the texts.
+        d.Rectangle({35 + q, std::max(kTop, kBase - static_cast<int>(hours * kPixelsPerHour)), 38 + q, kBase});
         total += hours;
         runningDays.push_back(total * kExactDaysPerHour);
     }

@@ -22,7 +22,8 @@ std::optional<std::vector<MonthSlot>> ReadMonthSeries(const std::string& logPath
 enum class MonthWindow { First = 0, Latest = 1 };
 inline constexpr int kGraphWindowMonths = 96;
 
-// Month bars with their average and the running total in days.
+// Month bars with their average and the running total in days, in the graphs' design size
+// without its ground (`InGraphArea` lays it out in an area).
 DrawList DrawMonthlyGraph(const std::vector<MonthSlot>& series, MonthWindow window);
 
 }  // namespace kestrowa

@@ -19,7 +19,6 @@ namespace {
 constexpr const char* kLengthBlank = "           ";
 constexpr const char* kNoAverage = "   -   ";
 constexpr int kShortExtraWidth = 2;
-constexpr int kScrollPerRow = 14;
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
@@ -308,7 +307,7 @@ PeriodTable FillDayTable(const std::vector<DayRow>& rows, const PeriodTableOptio
         row[5] = PaddedInteger(starts, 4);
         row[6] = PaddedInteger(static_cast<int>(r + 1), 3);
     }
-    if (options.scrollToEnd) table.scroll = kScrollPerRow * static_cast<int>(rows.size());
+    table.showEnd = options.scrollToEnd;
 
     PeriodSummary& s = result.summary;
     s.total = decimal ? PaddedDecimal(total, 0, 2) : HoursMinutesText("%2d:%02d", total);
@@ -354,7 +353,7 @@ PeriodTable FillMonthTable(const std::vector<MonthTally>& months, const PeriodTa
         row[4] = PaddedDecimal(total * kDaysPerHour, 7, 2);
         row[5] = PaddedInteger(starts, 5);
     }
-    if (options.scrollToEnd) table.scroll = kScrollPerRow * static_cast<int>(months.size());
+    table.showEnd = options.scrollToEnd;
 
     PeriodSummary& s = result.summary;
     s.total = decimal ? PaddedDecimal(total, 0, 2) : HoursMinutesText(" %2d:%02d", total);

@@ -16,6 +16,7 @@ constexpr double kLargeDayHours = 7.5;
 
 // The day graph's frame: baseline, left and right axes, and the spacing of days.
 constexpr int kBase = 175;
+constexpr int kTop = 20;
 constexpr int kLeft = 34;
 constexpr int kRight = 437;
 constexpr int kDayStep = 13;
@@ -24,6 +25,8 @@ constexpr int kBarWidth = 10;
 constexpr int kBarsEndBefore = 441;
 constexpr int kFirstTotalX = 43;
 constexpr int kTotalEndsBefore = 446;
+// The heading stands in the top line between the two axes' titles, above any bar.
+constexpr int kHeadingX = 106;
 // From this month total on the running total rises half a pixel per hour, not one.
 constexpr float kLargeMonthHours = 150.0f;
 
@@ -67,10 +70,10 @@ void ReadGraphMonth(const LogRead& log, int year, int month, DailyGraph& graph) 
 }
 
 DrawList DrawDailyGraph(const DailyGraph& g) {
-    DrawList d = GraphCanvas();
+    DrawList d;
     d.SelectPen(kBlue, 2);
-    d.Line(kLeft, kBase, kLeft, 20);
-    d.Line(kRight, kBase, kRight, 20);
+    d.Line(kLeft, kBase, kLeft, kTop);
+    d.Line(kRight, kBase, kRight, kTop);
     d.SelectPen(kBlack);
     d.Line(kLeft, kBase, kRight, kBase);
     SelectGraphFont(d);
@@ -87,7 +90,7 @@ DrawList DrawDailyGraph(const DailyGraph& g) {
     GraphText(d, 394, 5, "月間の累計時間");
     GraphText(d, 441, 147, "赤:日曜");
     GraphText(d, 441, 159, "青:土曜");
-    if (g.logRead) GraphText(d, 74, 35, Format("［%d年 %d月］ 計：%.2f 時間", g.year, g.month, total));
+    if (g.logRead) GraphText(d, kHeadingX, 5, Format("［%d年 %d月］ 計：%.2f 時間", g.year, g.month, total));
 
     for (int i = 0; i < kMonthDays; ++i) {
         const int x = kDayStep * i + 42;
@@ -101,7 +104,9 @@ DrawList DrawDailyGraph(const DailyGraph& g) {
         const int x = kFirstBarLeft + kDayStep * static_cast<int>(i);
         if (x >= kBarsEndBefore) break;
         d.SelectBrush(WeekdayColour((g.firstWeekday + static_cast<int>(i)) % 7));
-        d.Rectangle({x, kBase - static_cast<int>(g.dayBars[i] * g.dayScale), x + kBarWidth, kBase + 1});
+        // A day longer than the scale's top ends at the frame, below the texts.
+        const int top = std::max(kTop, kBase - static_cast<int>(g.dayBars[i] * g.dayScale));
+        d.Rectangle({x, top, x + kBarWidth, kBase + 1});
     }
 
     if (g.dayBars.empty()) return d;
@@ -188,9 +193,9 @@ TrendGraphControls TrendGraph::Controls() const {
     return c;
 }
 
-DrawList TrendGraph::Draw() const {
-    if (mode_ == GraphMode::CurrentMonth) return DrawDailyGraph(daily_);
-    return DrawMonthlyGraph(ReadMonthSeries(log_.path).value_or(std::vector<MonthSlot>{}), window_);
+DrawList TrendGraph::Draw(Size area) const {
+    if (mode_ == GraphMode::CurrentMonth) return InGraphArea(DrawDailyGraph(daily_), area);
+    return InGraphArea(DrawMonthlyGraph(ReadMonthSeries(log_.path).value_or(std::vector<MonthSlot>{}), window_), area);
 }
 
 }  // namespace kestrowa

@@ -40,6 +40,7 @@ double DayScaleFor(double largestDay);
 // (or a log that cannot be read) shows no bars and keeps the scale it had.
 void ReadGraphMonth(const LogRead& log, int year, int month, DailyGraph& graph);
 
+// In the graphs' design size, without its ground (`InGraphArea` lays it out in an area).
 DrawList DrawDailyGraph(const DailyGraph& graph);
 
 enum class GraphMode { CurrentMonth = 0, YearMonth = 1 };
@@ -92,8 +93,9 @@ public:
     void PressSecond();
 
     TrendGraphControls Controls() const;
-    // The drawing of the mode; the year-month graph reads the whole log each time.
-    DrawList Draw() const;
+    // The drawing of the mode laid out in a drawing area of `area`; the year-month graph reads
+    // the whole log each time.
+    DrawList Draw(Size area) const;
 
 private:
     void StepTo(int year, int month);

@@ -41,7 +41,7 @@ LRESULT CTrendGraphDlg::OnDrawItem(WPARAM, LPARAM lParam) {
     const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     if (item.CtlID != IDC_DRAWING_AREA) return FALSE;
     // By month the whole log is read again at every paint.
-    drawing_ = graph_.Draw();
+    drawing_ = graph_.Draw({item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top});
     Replay(item.hDC, drawing_);
     return TRUE;
 }

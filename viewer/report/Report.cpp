@@ -66,12 +66,11 @@ std::optional<DrawList> BuildDrawing(const ReportRequest& request, const DateTim
     if (request.graph == ReportRequest::Graph::Monthly) {
         std::optional<std::vector<MonthSlot>> series = ReadMonthSeries(viewer.LogPath());
         if (!series) return std::nullopt;
-        return DrawMonthlyGraph(*series, request.window);
+        return InGraphArea(DrawMonthlyGraph(*series, request.window), request.area);
     }
     if (!viewer.ReadMonth(request.year, request.month)) return std::nullopt;
-    if (request.graph == ReportRequest::Graph::Chart)
-        return ChartDrawing(ChartOpeningOf(viewer));
-    return TrendGraph(TrendGraphOpeningOf(viewer)).Draw();
+    if (request.graph == ReportRequest::Graph::Chart) return ChartDrawing(ChartOpeningOf(viewer), request.area);
+    return TrendGraph(TrendGraphOpeningOf(viewer)).Draw(request.area);
 }
 
 std::string FormatTabSeparated(const std::vector<std::vector<std::string>>& records) {
@@ -128,7 +127,7 @@ int RunDrawing(const ReportRequest& request, const DateTime& clock, std::string&
         out = DrawListText(*drawing);
         return 0;
     }
-    const std::string svg = DrawListSvg(*drawing, kGraphCanvasWidth, kGraphCanvasHeight);
+    const std::string svg = DrawListSvg(*drawing, request.area.width, request.area.height);
     if (!request.svgFile.empty() && !WriteWholeFile(request.svgFile, svg)) {
         err = "orvelle-report: cannot write '" + request.svgFile + "'\n";
         return kReportOutputError;

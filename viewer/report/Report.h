@@ -7,8 +7,9 @@
 #include "platform/Clock.h"
 #include "shared/DrawList.h"
 #include "viewer/Views.h"
-#include "viewer/analysis/PeriodCount.h"
+#include "viewer/analysis/GraphCanvas.h"
 #include "viewer/analysis/MonthSeries.h"
+#include "viewer/analysis/PeriodCount.h"
 #include "viewer/history/EventHistory.h"
 
 namespace kestrowa {
@@ -36,6 +37,8 @@ struct ReportRequest {
     // A drawing in place of a table: the trend graph by day or by month, or the chart.
     enum class Graph { None, Daily, Monthly, Chart } graph = Graph::None;
     MonthWindow window = MonthWindow::Latest;
+    // The drawing area the drawing is laid out in, as a window of that size draws it.
+    Size area = kGraphDesignSize;
     std::string svgFile;
     std::string pngFile;
     // In place of a view: an exported System event log turned into a log of the recorder's lines

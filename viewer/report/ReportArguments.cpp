@@ -63,6 +63,15 @@ bool ParsePeriodDate(const std::string& text, size_t fields, PeriodTexts& texts,
     return at == text.size() + 1;
 }
 
+// "WIDTHxHEIGHT", each 1 to 4 digits and at least kSmallestArea.
+bool ParseArea(const std::string& text, Size& area) {
+    constexpr int kSmallestArea = 16;
+    const size_t x = text.find('x');
+    if (x == std::string::npos || x < 1 || x > 4 || text.size() - x - 1 < 1 || text.size() - x - 1 > 4) return false;
+    return Digits(text, 0, x, area.width) && Digits(text, x + 1, text.size() - x - 1, area.height) &&
+           area.width >= kSmallestArea && area.height >= kSmallestArea;
+}
+
 bool ParseFlag(const std::string& text, int& value) {
     if (text != "0" && text != "1") return false;
     value = text[0] - '0';
@@ -173,6 +182,8 @@ const ReportOption kOptions[] = {
      [](Parsed& s, const std::string& a) {
          return OneOf(a, {{"first", MonthWindow::First}, {"latest", MonthWindow::Latest}}, s.request.window);
      }},
+    {"--size", "WIDTHxHEIGHT", "the drawing area in pixels (16 to 9999 each), 488x196 when not given", "drawings",
+     [](Parsed& s, const std::string& a) { return ParseArea(a, s.request.area); }},
     {"--svg", "FILE", "write the drawing as SVG", "drawings",
      [](Parsed& s, const std::string& a) {
          s.request.svgFile = a;

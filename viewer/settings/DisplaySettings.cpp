@@ -287,7 +287,9 @@ AppliedDisplaySettings ApplyDisplaySettings(MonthViewer& viewer, const FurtherLo
             warn(MissingLogMessage(s.secondLog));
             s.secondLog.clear();
             WriteViewer(profile, viewer_key::SecondLog, s.secondLog);
+            // The choice stored is the log shown, so the next start does not offer the lost one.
             s.chosenLog = 0;
+            WriteViewer(profile, viewer_key::CombSelectNo, s.chosenLog);
             // The list showed the lost log's month: the own log is read in its place.
             flags.redisplay = flags.logChanged = true;
         }

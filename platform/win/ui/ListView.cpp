@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -13,6 +14,9 @@ namespace kestrowa {
 namespace {
 // Cells and headers are read through a buffer of this many characters.
 constexpr int kTextBuffer = 512;
+// What a column keeps beside its text: the margins of a cell or a heading on both sides, and a
+// pixel of the grid line.
+constexpr int kTextMargins = 14;
 constexpr UINT_PTR kSubclassId = 1;
 // The window property that holds the table shown (comctl32 names no lookup of a subclass's data).
 constexpr const wchar_t* kTableProperty = L"Kestrowa.ListView.Table";
@@ -108,8 +112,11 @@ void ListView::Show(const Table& table) const {
     Clear();
     for (const TableColumn& column : table.columns) AddColumn(column.header, column.width);
     for (const std::vector<std::string>& row : table.rows) AddRow(row);
+    FitColumns(table);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    if (table.scroll > 0) SendMessageW(list_, LVM_SCROLL, 0, table.scroll);
+    // Scrolled by the list's own row height, which follows its font and the DPI.
+    if (table.showEnd && !table.rows.empty())
+        SendMessageW(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(table.rows.size() - 1), FALSE);
     InvalidateRect(list_, nullptr, TRUE);
     if (Table* shown = Shown()) *shown = table;
 }
@@ -138,6 +145,22 @@ void ListView::AddColumn(std::string_view header, int width) const {
     column.pszText = text.data();
     column.iSubItem = ColumnCount();
     SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column.iSubItem), reinterpret_cast<LPARAM>(&column));
+}
+
+int ListView::TextWidth(std::string_view text) const {
+    const std::wstring wide = Utf8ToWide(text);
+    return static_cast<int>(SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(wide.c_str())));
+}
+
+void ListView::FitColumns(const Table& table) const {
+    for (size_t c = 0; c < table.columns.size(); ++c) {
+        int widest = TextWidth(table.columns[c].header);
+        for (const std::vector<std::string>& row : table.rows)
+            if (c < row.size()) widest = std::max(widest, TextWidth(row[c]));
+        const int width = std::max(table.columns[c].width, widest + kTextMargins);
+        if (width != ColumnWidth(static_cast<int>(c)))
+            SendMessageW(list_, LVM_SETCOLUMNWIDTH, c, MAKELPARAM(width, 0));
+    }
 }
 
 void ListView::AddRow(const std::vector<std::string>& cells) const {

@@ -18,7 +18,9 @@ public:
     HWND Hwnd() const { return list_; }
 
     // Replaces the columns and rows with the table's (grid lines, header drag-and-drop and
-    // full-row selection added to the extended styles) and scrolls down by its scroll amount.
+    // full-row selection added to the extended styles), widens each column whose heading or
+    // widest cell its width would clip in the list's font, and shows the last row whole when the
+    // table asks for its end.
     void Show(const Table& table) const;
     // Puts the table shown on the clipboard as Unicode text; false when there is none or the
     // clipboard cannot be had.
@@ -34,6 +36,9 @@ private:
     void Clear() const;
     void AddColumn(std::string_view header, int width) const;
     void AddRow(const std::vector<std::string>& cells) const;
+    // Pixels of a text in the list's font.
+    int TextWidth(std::string_view text) const;
+    void FitColumns(const Table& table) const;
     // The table shown, kept with the control from the first Show on.
     Table* Shown() const;
 

@@ -83,7 +83,7 @@ TEST(ChartLog, ReadsTheMonthAsTheMainWindowPairsIt) {
 }
 
 TEST(ChartLog, WithoutTheLogOnlyTheFrameIsDrawn) {
-    const Drawn d(ChartDrawing({kMay, {"/nonexistent/Kestrofl.dat", true, "E 09/05/20 10:15"}}));
+    const Drawn d(ChartDrawing({kMay, {"/nonexistent/Kestrofl.dat", true, "E 09/05/20 10:15"}}, kGraphDesignSize));
     EXPECT_TRUE(SessionLines(d).empty());
     EXPECT_EQ(d.TextAt(74, 5), "");
     EXPECT_EQ(d.TextAt(14, 5), "(日)");

@@ -30,9 +30,10 @@ TEST(DailyGraph, LargestDayChoosesTheScaleOfBarsAndLabels) {
         {"  7.50", {" 5", "10", "15"}, kBaseline - 75},
         {"  7.40", {"2.5", "5.0", "7.5"}, kBaseline - 148},
         {"  8.37", {" 5", "10", "15"}, 92},  // 83 tenths of an hour
+        {" 18.00", {" 5", "10", "15"}, 20},  // ends at the frame, clear of the texts above it
     };
     for (const auto& c : cases) {
-        const Drawn d(TrendGraph(MayWith({{"09/05/01", c.hours, "   1"}})).Draw());
+        const Drawn d(TrendGraph(MayWith({{"09/05/01", c.hours, "   1"}})).Draw(kGraphDesignSize));
         EXPECT_EQ(Labels(d, 12), c.labels) << c.hours;
         ASSERT_EQ(d.rects.size(), 2u) << c.hours;  // the white ground and the bar
         EXPECT_EQ(d.rects[1].rect, (Rect{38, c.barTop, 48, 176})) << c.hours;
@@ -43,7 +44,7 @@ TEST(DailyGraph, MonthTotalChoosesTheRunningTotalScale) {
     // 149.98 hours: a pixel an hour; 150 hours: half a pixel. The first day has 10 hours.
     for (auto [minutes, labels, y] : {std::tuple{8999, std::vector<std::string>{" 50", "100", "150"}, kBaseline - 10},
                                       std::tuple{9000, std::vector<std::string>{"100", "200", "300"}, kBaseline - 5}}) {
-        const Drawn d(TrendGraph(MayWith({{"09/05/01", " 10.00", "   1"}}, minutes)).Draw());
+        const Drawn d(TrendGraph(MayWith({{"09/05/01", " 10.00", "   1"}}, minutes)).Draw(kGraphDesignSize));
         EXPECT_EQ(Labels(d, 442), labels) << minutes;
         const std::vector<DrawnLine> total = d.LinesOf(kGraphRed);
         ASSERT_EQ(total.size(), 1u);
@@ -54,15 +55,15 @@ TEST(DailyGraph, MonthTotalChoosesTheRunningTotalScale) {
 
 TEST(DailyGraph, BarsAreColouredByWeekday) {
     DailyGraph g{2009, 8, 6, 0, {10, 20, 30}};  // 1 August 2009 was a Saturday
-    const Drawn d(DrawDailyGraph(g));
-    ASSERT_EQ(d.rects.size(), 4u);
-    EXPECT_EQ((std::vector<Colour>{d.rects[1].fill, d.rects[2].fill, d.rects[3].fill}),
+    const Drawn d(DrawDailyGraph(g));  // in the design size, without the ground
+    ASSERT_EQ(d.rects.size(), 3u);
+    EXPECT_EQ((std::vector<Colour>{d.rects[0].fill, d.rects[1].fill, d.rects[2].fill}),
               (std::vector<Colour>{kBlue, kGraphRed, kGraphGreen}));
-    EXPECT_EQ(d.rects[1].pen, (draw::Pen{kBlack, 1}));
+    EXPECT_EQ(d.rects[0].pen, (draw::Pen{kBlack, 1}));
 }
 
 TEST(DailyGraph, StartsEndingOnTheTwentiethDrawTwentyBarsAndStopTheTotalThere) {
-    const Drawn d(TrendGraph(MayWith({{"09/05/02", "  3.00", "   1"}, {"09/05/20", "  2.25", "   1"}})).Draw());
+    const Drawn d(TrendGraph(MayWith({{"09/05/02", "  3.00", "   1"}, {"09/05/20", "  2.25", "   1"}})).Draw(kGraphDesignSize));
     ASSERT_EQ(d.rects.size(), 21u);
     EXPECT_EQ(d.rects[1].rect.top, kBaseline);  // the 1st, without starts
     EXPECT_EQ(d.rects[20].rect, (Rect{285, kBaseline - 44, 295, 176}));
@@ -77,10 +78,10 @@ TEST(DailyGraph, AnEmptyMonthHasNoBarsAndWithoutALogNoHeading) {
     TrendGraph unread(MayWith({{"09/05/01", "  9.00", "   1"}}, 540, {"/nonexistent/Kestrofl.dat", true, ""}));
     unread.PressFirst();  // April, from a log that cannot be read
     for (const auto& [graph, heading] : {std::pair{&read, "［2009年 5月］ 計：0.00 時間"}, std::pair{&unread, ""}}) {
-        const Drawn d(graph->Draw());
+        const Drawn d(graph->Draw(kGraphDesignSize));
         EXPECT_EQ(d.rects.size(), 1u);
         EXPECT_TRUE(d.LinesOf(kGraphRed).empty());
-        EXPECT_EQ(d.TextAt(74, 35), heading);
+        EXPECT_EQ(d.TextAt(106, 5), heading);
         EXPECT_EQ(d.TextAt(14, 5), "日毎の稼動時間");
     }
     EXPECT_EQ(unread.Daily().dayScale, 1.0);
@@ -173,4 +174,36 @@ TEST(TrendGraphScale, AMonthWithoutLinesKeepsTheScaleAndOneWithLinesSetsIt) {
         scales.push_back(g.Daily().dayScale);
     }
     EXPECT_EQ(scales, (std::vector<double>{1.0, 1.0, 2.0, 2.0, 1.0}));
+}
+
+// Laid out in an area, the drawing starts with the area's whole ground and spreads over it: the
+// frame, the texts and the pens follow the area's size, as the window's area at 96 and 144 DPI.
+TEST(GraphArea, TheDrawingIsLaidOutInTheAreaItIsGiven) {
+    const struct {
+        Size area;
+        int rightAxis;
+        int baseline;
+        int font;
+        int axisPen;
+    } cases[] = {
+        {kGraphDesignSize, 437, kBaseline, 12, 2},
+        {{549, 208}, 492, 186, 13, 2},
+        {{824, 312}, 738, 279, 19, 3},
+    };
+    for (const auto& c : cases) {
+        const DrawList list = TrendGraph(MayWith({{"09/05/01", "  9.00", "   1"}})).Draw(c.area);
+        const Drawn d(list);
+        EXPECT_EQ(d.rects.front().rect, (Rect{0, 0, c.area.width, c.area.height})) << c.area.width;
+        EXPECT_EQ(d.rects.front().fill, kWhite);
+        const std::vector<DrawnLine> axes = d.LinesOf(kBlue, c.axisPen);
+        ASSERT_EQ(axes.size(), 2u) << c.area.width;
+        EXPECT_EQ(axes[1].x1, c.rightAxis) << c.area.width;
+        EXPECT_EQ(axes[1].y1, c.baseline) << c.area.width;
+        std::vector<int> fonts;
+        for (const draw::Element& e : list.Elements())
+            if (auto* f = std::get_if<draw::Font>(&e)) fonts.push_back(f->height);
+        EXPECT_EQ(fonts, std::vector<int>{c.font}) << c.area.width;
+        for (const DrawnRect& r : d.rects)
+            EXPECT_TRUE(r.rect.right <= c.area.width && r.rect.bottom <= c.area.height) << c.area.width;
+    }
 }

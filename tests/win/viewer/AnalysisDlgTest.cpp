@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,14 +39,15 @@ public:
     void OpenDocument(HWND, const std::string&) override {}
 };
 
-// The pixels of a gray surface of the given size after `paint`, 0x00RRGGBB, top row first.
+// The pixels of a surface of the given size after `paint`, 0x00RRGGBB, top row first: a gray
+// surface, one of the stock colour `ground`, or the picture `under`.
 struct Picture {
     int width = 0;
     std::vector<std::uint32_t> pixels;
     Colour At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF; }
 };
 template <class Paint>
-Picture Draw(int width, int height, Paint paint) {
+Picture Draw(int width, int height, Paint paint, int ground = GRAY_BRUSH, const Picture* under = nullptr) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
@@ -53,7 +55,8 @@ Picture Draw(int width, int height, Paint paint) {
     Bitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     SelectScope select(dc.Get(), bitmap.Get());
     RECT all{0, 0, width, height};
-    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(ground)));
+    if (under) std::copy(under->pixels.begin(), under->pixels.end(), static_cast<std::uint32_t*>(bits));
     paint(dc.Get());
     GdiFlush();
     const auto* first = static_cast<const std::uint32_t*>(bits);
@@ -66,11 +69,14 @@ SIZE AreaSize(HWND dialog) {
     GetClientRect(GetDlgItem(dialog, IDC_DRAWING_AREA), &client);
     return {client.right, client.bottom};
 }
-Picture PaintedArea(HWND dialog) {
+Picture PaintedArea(HWND dialog, int ground = GRAY_BRUSH, const Picture* under = nullptr) {
     const SIZE size = AreaSize(dialog);
-    return Draw(size.cx, size.cy, [&](HDC dc) {
-        SendMessageW(GetDlgItem(dialog, IDC_DRAWING_AREA), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    });
+    return Draw(
+        size.cx, size.cy,
+        [&](HDC dc) {
+            SendMessageW(GetDlgItem(dialog, IDC_DRAWING_AREA), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        },
+        ground, under);
 }
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -191,6 +197,7 @@ TEST_F(AnalysisDlgTest, TheWindowsDrawWhatTheReportDraws) {
         request.month = 5;
         request.now = kStart;
         request.graph = c.graph;
+        request.area = {g_seen.area.cx, g_seen.area.cy};
         const std::optional<DrawList> report = BuildDrawing(request, kStart);
         ASSERT_TRUE(report.has_value());
         const Picture replayed = Draw(g_seen.area.cx, g_seen.area.cy, [&](HDC dc) { Replay(dc, *report); });
@@ -211,7 +218,7 @@ protected:
     std::string Heading() {
         PaintedArea(graph_->Hwnd());
         for (const draw::Text& t : graph_->Drawing().Texts())
-            if (t.x == 74 && t.y == 35) return t.text;
+            if (t.text.rfind("［", 0) == 0) return t.text;
         return {};
     }
     bool Pressed(int id) const { return Checked(graph_->Hwnd(), id); }
@@ -246,9 +253,29 @@ TEST_F(TrendGraphDlgTest, PaintedPixelsLieWhereTheListPutsThem) {
         ++bars;
     }
     EXPECT_EQ(bars, 1 + 3);  // the white ground and the days with starts: the 1st, the 10th and the 20th
-    EXPECT_EQ(picture.At(43, 175 - 4), kGraphRed);  // the running total over the 1st's bar
-    EXPECT_EQ(picture.At(200, 100), kWhite);
-    EXPECT_EQ(picture.At(34, 100), kBlue);  // the left axis
+    // The first line is the left axis, the only place moved to is the start of the running total.
+    const draw::Line* axis = nullptr;
+    const draw::MoveTo* total = nullptr;
+    for (const draw::Element& e : graph_->Drawing().Elements()) {
+        if (!axis) axis = std::get_if<draw::Line>(&e);
+        if (!total) total = std::get_if<draw::MoveTo>(&e);
+    }
+    ASSERT_TRUE(axis && total);
+    EXPECT_EQ(picture.At(axis->x1, (axis->y1 + axis->y2) / 2), kBlue);
+    EXPECT_EQ(picture.At(total->x, total->y), kGraphRed);  // over the 1st's bar
+    // The drawing is laid out in the whole area: its corners and the right of it painted too.
+    EXPECT_EQ(picture.At(0, 0), kWhite);
+    EXPECT_EQ(picture.At(picture.width - 1, static_cast<int>(picture.pixels.size()) / picture.width - 1), kWhite);
+}
+
+// Another month paints every pixel of the area: nothing of the month before stays.
+TEST_F(TrendGraphDlgTest, AMonthChangeLeavesNothingOfTheMonthBefore) {
+    const Picture may = PaintedArea(graph_->Hwnd());
+    Click(graph_->Hwnd(), IDC_GRAPH_FIRST);
+    const Picture overMay = PaintedArea(graph_->Hwnd(), GRAY_BRUSH, &may);
+    const Picture onBlack = PaintedArea(graph_->Hwnd(), BLACK_BRUSH);
+    EXPECT_TRUE(overMay.pixels == onBlack.pixels);
+    EXPECT_FALSE(may.pixels == onBlack.pixels);
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(PeriodDlgTest, TheFirstRecountShowsTheRememberedDailyPeriod) {
     EXPECT_TRUE(Checked(IDC_PERIOD_DAILY));
     EXPECT_EQ(Edits(), kDaily);
     EXPECT_EQ(Text(IDC_PERIOD_LENGTH), "(  3日間)");
-    EXPECT_EQ(list_.ColumnWidth(0), 54);
+    EXPECT_GE(list_.ColumnWidth(0), 54);  // the table's width, or more where its texts need it
     EXPECT_EQ(list_.RowCount(), 2);
     EXPECT_EQ(Text(IDC_PERIOD_PER_START), " 2:30 h/回");
 }

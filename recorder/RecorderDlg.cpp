@@ -1,13 +1,12 @@
 #include "recorder/RecorderDlg.h"
 
-#include <windowsx.h>
-
 #include "platform/File.h"
 #include "platform/win/os/Process.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/AboutDlg.h"
 #include "platform/win/ui/DialogUnits.h"
 #include "platform/win/ui/DrawListReplay.h"
+#include "platform/win/ui/Placement.h"
 #include "recorder/RecorderDlgIds.h"
 #include "recorder/ViewerSettingsFile.h"
 #include "recorder/settings/RecorderSettingsDlg.h"
@@ -72,7 +71,6 @@ std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
         OnMessage(WM_WINDOWPOSCHANGING, &D::OnWindowPosChanging),
         OnMessage(WM_SHOWWINDOW, &D::OnShowWindow),
         OnMessageResult(WM_PAINT, &D::OnPaint),
-        OnMessage(WM_MOUSEMOVE, &D::OnMouseMove),
         OnMessage(WM_RBUTTONUP, &D::OnRightButtonUp),
         OnMessage(WM_TIMER, &D::OnTimer),
         OnMessage(kTrayCallback, &D::OnTrayNotify),
@@ -115,6 +113,7 @@ void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     SetItemText(IDC_START_TIME, recording_.ShownStartText());
     SetTitle(recording_.StartTitle());
     ShowInitially();
+    pointer_.Attach(Hwnd(), [this](int x, int y) { OnPointerMove(x, y); });
     StartTimer();
     scale_ = MeasureDialogScale(Hwnd(), kStatusDesignUnits);
     CheckApplicationFolder(context_.profile, context_.environment.applicationFolder, [this](const std::string& question) {
@@ -143,7 +142,8 @@ void CRecorderDlg::Place() {
     const WindowPosition at = StatusWindowPosition(
         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), context_.environment.family,
         Read(context_.profile, recorder_key::LeftRight), Read(context_.profile, recorder_key::UpDown), client.bottom);
-    SetWindowPos(Hwnd(), HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
+    const ScreenPoint placed = WithinWorkArea(Hwnd(), {at.x, at.y});
+    SetWindowPos(Hwnd(), HWND_TOP, placed.x, placed.y, 0, 0, SWP_NOSIZE);
     if (recording_.EndBarred()) SetItemText(IDOK, recording_.EndButtonText());
 }
 
@@ -209,10 +209,11 @@ LRESULT CRecorderDlg::OnPaint(WPARAM, LPARAM) {
     return FALSE;
 }
 
-void CRecorderDlg::OnMouseMove(WPARAM, LPARAM lParam) {
+// The pointer moved over the window or one of its buttons, or left either (x, y: client pixels).
+void CRecorderDlg::OnPointerMove(int x, int y) {
     Apply(display_.Refresh());
     StartTimer();
-    Draw(hints_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_));
+    Draw(hints_.MouseMove(x, y, scale_));
 }
 
 void CRecorderDlg::OnRightButtonUp(WPARAM, LPARAM lParam) {

@@ -24,6 +24,8 @@ constexpr UINT kTimerPeriod = 1000;
 constexpr UINT kTrayIconId = 1;
 constexpr UINT kTrayCallback = 0x8064;
 constexpr const char* kHelpFileName = "Kestrowa.html";
+// The text control of a message box.
+constexpr int kMessageBoxText = 0xFFFF;
 
 // The bitmap buttons and their bitmaps when the window comes up; 1048 only with the stopwatch.
 struct InitialBitmaps {
@@ -178,8 +180,39 @@ void CRecorderDlg::Apply(const StatusUpdate& update) {
         timerRunning_ = false;
         StartTimer();
     }
-    if (update.notice)
-        context_.prompts.ShowMessage(Hwnd(), *update.notice, kNoticeCaption, MB_ICONEXCLAMATION | MB_OK);
+    if (update.notice) ShowNotice(*update.notice);
+}
+
+// The notice box is modal, and the timer goes on ticking under it: a notice due while one is open
+// takes that box's text instead of opening a second box over it.
+void CRecorderDlg::ShowNotice(const std::string& text) {
+    if (noticeOpen_) {
+        if (HWND box = OpenNoticeBox()) SetDlgItemTextW(box, kMessageBoxText, Utf8ToWide(text).c_str());
+        return;
+    }
+    noticeOpen_ = true;
+    context_.prompts.ShowMessage(Hwnd(), text, kNoticeCaption, MB_ICONEXCLAMATION | MB_OK);
+    noticeOpen_ = false;
+}
+
+HWND CRecorderDlg::OpenNoticeBox() const {
+    struct Search {
+        HWND owner;
+        std::wstring caption;
+        HWND found;
+    } search{Hwnd(), Utf8ToWide(kNoticeCaption), nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(lParam);
+            wchar_t title[64] = {};
+            GetWindowTextW(window, title, 64);
+            if (GetWindow(window, GW_OWNER) != wanted->owner || wanted->caption != title) return TRUE;
+            wanted->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void CRecorderDlg::Draw(const DrawList& drawing) {

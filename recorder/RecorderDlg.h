@@ -92,6 +92,8 @@ private:
     void StartTimer();
     void AddTrayIcon();
     void Apply(const StatusUpdate& update);
+    void ShowNotice(const std::string& text);
+    HWND OpenNoticeBox() const;
     void Draw(const DrawList& drawing);
     void AttachBitmaps(int id, const BitmapSet& set);
     bool TrayMode() const;
@@ -114,6 +116,7 @@ private:
     Icon trayIcon_;
     bool keepHidden_ = false;
     bool timerRunning_ = false;
+    bool noticeOpen_ = false;
 };
 
 }  // namespace kestrowa

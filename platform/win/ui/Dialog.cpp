@@ -44,6 +44,7 @@ INT_PTR Dialog::RunModal(HWND owner) {
             if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if ((msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd)) && TakeKey(msg)) continue;
         if (IsDialogMessageW(hwnd, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

@@ -18,4 +18,14 @@ int WindowDpi(HWND window) {
 
 int ScaledToDpi(HWND window, int pixels) { return MulDiv(pixels, WindowDpi(window), USER_DEFAULT_SCREEN_DPI); }
 
+DrawnAt96Dpi::DrawnAt96Dpi(HDC dc, int dpi) : dc_(dc), saved_(SaveDC(dc)) {
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, USER_DEFAULT_SCREEN_DPI, USER_DEFAULT_SCREEN_DPI, nullptr);
+    SetViewportExtEx(dc, dpi, dpi, nullptr);
+}
+
+DrawnAt96Dpi::~DrawnAt96Dpi() {
+    if (saved_) RestoreDC(dc_, saved_);
+}
+
 }  // namespace kestrowa

@@ -33,12 +33,12 @@ DrawList MouseHints::MouseMove(int x, int y, const DialogScale& scale) {
     DrawList drawing;
     if (const HintArea* hint = HintAt(x, y, scale)) {
         shown_ = std::string(hint->text);
-        drawing.SelectFont(kHintFace, kHintFontHeight, kHintFontWeight)
+        drawing.SelectFont(kHintFace, scale.Y(kHintFontHeight), kHintFontWeight)
             .Text(scale.X(7), scale.Y(106), HintBlankText(), kBlack, face_)
             .Text(scale.X(8), scale.Y(93), shown_, kBlue, face_);
     } else if (!shown_.empty()) {
         shown_.clear();
-        drawing.SelectFont(kHintFace, kHintFontHeight, kHintFontWeight)
+        drawing.SelectFont(kHintFace, scale.Y(kHintFontHeight), kHintFontWeight)
             .Text(scale.X(7), scale.Y(93), HintBlankText(), face_, face_);
     }
     return drawing;

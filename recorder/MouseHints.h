@@ -22,7 +22,7 @@ const HintArea* HintAt(int x, int y, const DialogScale& scale);
 std::string HintBlankText();
 
 // The hint line at the bottom of the status window, drawn in the hint font ("ＭＳ ゴシック",
-// height 12) on the window's button-face colour.
+// height 12 for the design units, moved by the scale like the places) on the button-face colour.
 class MouseHints {
 public:
     explicit MouseHints(Colour face) : face_(face) {}

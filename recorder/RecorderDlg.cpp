@@ -1,13 +1,12 @@
 #include "recorder/RecorderDlg.h"
 
-#include <windowsx.h>
-
 #include "platform/File.h"
 #include "platform/win/os/Process.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/AboutDlg.h"
 #include "platform/win/ui/DialogUnits.h"
 #include "platform/win/ui/DrawListReplay.h"
+#include "platform/win/ui/Placement.h"
 #include "recorder/RecorderDlgIds.h"
 #include "recorder/ViewerSettingsFile.h"
 #include "recorder/settings/RecorderSettingsDlg.h"
@@ -25,6 +24,8 @@ constexpr UINT kTimerPeriod = 1000;
 constexpr UINT kTrayIconId = 1;
 constexpr UINT kTrayCallback = 0x8064;
 constexpr const char* kHelpFileName = "Kestrowa.html";
+// The text control of a message box.
+constexpr int kMessageBoxText = 0xFFFF;
 
 // The bitmap buttons and their bitmaps when the window comes up; 1048 only with the stopwatch.
 struct InitialBitmaps {
@@ -72,7 +73,6 @@ std::span<const MessageEntry<CRecorderDlg>> CRecorderDlg::MessageTable() {
         OnMessage(WM_WINDOWPOSCHANGING, &D::OnWindowPosChanging),
         OnMessage(WM_SHOWWINDOW, &D::OnShowWindow),
         OnMessageResult(WM_PAINT, &D::OnPaint),
-        OnMessage(WM_MOUSEMOVE, &D::OnMouseMove),
         OnMessage(WM_RBUTTONUP, &D::OnRightButtonUp),
         OnMessage(WM_TIMER, &D::OnTimer),
         OnMessage(kTrayCallback, &D::OnTrayNotify),
@@ -115,6 +115,7 @@ void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     SetItemText(IDC_START_TIME, recording_.ShownStartText());
     SetTitle(recording_.StartTitle());
     ShowInitially();
+    pointer_.Attach(Hwnd(), [this](int x, int y) { OnPointerMove(x, y); });
     StartTimer();
     scale_ = MeasureDialogScale(Hwnd(), kStatusDesignUnits);
     CheckApplicationFolder(context_.profile, context_.environment.applicationFolder, [this](const std::string& question) {
@@ -143,7 +144,8 @@ void CRecorderDlg::Place() {
     const WindowPosition at = StatusWindowPosition(
         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), context_.environment.family,
         Read(context_.profile, recorder_key::LeftRight), Read(context_.profile, recorder_key::UpDown), client.bottom);
-    SetWindowPos(Hwnd(), HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
+    const ScreenPoint placed = WithinWorkArea(Hwnd(), {at.x, at.y});
+    SetWindowPos(Hwnd(), HWND_TOP, placed.x, placed.y, 0, 0, SWP_NOSIZE);
     if (recording_.EndBarred()) SetItemText(IDOK, recording_.EndButtonText());
 }
 
@@ -178,8 +180,39 @@ void CRecorderDlg::Apply(const StatusUpdate& update) {
         timerRunning_ = false;
         StartTimer();
     }
-    if (update.notice)
-        context_.prompts.ShowMessage(Hwnd(), *update.notice, kNoticeCaption, MB_ICONEXCLAMATION | MB_OK);
+    if (update.notice) ShowNotice(*update.notice);
+}
+
+// The notice box is modal, and the timer goes on ticking under it: a notice due while one is open
+// takes that box's text instead of opening a second box over it.
+void CRecorderDlg::ShowNotice(const std::string& text) {
+    if (noticeOpen_) {
+        if (HWND box = OpenNoticeBox()) SetDlgItemTextW(box, kMessageBoxText, Utf8ToWide(text).c_str());
+        return;
+    }
+    noticeOpen_ = true;
+    context_.prompts.ShowMessage(Hwnd(), text, kNoticeCaption, MB_ICONEXCLAMATION | MB_OK);
+    noticeOpen_ = false;
+}
+
+HWND CRecorderDlg::OpenNoticeBox() const {
+    struct Search {
+        HWND owner;
+        std::wstring caption;
+        HWND found;
+    } search{Hwnd(), Utf8ToWide(kNoticeCaption), nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto* wanted = reinterpret_cast<Search*>(lParam);
+            wchar_t title[64] = {};
+            GetWindowTextW(window, title, 64);
+            if (GetWindow(window, GW_OWNER) != wanted->owner || wanted->caption != title) return TRUE;
+            wanted->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void CRecorderDlg::Draw(const DrawList& drawing) {
@@ -209,10 +242,11 @@ LRESULT CRecorderDlg::OnPaint(WPARAM, LPARAM) {
     return FALSE;
 }
 
-void CRecorderDlg::OnMouseMove(WPARAM, LPARAM lParam) {
+// The pointer moved over the window or one of its buttons, or left either (x, y: client pixels).
+void CRecorderDlg::OnPointerMove(int x, int y) {
     Apply(display_.Refresh());
     StartTimer();
-    Draw(hints_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), scale_));
+    Draw(hints_.MouseMove(x, y, scale_));
 }
 
 void CRecorderDlg::OnRightButtonUp(WPARAM, LPARAM lParam) {

@@ -11,6 +11,7 @@
 #include "platform/win/ui/Dialog.h"
 #include "platform/win/ui/Gdi.h"
 #include "platform/win/ui/MessageBoxes.h"
+#include "platform/win/ui/PointerTracking.h"
 #include "platform/win/ui/TrayIcon.h"
 #include "recorder/BootCorrection.h"
 #include "recorder/MouseHints.h"
@@ -65,7 +66,6 @@ private:
     void OnWindowPosChanging(WPARAM, LPARAM);
     void OnShowWindow(WPARAM, LPARAM);
     LRESULT OnPaint(WPARAM, LPARAM);
-    void OnMouseMove(WPARAM, LPARAM);
     void OnRightButtonUp(WPARAM, LPARAM);
     void OnTimer(WPARAM, LPARAM);
     void OnTrayNotify(WPARAM, LPARAM);
@@ -84,6 +84,7 @@ private:
     void OnStopwatch();
     void OnStartTimeButton();
     void OnSecondRowButton();
+    void OnPointerMove(int x, int y);
 
     void EditSystemMenu();
     void Place();
@@ -91,6 +92,8 @@ private:
     void StartTimer();
     void AddTrayIcon();
     void Apply(const StatusUpdate& update);
+    void ShowNotice(const std::string& text);
+    HWND OpenNoticeBox() const;
     void Draw(const DrawList& drawing);
     void AttachBitmaps(int id, const BitmapSet& set);
     bool TrayMode() const;
@@ -107,10 +110,13 @@ private:
     std::string viewerLog_;
     std::string startupFolder_;
     std::map<int, BitmapButton> buttons_;
+    // Follows the pointer over the buttons too, which take its moves for themselves.
+    PointerTracking pointer_;
     TrayIcon tray_;
     Icon trayIcon_;
     bool keepHidden_ = false;
     bool timerRunning_ = false;
+    bool noticeOpen_ = false;
 };
 
 }  // namespace kestrowa

@@ -5,6 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "shared/Rect.h"
+
 namespace kestrowa {
 
 // A colour as 0xRRGGBB.
@@ -14,24 +16,6 @@ inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour kBlue = 0x0000FF;
 // "#rrggbb".
 std::string ColourText(Colour colour);
-
-// A rectangle in pixels, origin top left; a point on the left or top edge is inside, one on the
-// right or bottom edge is not.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool operator==(const Rect&) const = default;
-};
-
-// The size of a surface in pixels.
-struct Size {
-    int width = 0;
-    int height = 0;
-    bool operator==(const Size&) const = default;
-};
 
 // The elements of a drawing. Pens, brushes and fonts stay chosen until the next of their kind;
 // before the first one the device context's own are used (black 1-pixel solid pen, white brush).

@@ -5,6 +5,7 @@
 #include "platform/win/os/CurrentUserKeyRemover.h"
 #include "platform/win/os/Module.h"
 #include "platform/win/os/Text.h"
+#include "platform/win/ui/Dpi.h"
 #include "platform/win/ui/DrawListReplay.h"
 #include "platform/win/ui/Gdi.h"
 
@@ -24,7 +25,9 @@ public:
     void SetTitle(const std::string& title) override {
         SetWindowTextW(frame_, Utf8ToWide(title).c_str());
     }
+    // The report is laid out in pixels of 96 DPI.
     void Draw(const DrawList& part) override {
+        const DrawnAt96Dpi atDpi(dc_, WindowDpi(frame_));
         Replay(dc_, part);
         drawn_.Append(part);
     }

@@ -72,13 +72,13 @@ DrawList HelpLine::MouseMove(int x, int y, ViewKind view, const DialogScale& sca
         shown_ = true;
         text_ = std::move(*text);
         // The text starts one pixel right of its blanks.
-        drawing.SelectFont(kHelpFace, kHelpFontHeight, kHelpFontWeight)
+        drawing.SelectFont(kHelpFace, scale.Y(kHelpFontHeight), kHelpFontWeight)
             .Text(lineX, lineY, Blanks(kBlanksBehindText), face_, face_)
             .Text(lineX + 1, lineY, text_, kBlue, face_);
     } else if (shown_) {
         shown_ = false;
         text_.clear();
-        drawing.SelectFont(kHelpFace, kHelpFontHeight, kHelpFontWeight)
+        drawing.SelectFont(kHelpFace, scale.Y(kHelpFontHeight), kHelpFontWeight)
             .Text(lineX, lineY, Blanks(kBlanksWhenCleared), face_, face_);
     }
     return drawing;

@@ -18,7 +18,7 @@ inline constexpr BaseUnits kViewerDesignUnits{8, 15};
 std::optional<std::string> HelpText(int x, int y, ViewKind view, const DialogScale& scale);
 
 // The help line at the bottom of the main window, drawn in the help-line font ("ＭＳ ゴシック",
-// height 12) on the window's button-face colour.
+// height 12 for the design units, moved by the scale like the places) on the button-face colour.
 class HelpLine {
 public:
     explicit HelpLine(Colour face) : face_(face) {}

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win/ui/Placement.h"
 #include "recorder/settings/RecorderSettingsDlgIds.h"
 #include "recorder/settings/SettingsChoices.h"
 
@@ -51,18 +52,10 @@ void CRecorderSettingsDlg::PlaceAboveOwner() const {
     HWND owner = GetWindow(Hwnd(), GW_OWNER);
     if (!owner) return;
     RECT ownerRect{};
-    RECT own{};
     RECT offset{kSettingsDialogOffsetX, kSettingsDialogOffsetY, 0, 0};
     GetWindowRect(owner, &ownerRect);
-    GetWindowRect(Hwnd(), &own);
     MapDialogRect(Hwnd(), &offset);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const int x = KeptWithin(ownerRect.left + offset.left, own.right - own.left, work.left, work.right);
-    const int y = KeptWithin(ownerRect.top + offset.top, own.bottom - own.top, work.top, work.bottom);
-    SetWindowPos(Hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceOnScreen(Hwnd(), {ownerRect.left + offset.left, ownerRect.top + offset.top});
 }
 
 }  // namespace kestrowa

@@ -17,8 +17,6 @@ std::optional<std::string> SettingsStatusLine(int tab) {
     }
 }
 
-int KeptWithin(int at, int size, int low, int high) { return std::max(low, std::min(at, high - size)); }
-
 std::optional<size_t> IntervalChoice(int seconds) {
     const auto found = std::find(kIntervalChoices.begin(), kIntervalChoices.end(), seconds);
     if (found == kIntervalChoices.end()) return std::nullopt;

@@ -18,11 +18,6 @@ inline constexpr std::array<const char*, 5> kCorrectionItems{"しない", "１�
 // Where the dialog opens, in its dialog units from the status window's top left corner: above it.
 inline constexpr int kSettingsDialogOffsetX = 0;
 inline constexpr int kSettingsDialogOffsetY = -230;
-// The left (or top) edge of a window `size` pixels wide (or high) wanted at `at`, moved as far as
-// needed to lie within the screen's work area [low, high); a window larger than the area starts
-// at `low`.
-int KeptWithin(int at, int size, int low, int high);
-
 // The display intervals offered, in seconds, one radio button each in this order. Another
 // stored value leaves every radio unchecked.
 inline constexpr std::array<int, 6> kIntervalChoices{1, 2, 5, 10, 30, 60};

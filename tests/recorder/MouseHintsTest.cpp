@@ -69,9 +69,9 @@ TEST(Hints, DrawnOnEntryAndClearedOnceOnLeaving) {
 TEST(Hints, TheLineMovesWithTheFont) {
     MouseHints hints(kFace);
     hints.MouseMove(270, 20, kLarger);
-    // 7 × 8/7 and 93 × 16/13 = 114.46
+    // 7 × 8/7 and 93 × 16/13 = 114.46; the font too: 12 × 16/13 = 14.77
     EXPECT_EQ(DrawListText(hints.MouseMove(1, 1, kLarger)),
-              "font \"ＭＳ ゴシック\" 12 400\n"
+              "font \"ＭＳ ゴシック\" 15 400\n"
               "text 8 114 #d4d0c8 on #d4d0c8 \"" + HintBlankText() + "\"\n");
 }
 

@@ -75,9 +75,10 @@ TEST(HelpLine, ClearedAtTheFirstMoveOutsideThenDrawnPerArea) {
 
 TEST(HelpLine, TheLineMovesWithTheFont) {
     HelpLine line(kFace);
-    // 10 × 9/8 = 11.25 and 470 × 16/15 = 501.33; the text one pixel right of its blanks.
+    // 10 × 9/8 = 11.25 and 470 × 16/15 = 501.33, the font 12 × 16/15 = 12.8; the text one pixel
+    // right of its blanks.
     EXPECT_EQ(DrawListText(line.MouseMove(540, 500, ViewKind::Calendar, DialogScale(kViewerDesignUnits, {9, 16}))),
-              "font \"ＭＳ ゴシック\" 12 400\n"
+              "font \"ＭＳ ゴシック\" 13 400\n"
               "text 11 501 #d4d0c8 on #d4d0c8 \"" + Blanks(35) + "\"\n"
               "text 12 501 #0000ff on #d4d0c8 \"ログの表示を中断する\"\n");
 }

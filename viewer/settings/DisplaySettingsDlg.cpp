@@ -1,5 +1,6 @@
 #include "viewer/settings/DisplaySettingsDlg.h"
 
+#include "platform/win/ui/Placement.h"
 #include "viewer/settings/DisplaySettingsDlgIds.h"
 
 namespace kestrowa {
@@ -18,11 +19,15 @@ CDisplaySettingsDlg::CDisplaySettingsDlg(const DisplaySettingsValues& values, Fi
 std::span<const MessageEntry<CDisplaySettingsDlg>> CDisplaySettingsDlg::MessageTable() {
     using D = CDisplaySettingsDlg;
     static const MessageEntry<D> table[] = {
+        OnMessage(WM_INITDIALOG, &D::OnInitDialog),
         OnCommand(IDOK, &D::OnOk),
         OnCommand(IDCANCEL, &D::OnCancel),
     };
     return table;
 }
+
+// Centred on the pointer by hand: not every system honours a template's request for it.
+void CDisplaySettingsDlg::OnInitDialog(WPARAM, LPARAM) { CentreOnPointer(Hwnd()); }
 
 void CDisplaySettingsDlg::OnOk() {
     ApplyPages();

@@ -23,6 +23,7 @@ public:
     CFilePage& FilePage() { return file_; }
 
 private:
+    void OnInitDialog(WPARAM, LPARAM);
     void OnOk();
     void OnCancel();
 

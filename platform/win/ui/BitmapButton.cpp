@@ -1,5 +1,7 @@
 #include "platform/win/ui/BitmapButton.h"
 
+#include "platform/win/ui/Dpi.h"
+
 namespace kestrowa {
 
 namespace {
@@ -23,7 +25,8 @@ void BitmapButton::Attach(HWND dialog, int id) {
     SetWindowLongPtrW(button_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
     BITMAP info{};
     GetObjectW(normal_.Get(), sizeof info, &info);
-    SetWindowPos(button_, nullptr, 0, 0, info.bmWidth, info.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(button_, nullptr, 0, 0, ScaledToDpi(button_, info.bmWidth), ScaledToDpi(button_, info.bmHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(button_, nullptr, FALSE);
 }
 
@@ -39,7 +42,11 @@ bool BitmapButton::Draw(const DRAWITEMSTRUCT& item) const {
     GetObjectW(chosen, sizeof info, &info);
     MemoryDC memory(item.hDC);
     SelectScope select(memory.Get(), chosen);
-    BitBlt(item.hDC, 0, 0, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
+    const RECT& area = item.rcItem;
+    SetStretchBltMode(item.hDC, HALFTONE);
+    SetBrushOrgEx(item.hDC, 0, 0, nullptr);
+    StretchBlt(item.hDC, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.Get(), 0, 0,
+               info.bmWidth, info.bmHeight, SRCCOPY);
     if (item.itemState & ODS_SELECTED) {
         RECT edge = item.rcItem;
         DrawEdge(item.hDC, &edge, EDGE_SUNKEN, BF_RECT);

@@ -6,6 +6,7 @@
 
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/Gdi.h"
+#include "platform/win/ui/Placement.h"
 
 namespace kestrowa {
 
@@ -43,6 +44,7 @@ INT_PTR Dialog::RunModal(HWND owner) {
             if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
+        if ((msg.hwnd == hwnd || IsChild(hwnd, msg.hwnd)) && TakeKey(msg)) continue;
         if (IsDialogMessageW(hwnd, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -124,6 +126,9 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     try {
         self->Prepare(message, wParam, lParam);
         routed = self->Route(message, wParam, lParam);
+        // Wherever its template or its class put it, a window of its own (not a page) opens
+        // whole within its monitor's work area, at any font size and DPI.
+        if (message == WM_INITDIALOG && !(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD)) KeepOnScreen(hwnd);
     } catch (...) {
         routed = {};
     }

@@ -43,6 +43,9 @@ public:
     // Shows the first popup of menu resource `menuId` at the client point of a mouse message,
     // with the window brought to the front; its commands come back as WM_COMMAND.
     void ShowPopupMenu(int menuId, LPARAM clientPoint) const;
+    // Takes a message of the run's loop for the window or its controls before the dialog keys do
+    // (Tab, arrows, Enter); true when it was taken. None is, unless a derived dialog takes some.
+    virtual bool TakeKey(const MSG&) { return false; }
 
 protected:
     explicit Dialog(int templateId) : templateId_(templateId) {}

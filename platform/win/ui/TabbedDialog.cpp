@@ -49,11 +49,30 @@ void TabbedDialog::CreatePages() {
     TabCtrl_AdjustRect(tab, FALSE, &area);
     for (const Tab& each : tabs_) {
         HWND page = each.page->CreateModeless(Hwnd());
-        SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+        // Right after the tab control: the Tab key goes from the tabs into the page, then on.
+        SetWindowPos(page, tab, area.left, area.top, area.right - area.left, area.bottom - area.top,
                      SWP_NOACTIVATE);
     }
     TabCtrl_SetCurSel(tab, current_);
     ShowCurrentPage();
+}
+
+bool TabbedDialog::TakeKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || !(GetKeyState(VK_CONTROL) & 0x8000)) return false;
+    ChooseTab((GetKeyState(VK_SHIFT) & 0x8000) ? -1 : +1);
+    return true;
+}
+
+// The notifications a click on the tab sends, so the page and the derived table follow alike.
+void TabbedDialog::ChooseTab(int step) {
+    HWND tab = Item(tabControlId_);
+    const int count = TabCtrl_GetItemCount(tab);
+    if (count <= 0) return;
+    NMHDR header{tab, static_cast<UINT_PTR>(tabControlId_), static_cast<UINT>(TCN_SELCHANGING)};
+    SendMessageW(Hwnd(), WM_NOTIFY, static_cast<WPARAM>(tabControlId_), reinterpret_cast<LPARAM>(&header));
+    TabCtrl_SetCurSel(tab, (TabCtrl_GetCurSel(tab) + step + count) % count);
+    header.code = static_cast<UINT>(TCN_SELCHANGE);
+    SendMessageW(Hwnd(), WM_NOTIFY, static_cast<WPARAM>(tabControlId_), reinterpret_cast<LPARAM>(&header));
 }
 
 void TabbedDialog::LeaveTab() {

@@ -30,11 +30,13 @@ private:
 // is initialised; the pages are created when it is first shown, placed over the tab control's
 // display area, and only the current one is visible. TCN_SELCHANGING hides the page being left
 // and TCN_SELCHANGE shows the one chosen; both then reach the derived table like any other
-// notification. A current tab without a page shows none until another tab is chosen.
+// notification. A current tab without a page shows none until another tab is chosen. Ctrl+Tab
+// chooses the next tab and Ctrl+Shift+Tab the one before, round, as a click on it would.
 class TabbedDialog : public Dialog {
 public:
     // The tab whose page is shown (the last one chosen).
     int CurrentTab() const { return current_; }
+    bool TakeKey(const MSG& msg) override;
 
 protected:
     TabbedDialog(int templateId, int tabControlId) : Dialog(templateId), tabControlId_(tabControlId) {}
@@ -56,6 +58,7 @@ private:
     void LeaveTab();
     void EnterTab();
     void ShowCurrentPage();
+    void ChooseTab(int step);
     Page* PageAt(int index) const;
 
     int tabControlId_;

@@ -29,12 +29,5 @@ TEST(MovedOffsetTest, CountsOnePixelAndStopsWhereTheSettingStopsReadingBack) {
     EXPECT_EQ(OffsetText(-12), "-12");
 }
 
-TEST(KeptWithinTest, MovesAWindowBackOntoTheWorkArea) {
-    EXPECT_EQ(KeptWithin(-120, 400, 0, 1024), 0);
-    EXPECT_EQ(KeptWithin(300, 400, 0, 1024), 300);
-    EXPECT_EQ(KeptWithin(700, 400, 0, 1024), 624);
-    EXPECT_EQ(KeptWithin(50, 2000, 0, 1024), 0) << "larger than the area: from its start";
-}
-
 }  // namespace
 }  // namespace kestrowa

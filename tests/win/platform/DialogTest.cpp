@@ -168,6 +168,33 @@ TEST_F(TabbedDialogTest, ATabWithoutAPageShowsNoneUntilAnotherIsChosen) {
     EXPECT_TRUE(Visible(dialog->two));
 }
 
+// Ctrl+Tab acts as a click on the next tab, round; Tab alone is left to the dialog keys, which go
+// from the tabs into the page shown before anything after it.
+TEST_F(TabbedDialogTest, CtrlTabChoosesTheNextTabAndTabEntersThePage) {
+    Open();
+    seen.clear();
+    auto press = [this](bool control) {
+        BYTE keys[256] = {};
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        SetKeyboardState(keys);
+        const MSG msg{dialog->Item(IDC_TEST_TABS), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        const bool taken = dialog->TakeKey(msg);
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        return taken;
+    };
+    EXPECT_TRUE(press(true));
+    EXPECT_EQ(dialog->CurrentTab(), 1);
+    EXPECT_EQ(seen, (Seen{"one inactive", "dialog changing", "two active", "dialog changed"}));
+    EXPECT_TRUE(press(true));
+    EXPECT_EQ(dialog->CurrentTab(), 0);
+    EXPECT_FALSE(press(false));
+    EXPECT_EQ(dialog->CurrentTab(), 0);
+
+    HWND next = GetNextDlgTabItem(dialog->Hwnd(), dialog->Item(IDC_TEST_TABS), FALSE);
+    EXPECT_TRUE(next && IsChild(dialog->one.Hwnd(), next));
+}
+
 TEST_F(TabbedDialogTest, APageAnswersItsOwnControls) {
     Open();
     seen.clear();

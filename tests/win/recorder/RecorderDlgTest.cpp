@@ -20,6 +20,7 @@
 #include "platform/win/os/Text.h"
 #include "recorder/RecorderDlgIds.h"
 #include "recorder/settings/EnvironmentPageIds.h"
+#include "recorder/settings/NoticePageIds.h"
 #include "recorder/settings/StartMethodPageIds.h"
 #include "recorder/settings/StartupShortcut.h"
 #include "shared/RecorderSettings.h"
@@ -520,6 +521,35 @@ TEST_F(RecorderDlgTest, CancelInTheTrayMethodStillMakesTheMissingShortcut) {
     prompts.shown.clear();
     EditSettings([](const SettingsDialogDriver&) {}, IDCANCEL);
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+// The notice box is modal and the timer ticks on under it: a notice falling due meanwhile opens no
+// second box over the first.
+TEST_F(RecorderDlgTest, ANoticeDueWhileOneIsOpenOpensNoSecondBox) {
+    Start();
+    EditSettings(
+        [](const SettingsDialogDriver& settings) {
+            settings.ChooseTab(4);
+            if (!settings.Checked(IDC_NOTICE_ON)) settings.Click(IDC_NOTICE_ON);
+            SetDlgItemTextW(settings.Page(), IDC_FIRST_MARK, L"1");
+            SetDlgItemTextW(settings.Page(), IDC_NOTICE_INTERVAL, L"1");
+        },
+        IDOK);
+    prompts.shown.clear();
+    // The figures, the notice with them, are refreshed once in a display interval of ticks.
+    auto ticksUntilABox = [this] {
+        for (int i = 0; i < 120 && prompts.shown.empty(); ++i) Ticks(1);
+    };
+    int boxesOpen = 0;
+    prompts.whileShown = [&] {
+        if (boxesOpen++ > 0) return;
+        clock.Set(DateTime{2011, 5, 3, 8, 25, 0});
+        Ticks(120);
+    };
+    clock.Set(DateTime{2011, 5, 3, 8, 20, 0});
+    ticksUntilABox();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, kNoticeCaption);
 }
 
 TEST_F(RecorderDlgTest, BackToManualOffersOnlyTheRecordersShortcutsAndDeletesThemOnYes) {

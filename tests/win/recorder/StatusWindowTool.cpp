@@ -1,11 +1,16 @@
-// Works the status window of a running recorder from outside, for the screenshot script:
+// Works the status window of a running recorder from outside, for the screenshot script and the
+// desktop test (scripts/desktop-test):
 //   StatusWindowTool restore | tray-click | hover | wake | rect | settings-N | choose-tray
+//                    | ver-middle | hint-shown | hint-gone | on-screen
 // finds the window (waiting up to 30 seconds), does what is asked (hover: the mouse over the
 // middle of the Ver button, which draws its hint; wake: the PC's sleep and wake announced;
 // settings-N: the settings dialog opened on its tab N, 0 to 4; choose-tray: the tray method
 // chosen in the settings dialog, confirmed with OK and its two messages answered) and prints the
 // rectangle of the window on the screen, the settings dialog's for settings-N, as WxH+X+Y (the
-// form ImageMagick's -crop takes).
+// form ImageMagick's -crop takes). ver-middle restores the window and prints the middle of the
+// Ver button on the screen as "X Y" instead, for the real pointer to be moved there; hint-shown and
+// hint-gone wait until the hint line's pixels show blue text or none, and fail when they never do;
+// on-screen restores the window and fails unless it lies whole within its monitor's work area.
 #include <windows.h>
 
 #include <cstdio>
@@ -86,6 +91,25 @@ bool WaitsForPaint(HWND window) {
     return false;
 }
 
+// Whether the hint line, the strip below the controls on the left of the end button, shows any
+// pixel of the hint's blue (the font's smoothing mixes it: mostly blue is enough).
+bool HintLineShowsBlue(HWND status) {
+    RECT client{};
+    RECT end{};
+    GetClientRect(status, &client);
+    GetWindowRect(GetDlgItem(status, IDOK), &end);
+    MapWindowPoints(nullptr, status, reinterpret_cast<POINT*>(&end), 2);
+    HDC dc = GetDC(status);
+    bool blue = false;
+    for (int y = client.bottom * 3 / 4; y < client.bottom && !blue; ++y)
+        for (int x = 0; x < end.left && !blue; ++x) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            blue = pixel != CLR_INVALID && GetBValue(pixel) > 160 && GetRValue(pixel) < 100 && GetGValue(pixel) < 100;
+        }
+    ReleaseDC(status, dc);
+    return blue;
+}
+
 // Opens the settings dialog and chooses tab `tab` as the right-arrow key on the tabs does.
 HWND OpenSettings(HWND status, int tab) {
     ShowWindow(status, SW_RESTORE);
@@ -116,7 +140,8 @@ bool ChooseTray(HWND status) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: StatusWindowTool restore|tray-click|hover|wake|rect|settings-N|choose-tray\n");
+        std::fprintf(stderr, "usage: StatusWindowTool restore|tray-click|hover|wake|rect|settings-N|choose-tray|ver-middle"
+                     "|hint-shown|hint-gone|on-screen\n");
         return 2;
     }
     HWND status = WaitForStatusWindow();
@@ -141,6 +166,34 @@ int wmain(int argc, wchar_t** argv) {
         ShowWindow(status, SW_RESTORE);
         for (WPARAM event : {PBT_APMSUSPEND, PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND})
             SendMessageW(status, WM_POWERBROADCAST, event, 0);
+    } else if (std::wcscmp(argv[1], L"ver-middle") == 0) {
+        ShowWindow(status, SW_RESTORE);
+        SetForegroundWindow(status);
+        kestrowa::WaitFor("the restored window painted", [&] { return IsWindowVisible(status) && !IsIconic(status) && !WaitsForPaint(status); });
+        RECT ver{};
+        GetWindowRect(GetDlgItem(status, kVersionButton), &ver);
+        std::printf("%ld %ld\n", (ver.left + ver.right) / 2, (ver.top + ver.bottom) / 2);
+        return 0;
+    } else if (std::wcscmp(argv[1], L"on-screen") == 0) {
+        ShowWindow(status, SW_RESTORE);
+        kestrowa::WaitFor("the window restored", [&] { return IsWindowVisible(status) && !IsIconic(status); });
+        RECT r{};
+        GetWindowRect(status, &r);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(status, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& work = monitor.rcWork;
+        const bool within = r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom;
+        std::printf("window (%ld,%ld)-(%ld,%ld) work area (%ld,%ld)-(%ld,%ld): %s\n", r.left, r.top, r.right, r.bottom,
+                    work.left, work.top, work.right, work.bottom, within ? "within" : "not within");
+        return within ? 0 : 1;
+    } else if (std::wcscmp(argv[1], L"hint-shown") == 0 || std::wcscmp(argv[1], L"hint-gone") == 0) {
+        const bool shown = std::wcscmp(argv[1], L"hint-shown") == 0;
+        const bool seen = kestrowa::WaitFor(shown ? "the hint drawn" : "the hint cleared",
+                                            [&] { return HintLineShowsBlue(status) == shown; },
+                                            std::chrono::seconds(10));
+        std::printf("%s\n", seen ? "yes" : "no");
+        return seen ? 0 : 1;
     } else if (std::wcsncmp(argv[1], L"settings-", 9) == 0) {
         status = OpenSettings(status, _wtoi(argv[1] + 9));
         if (!status) {

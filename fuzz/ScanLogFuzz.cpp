@@ -76,8 +76,7 @@ void SelectDates(ScanOptions& options, const std::string& first, const std::stri
     };
     options.filter = fate;
     options.passOver = [fate, longest = options.lineBuffer - 1](std::string_view ahead) {
-        return SkippedLines(ahead, longest,
-                            [&](std::string_view line) { return !HasLogDate(line) || fate(line) == LineFate::Skip; });
+        return SkippedLines(ahead, longest, [&](std::string_view line) { return fate(line) == LineFate::Skip; });
     };
 }
 

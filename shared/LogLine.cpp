@@ -20,6 +20,20 @@ int DaysInMonth(int year, int month) {
     return kLengths[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
+bool HasLogDate(std::string_view line) {
+    if (line.size() < 10 || line[4] != '/' || line[7] != '/') return false;
+    auto digit = [&line](size_t i) { return line[i] >= '0' && line[i] <= '9'; };
+    if (!digit(2) || !digit(3) || !digit(5) || !digit(6) || !digit(8) || !digit(9)) return false;
+    const char* p = line.data();
+    return DateExists(DigitPair(p + 2), DigitPair(p + 5), DigitPair(p + 8));
+}
+
+bool HasLogTime(std::string_view line) { return IsTimeOfDay(TwoColumns(line, 11), TwoColumns(line, 14)); }
+
+bool IsSessionLine(std::string_view line) {
+    return HasLogDate(line) && HasLogTime(line) && line.find('\0') == std::string_view::npos;
+}
+
 std::string FullStartLine(const DateTime& t) { return FullLine('S', t); }
 std::string FullEndLine(const DateTime& t) { return FullLine('E', t); }
 

@@ -27,19 +27,19 @@ std::string TwoDigitYear(int year);
 // Length of a month of the Gregorian calendar.
 int DaysInMonth(int year, int month);
 
-// Whether columns 2-9 hold a date yy/mm/dd that exists (29 February in a year divisible by
-// four). A line without one is no session line: every reader skips it. Inline, as every reader
-// asks it of every line.
-inline bool HasLogDate(std::string_view line) {
-    if (line.size() < 10 || line[4] != '/' || line[7] != '/') return false;
-    auto digit = [&line](size_t i) { return line[i] >= '0' && line[i] <= '9'; };
-    if (!digit(2) || !digit(3) || !digit(5) || !digit(6) || !digit(8) || !digit(9)) return false;
-    auto number = [&line](size_t i) { return (line[i] - '0') * 10 + (line[i + 1] - '0'); };
-    const int month = number(5);
-    const int day = number(8);
-    // Of the two centuries a two-digit year may stand for, 2000 is the one with a 29 February.
-    return month >= 1 && month <= 12 && day >= 1 && (day <= 28 || day <= DaysInMonth(2000 + number(2), month));
+// The value of the two digits from `p`.
+inline int DigitPair(const char* p) { return (p[0] - '0') * 10 + (p[1] - '0'); }
+
+// Whether a two-digit year, a month and a day make a date that exists (29 February in a year
+// divisible by four). Of the two centuries a two-digit year may stand for, 2000 is the one with
+// a 29 February.
+inline bool DateExists(int yy, int month, int day) {
+    return month >= 1 && month <= 12 && day >= 1 && (day <= 28 || day <= DaysInMonth(2000 + yy, month));
 }
+
+// Whether columns 2-9 hold a date yy/mm/dd that exists (DateExists). A line without one is no
+// session line: every reader skips it.
+bool HasLogDate(std::string_view line);
 
 // What a reader takes from a file line: the tag (column 0), the date yy/mm/dd (columns 2-9) and
 // the time of day in minutes from columns 11-12 and 14-15 (a non-number counts as 0).
@@ -56,38 +56,58 @@ struct LogStamp {
 int TwoColumnsAsText(std::string_view line, size_t at);
 inline int TwoColumns(std::string_view line, size_t at) {
     if (at + 1 < line.size() && line[at] >= '0' && line[at] <= '9' && line[at + 1] >= '0' && line[at + 1] <= '9')
-        return (line[at] - '0') * 10 + (line[at + 1] - '0');
+        return DigitPair(line.data() + at);
     return TwoColumnsAsText(line, at);
 }
 
-// Whether columns 11-15 hold a time of the day, 00:00 to 23:59, read as every reader reads the
-// time: the integer values of columns 11-12 and 14-15 (see TwoColumns). A line without one
-// ("99:99", "25:10", "-1:-1") is no session line.
-inline bool HasLogTime(std::string_view line) {
-    const int hour = TwoColumns(line, 11);
-    const int minute = TwoColumns(line, 14);
-    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
-}
+// Whether an hour and a minute are a time of the day, 00:00 to 23:59.
+inline bool IsTimeOfDay(int hour, int minute) { return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59; }
+
+// Whether columns 11-15 hold a time of the day, read as every reader reads the time: the integer
+// values of columns 11-12 and 14-15 (see TwoColumns). A line without one ("99:99", "25:10",
+// "-1:-1") is no session line.
+bool HasLogTime(std::string_view line);
 
 // The one test of a line that may take part in a session: a date that exists (HasLogDate), a
 // time of the day (HasLogTime) and no NUL byte, which no editor writes into a text line and
 // which would end the line early for any program that reads it as a C string.
-// `recorderForm` tells that the line is known to have the recorder's form (see IsRecorderLine),
-// which holds no NUL byte.
-inline bool IsSessionLine(std::string_view line, bool recorderForm = false) {
-    return HasLogDate(line) && HasLogTime(line) && (recorderForm || line.find('\0') == std::string_view::npos);
-}
+bool IsSessionLine(std::string_view line);
+
+// IsSessionLine for the lines of one read in order, told whether each has the recorder's form
+// (see IsRecorderLine). The separators and digits of such a line stand where the two tests look
+// and it holds no NUL byte, so only the ranges of its figures are left to check; and as most
+// lines carry the date of the line before, its date is looked at only when its columns differ
+// from those of the last such line whose date exists. Inline, as every read asks it of every line.
+class SessionLineTest {
+public:
+    bool operator()(std::string_view line, bool recorderForm) {
+        if (!recorderForm) return IsSessionLine(line);
+        std::uint64_t date;
+        std::memcpy(&date, line.data() + 2, sizeof date);
+        const char* p = line.data();
+        if (date != knownDate_) {
+            if (!DateExists(DigitPair(p + 2), DigitPair(p + 5), DigitPair(p + 8))) return false;
+            knownDate_ = date;
+        }
+        return IsTimeOfDay(DigitPair(p + 11), DigitPair(p + 14));
+    }
+
+private:
+    std::uint64_t knownDate_ = 0;  // no line of the recorder's form has NUL bytes in its date
+};
 
 // The stamp of a line too short for a whole date.
 void ParseShortLine(std::string_view line, LogStamp& stamp);
 
-// Fills `stamp` field by field: the scanner reads every line into stamps it keeps.
-inline void ParseLogLine(std::string_view line, LogStamp& stamp) {
+// Fills `stamp` field by field: the scanner reads every line into stamps it keeps. The time of a
+// line known to have the recorder's form (`recorderForm`) stands in digits.
+inline void ParseLogLine(std::string_view line, LogStamp& stamp, bool recorderForm = false) {
     if (line.size() < 2 + stamp.dateColumns.size()) return ParseShortLine(line, stamp);
     stamp.tag = line[0];
     std::memcpy(stamp.dateColumns.data(), line.data() + 2, stamp.dateColumns.size());
     stamp.dateSize = static_cast<std::uint8_t>(stamp.dateColumns.size());
-    stamp.minutes = TwoColumns(line, 11) * 60 + TwoColumns(line, 14);
+    stamp.minutes = recorderForm ? DigitPair(line.data() + 11) * 60 + DigitPair(line.data() + 14)
+                                 : TwoColumns(line, 11) * 60 + TwoColumns(line, 14);
 }
 
 inline LogStamp ParseLogLine(std::string_view line) {

@@ -109,23 +109,27 @@ private:
     std::string heldText_;
 };
 
-// How many bytes of `ahead` are whole lines of at most `longest` characters (before CR LF) of
-// which `skipped` is true; for passOver functions. Lines of the recorder's form are taken 18
-// bytes at a time, any other by a search for its LF.
+// How many bytes of `ahead` are whole lines of at most `longest` characters (before CR LF) that
+// are no session lines or that the filter skips (`skipped`, asked only of session lines, as a
+// filter is); for passOver functions. Lines of the recorder's form are taken 18 bytes at a time,
+// any other by a search for its LF.
 template <class Skipped>
 size_t SkippedLines(std::string_view ahead, size_t longest, Skipped skipped) {
     size_t passed = 0;
+    SessionLineTest isSessionLine;
     for (;;) {
         if (longest >= kRecorderLineSize) {
             for (; ahead.size() - passed >= kRecorderLineBytes && IsRecorderLine(ahead.data() + passed);
-                 passed += kRecorderLineBytes)
-                if (!skipped(ahead.substr(passed, kRecorderLineSize))) return passed;
+                 passed += kRecorderLineBytes) {
+                const std::string_view line = ahead.substr(passed, kRecorderLineSize);
+                if (isSessionLine(line, true) && !skipped(line)) return passed;
+            }
         }
         const size_t end = ahead.find('\n', passed);
         if (end == std::string_view::npos) return passed;
         std::string_view line = ahead.substr(passed, end - passed);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.size() > longest || !skipped(line)) return passed;
+        if (line.size() > longest || (isSessionLine(line, false) && !skipped(line))) return passed;
         passed = end + 1;
     }
 }
@@ -173,9 +177,10 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
     bool startIsLast = false;
     std::string stopLine;
     std::string_view line;
+    SessionLineTest isSessionLine;
     for (bool recorderForm; lines.Next(line, recorderForm);) {
         startIsLast = false;
-        if (!IsSessionLine(line, recorderForm)) continue;
+        if (!isSessionLine(line, recorderForm)) continue;
         const LineFate fate = options.filter ? options.filter(line) : LineFate::Pair;
         if (fate == LineFate::Skip) {
             lines.PassOver();
@@ -187,14 +192,14 @@ bool ScanLog(const std::string& path, const ScanOptions& options, Reader& reader
         }
         reader.Line(line, open);
         if (line[0] == 'S' && !open) {
-            ParseLogLine(line, start);
+            ParseLogLine(line, start, recorderForm);
             startLine = line;
             open = startIsLast = true;
             reader.Start(line);
             continue;
         }
         if (line[0] == 'E' && open) {
-            ParseLogLine(line, end);
+            ParseLogLine(line, end, recorderForm);
             close(line, SessionClose::EndLine);
         }
         if ((options.sessionLimit != 0 && sessions >= options.sessionLimit) || reader.Enough(line)) break;

@@ -60,6 +60,39 @@ TEST(LogLine, ADateMustExist) {
     for (const Case& c : cases) EXPECT_EQ(HasLogDate(c.line), c.valid) << c.line;
 }
 
+// The shortcuts for lines of the recorder's form against the general rule and parse, over every
+// value of the date's fields (each date asked twice, the second time of the date just passed) and
+// every value of the time's, the date passed or not.
+TEST(LogLine, RecorderFormShortcutsAgreeWithTheRule) {
+    std::string line = "S 00/00/00 00:00";
+    auto put = [&line](size_t at, int value) {
+        line[at] = static_cast<char>('0' + value / 10);
+        line[at + 1] = static_cast<char>('0' + value % 10);
+    };
+    SessionLineTest test;
+    put(11, 23);
+    put(14, 59);
+    for (int date = 0; date < 1000000; ++date) {
+        put(2, date / 10000);
+        put(5, date / 100 % 100);
+        put(8, date % 100);
+        ASSERT_EQ(test(line, true), IsSessionLine(line)) << line;
+        ASSERT_EQ(test(line, true), IsSessionLine(line)) << line;
+    }
+    for (const char* date : {"24/02/29", "23/02/29"}) {
+        line.replace(2, 8, date);
+        for (int time = 0; time < 10000; ++time) {
+            put(11, time / 100);
+            put(14, time % 100);
+            ASSERT_EQ(test(line, true), IsSessionLine(line)) << line;
+            LogStamp shortcut, rule;
+            ParseLogLine(line, shortcut, true);
+            ParseLogLine(line, rule);
+            ASSERT_EQ(shortcut.minutes, rule.minutes) << line;
+        }
+    }
+}
+
 TEST(Hours, SplitTruncatesNeverRounds) {
     struct Case {
         int minutes;

@@ -141,8 +141,7 @@ TEST(SessionScanner, EveryReadBlockTellsTheReaderWhatTheReferenceReadTells) {
     auto fate = [](std::string_view line) { return line.substr(2, 8) < "09/05/05" ? LineFate::Skip : LineFate::Pair; };
     dates.filter = fate;
     dates.passOver = [fate](std::string_view ahead) {
-        return SkippedLines(ahead, 23,
-                            [&](std::string_view line) { return !HasLogDate(line) || fate(line) == LineFate::Skip; });
+        return SkippedLines(ahead, 23, [&](std::string_view line) { return fate(line) == LineFate::Skip; });
     };
     const std::pair<const char*, ScanOptions> reads[] = {{"every line", plain}, {"May", month}, {"from 5 May", dates}};
     for (const auto& [name, options] : reads) {

@@ -95,8 +95,7 @@ ScanOptions PeriodScan(std::int64_t first, std::int64_t last, bool daily, bool* 
         return f;
     };
     options.passOver = [fate = PeriodFate(first, last, daily)](std::string_view ahead) mutable {
-        return SkippedLines(ahead, kViewerLineBuffer - 1,
-                            [&](std::string_view line) { return !HasLogDate(line) || fate(line) == LineFate::Skip; });
+        return SkippedLines(ahead, kViewerLineBuffer - 1, [&](std::string_view line) { return fate(line) == LineFate::Skip; });
     };
     return options;
 }

@@ -33,13 +33,13 @@ struct InitialBitmaps {
     BitmapSet set;
 };
 constexpr InitialBitmaps kInitialBitmaps[] = {
-    {IDC_VERSION, {"IDB_BITMAP_VERSION", "IDB_BITMAP_VERSION", "IDB_BITMAP_VERSION"}},
-    {IDC_HELP_BUTTON, {"IDB_BITMAP_HELP", "IDB_BITMAP_HELP", "IDB_BITMAP_HELP"}},
-    {IDC_SETTINGS, {"IDB_BITMAP_DSGN1", "IDB_BITMAP_DSGN1", "IDB_BITMAP_DSGN1"}},
-    {IDC_VIEWER, {"IDB_BITMAP_DSP1", "IDB_BITMAP_DSP1", "IDB_BITMAP_DSP1"}},
-    {IDC_START_TIME_BUTTON, {"IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSREST"}},
-    {IDC_SECOND_ROW_BUTTON, {"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMACSS"}},
-    {IDC_STOPWATCH_BUTTON, {"IDB_BITMAP_START", "IDB_BITMAP_START", "IDB_BITMAP_STOP"}},
+    {IDC_VERSION, {"IDB_BITMAP_VERSION", "IDB_BITMAP_VERSION"}},
+    {IDC_HELP_BUTTON, {"IDB_BITMAP_HELP", "IDB_BITMAP_HELP"}},
+    {IDC_SETTINGS, {"IDB_BITMAP_DSGN1", "IDB_BITMAP_DSGN1"}},
+    {IDC_VIEWER, {"IDB_BITMAP_DSP1", "IDB_BITMAP_DSP1"}},
+    {IDC_START_TIME_BUTTON, {"IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSSTRT"}},
+    {IDC_SECOND_ROW_BUTTON, {"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT"}},
+    {IDC_STOPWATCH_BUTTON, {"IDB_BITMAP_START", "IDB_BITMAP_START"}},
 };
 
 // Icon 128 at the size of a metric pair, shared: the system keeps it.
@@ -60,8 +60,7 @@ CRecorderDlg::CRecorderDlg(RecorderContext context)
       hints_(face_) {
     for (const InitialBitmaps& initial : kInitialBitmaps) {
         if (initial.id == IDC_STOPWATCH_BUTTON && !display_.Settings().stopwatch) continue;
-        buttons_[initial.id].Load(Utf8ToWide(initial.set.normal).c_str(), Utf8ToWide(initial.set.pressed).c_str(),
-                                  Utf8ToWide(initial.set.focused).c_str());
+        buttons_[initial.id].Load(Utf8ToWide(initial.set.normal).c_str(), Utf8ToWide(initial.set.pressed).c_str());
     }
     ResetViewerSettings(context_.environment.viewerSettingsPath);
 }
@@ -223,7 +222,7 @@ void CRecorderDlg::Draw(const DrawList& drawing) {
 
 void CRecorderDlg::AttachBitmaps(int id, const BitmapSet& set) {
     BitmapButton& button = buttons_[id];
-    button.Load(Utf8ToWide(set.normal).c_str(), Utf8ToWide(set.pressed).c_str(), Utf8ToWide(set.focused).c_str());
+    button.Load(Utf8ToWide(set.normal).c_str(), Utf8ToWide(set.pressed).c_str());
     button.Attach(Hwnd(), id);
 }
 

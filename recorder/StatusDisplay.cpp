@@ -10,10 +10,10 @@ namespace kestrowa {
 
 namespace {
 
-constexpr BitmapSet kPcStartBitmaps{"IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSREST"};
-constexpr BitmapSet kRunStartBitmaps{"IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSSTRT"};
-constexpr BitmapSet kCurrentTimeBitmaps{"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMACSS"};
-constexpr BitmapSet kLastEndBitmaps{"IDB_BITMAP_TMACSS", "IDB_BITMAP_TMACSS", "IDB_BITMAP_TMPRSNT"};
+constexpr BitmapSet kPcStartBitmaps{"IDB_BITMAP_SYSSTRT", "IDB_BITMAP_SYSSTRT"};
+constexpr BitmapSet kRunStartBitmaps{"IDB_BITMAP_SYSREST", "IDB_BITMAP_SYSREST"};
+constexpr BitmapSet kCurrentTimeBitmaps{"IDB_BITMAP_TMPRSNT", "IDB_BITMAP_TMPRSNT"};
+constexpr BitmapSet kLastEndBitmaps{"IDB_BITMAP_TMACSS", "IDB_BITMAP_TMACSS"};
 
 constexpr int kSecondsPerHour = 3600;
 

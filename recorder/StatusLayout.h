@@ -23,11 +23,11 @@ inline constexpr Rect kMonthArea{66, 72, 206, 89};
 // The areas as rectangles drawn with pen and brush of the button-face colour, moved by `scale`.
 DrawList BlankDrawing(const std::vector<Rect>& areas, Colour face, const DialogScale& scale);
 
-// Bitmap resource names of a bitmap button: normal, pressed, focused.
+// Bitmap resource names of a bitmap button: normal and pressed. A focused button shows its
+// normal picture with a focus rectangle: the picture tells the state the button stands in.
 struct BitmapSet {
     std::string_view normal;
     std::string_view pressed;
-    std::string_view focused;
     bool operator==(const BitmapSet&) const = default;
 };
 

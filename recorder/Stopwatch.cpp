@@ -5,8 +5,8 @@
 namespace kestrowa {
 
 namespace {
-constexpr BitmapSet kRunningBitmaps{"IDB_BITMAP_STOP", "IDB_BITMAP_STOP", "IDB_BITMAP_START"};
-constexpr BitmapSet kStoppedBitmaps{"IDB_BITMAP_START", "IDB_BITMAP_START", "IDB_BITMAP_STOP"};
+constexpr BitmapSet kRunningBitmaps{"IDB_BITMAP_STOP", "IDB_BITMAP_STOP"};
+constexpr BitmapSet kStoppedBitmaps{"IDB_BITMAP_START", "IDB_BITMAP_START"};
 }  // namespace
 
 StatusUpdate Stopwatch::Press(std::uint64_t milliseconds, bool buttonPresent) {

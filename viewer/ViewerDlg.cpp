@@ -64,7 +64,7 @@ CViewerDlg::CViewerDlg(ViewerContext context)
       smallIcon_(LoadIconSized(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))),
       helpLine_(FromColorRef(GetSysColor(COLOR_BTNFACE))) {
     for (size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i].Load(kButtonFaces[i].bitmap, kButtonFaces[i].bitmap, kButtonFaces[i].bitmap);
+        buttons_[i].Load(kButtonFaces[i].bitmap, kButtonFaces[i].bitmap);
 }
 
 // Out of line: the wait window's class is known here only.

@@ -10,10 +10,9 @@ HBITMAP LoadNamedBitmap(const wchar_t* name) {
 }
 }  // namespace
 
-bool BitmapButton::Load(const wchar_t* normal, const wchar_t* pressed, const wchar_t* focused) {
+bool BitmapButton::Load(const wchar_t* normal, const wchar_t* pressed) {
     normal_.Reset(LoadNamedBitmap(normal));
     pressed_.Reset(LoadNamedBitmap(pressed));
-    focused_.Reset(LoadNamedBitmap(focused));
     if (button_) InvalidateRect(button_, nullptr, FALSE);
     return static_cast<bool>(normal_);
 }
@@ -32,11 +31,7 @@ void BitmapButton::Attach(HWND dialog, int id) {
 
 bool BitmapButton::Draw(const DRAWITEMSTRUCT& item) const {
     if (!button_ || item.hwndItem != button_) return false;
-    HBITMAP chosen = normal_.Get();
-    if ((item.itemState & ODS_SELECTED) && pressed_)
-        chosen = pressed_.Get();
-    else if ((item.itemState & ODS_FOCUS) && focused_)
-        chosen = focused_.Get();
+    const HBITMAP chosen = (item.itemState & ODS_SELECTED) && pressed_ ? pressed_.Get() : normal_.Get();
     if (!chosen) return true;
     BITMAP info{};
     GetObjectW(chosen, sizeof info, &info);
@@ -50,6 +45,11 @@ bool BitmapButton::Draw(const DRAWITEMSTRUCT& item) const {
     if (item.itemState & ODS_SELECTED) {
         RECT edge = item.rcItem;
         DrawEdge(item.hDC, &edge, EDGE_SUNKEN, BF_RECT);
+    }
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT inside = item.rcItem;
+        InflateRect(&inside, -2, -2);
+        DrawFocusRect(item.hDC, &inside);
     }
     return true;
 }

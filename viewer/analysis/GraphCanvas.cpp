@@ -1,34 +1,12 @@
 #include "viewer/analysis/GraphCanvas.h"
 
 #include <algorithm>
-#include <cmath>
 #include <type_traits>
 #include <variant>
 
+#include "shared/DialogScale.h"
+
 namespace kestrowa {
-
-namespace {
-
-class AreaScale {
-public:
-    explicit AreaScale(Size area)
-        : x_(static_cast<double>(area.width) / kGraphDesignSize.width),
-          y_(static_cast<double>(area.height) / kGraphDesignSize.height),
-          size_(std::min(x_, y_)) {}
-
-    int X(int x) const { return Round(x * x_); }
-    int Y(int y) const { return Round(y * y_); }
-    int Extent(int size) const { return Round(size * size_); }
-
-private:
-    static int Round(double pixels) { return static_cast<int>(std::lround(pixels)); }
-
-    double x_;
-    double y_;
-    double size_;
-};
-
-}  // namespace
 
 void SelectGraphFont(DrawList& drawing) { drawing.SelectFont("ＭＳ 明朝", 12, 400); }
 
@@ -37,7 +15,7 @@ void GraphText(DrawList& drawing, int x, int y, std::string text) {
 }
 
 DrawList InGraphArea(const DrawList& design, Size area) {
-    const AreaScale s(area);
+    const DialogScale s(kGraphDesignSize, area);
     DrawList d;
     d.SelectPen(kWhite).SelectBrush(kWhite).Rectangle({0, 0, area.width, area.height});
     for (const draw::Element& element : design.Elements()) {

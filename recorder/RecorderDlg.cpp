@@ -116,7 +116,6 @@ void CRecorderDlg::OnInitDialog(WPARAM, LPARAM) {
     ShowInitially();
     pointer_.Attach(Hwnd(), [this](int x, int y) { OnPointerMove(x, y); });
     StartTimer();
-    scale_ = MeasureDialogScale(Hwnd(), kStatusDesignUnits);
     CheckApplicationFolder(context_.profile, context_.environment.applicationFolder, [this](const std::string& question) {
         return context_.prompts.ShowMessage(Hwnd(), question, kRecorderCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
     });
@@ -172,7 +171,7 @@ void CRecorderDlg::StartTimer() {
 void CRecorderDlg::Apply(const StatusUpdate& update) {
     for (const auto& [id, text] : update.texts) SetItemText(id, text);
     if (update.title) SetTitle(*update.title);
-    Draw(BlankDrawing(update.blank, face_, scale_));
+    Draw(BlankDrawing(update.blank, face_, Scale()));
     for (const auto& [id, set] : update.bitmaps) AttachBitmaps(id, set);
     if (update.restartTimer) {
         KillTimer(Hwnd(), kTimerId);
@@ -242,10 +241,12 @@ LRESULT CRecorderDlg::OnPaint(WPARAM, LPARAM) {
 }
 
 // The pointer moved over the window or one of its buttons, or left either (x, y: client pixels).
+DialogScale CRecorderDlg::Scale() const { return MeasureDialogScale(Hwnd(), kStatusDesignUnits); }
+
 void CRecorderDlg::OnPointerMove(int x, int y) {
     Apply(display_.Refresh());
     StartTimer();
-    Draw(hints_.MouseMove(x, y, scale_));
+    Draw(hints_.MouseMove(x, y, Scale()));
 }
 
 void CRecorderDlg::OnRightButtonUp(WPARAM, LPARAM lParam) {

@@ -85,6 +85,9 @@ private:
     void OnStartTimeButton();
     void OnSecondRowButton();
     void OnPointerMove(int x, int y);
+    // From the places the status window was laid out for to those of its present font, measured
+    // at each use: the dialog's units change when it moves to a monitor of another DPI.
+    DialogScale Scale() const;
 
     void EditSystemMenu();
     void Place();
@@ -105,8 +108,6 @@ private:
     Stopwatch stopwatch_;
     Colour face_;
     MouseHints hints_;
-    // From the places the status window was laid out for to those of its real font.
-    DialogScale scale_;
     std::string viewerLog_;
     std::string startupFolder_;
     std::map<int, BitmapButton> buttons_;

@@ -97,6 +97,7 @@ std::span<const MessageEntry<CMainFrame>> CMainFrame::MessageTable() {
     static const MessageEntry<F> table[] = {
         OnMessageResult(WM_CREATE, &F::OnCreate),
         OnMessage(WM_SIZE, &F::OnSize),
+        OnMessage(WM_DPICHANGED, &F::OnDpiChanged),
         OnMessage(WM_TIMER, &F::OnTimer),
         OnMessage(WM_DESTROY, &F::OnDestroy),
     };
@@ -143,9 +144,9 @@ void CMainFrame::OnSize(WPARAM, LPARAM) {
     if (statusBar_) {
         SendMessageW(statusBar_, WM_SIZE, 0, 0);
         // The message area stretches; the four key indicators keep their width at the right.
-        constexpr int kIndicatorWidth = 50;
+        const int indicatorWidth = ScaledToDpi(Hwnd(), 50);
         int parts[5];
-        for (int i = 0; i < 5; ++i) parts[i] = client.right - kIndicatorWidth * (4 - i);
+        for (int i = 0; i < 5; ++i) parts[i] = client.right - indicatorWidth * (4 - i);
         parts[4] = -1;
         SendMessageW(statusBar_, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(parts));
         RECT bar;
@@ -154,6 +155,14 @@ void CMainFrame::OnSize(WPARAM, LPARAM) {
     }
     if (view_.Hwnd())
         MoveWindow(view_.Hwnd(), 0, 0, client.right, client.bottom - statusHeight, TRUE);
+}
+
+// Moved to a monitor of another DPI, the frame takes the place and size the system proposes for
+// it; its status bar and view follow through WM_SIZE.
+void CMainFrame::OnDpiChanged(WPARAM, LPARAM lParam) {
+    const RECT& proposed = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(Hwnd(), nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
+                 proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMainFrame::UpdateIndicators() {

@@ -46,6 +46,7 @@ public:
 private:
     LRESULT OnCreate(WPARAM, LPARAM);
     void OnSize(WPARAM, LPARAM);
+    void OnDpiChanged(WPARAM, LPARAM);
     void OnTimer(WPARAM, LPARAM);
     void OnDestroy(WPARAM, LPARAM);
     void UpdateIndicators();

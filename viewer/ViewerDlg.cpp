@@ -129,7 +129,6 @@ void CViewerDlg::OnInitDialog(WPARAM, LPARAM) {
     if (first) {
         AttachButtons();
         list_ = ListView(Item(IDC_LIST));
-        helpScale_ = MeasureDialogScale(Hwnd(), kViewerDesignUnits);
         initialised_ = true;
     }
     const DateTime& today = viewer_.Options().today;
@@ -349,7 +348,9 @@ void CViewerDlg::OnSetCursor(WPARAM wParam, LPARAM lParam) {
 }
 
 void CViewerDlg::TrackHelp(int x, int y) {
-    const DrawList drawing = helpLine_.MouseMove(x, y, viewer_.View(), helpScale_);
+    // Measured at each move: the dialog's units change when it moves to a monitor of another DPI.
+    const DialogScale scale = MeasureDialogScale(Hwnd(), kViewerDesignUnits);
+    const DrawList drawing = helpLine_.MouseMove(x, y, viewer_.View(), scale);
     if (drawing.Empty()) return;
     ClientDC dc(Hwnd());
     Replay(dc.Get(), drawing);

@@ -119,8 +119,6 @@ private:
     Icon bigIcon_;
     Icon smallIcon_;
     kestrowa::HelpLine helpLine_;
-    // From the places the help line was laid out for to those of the dialog's real font.
-    DialogScale helpScale_;
 };
 
 }  // namespace kestrowa

@@ -86,6 +86,13 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
         case WM_CONTEXTMENU:
             ShowCopyMenu(list, lParam);
             return 0;
+        case WM_SETFONT: {
+            // A new font (the window moved to a monitor of another DPI, say) needs other widths
+            // and row heights: the table shown is fitted to it again.
+            const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
+            ListView(list).Settle(*reinterpret_cast<const Table*>(data));
+            return result;
+        }
         case WM_NCDESTROY:
             RemovePropW(list, kTableProperty);
             RemoveWindowSubclass(list, ListProcedure, kSubclassId);
@@ -112,13 +119,19 @@ void ListView::Show(const Table& table) const {
     Clear();
     for (const TableColumn& column : table.columns) AddColumn(column.header, column.width);
     for (const std::vector<std::string>& row : table.rows) AddRow(row);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    Settle(table);
+    if (Table* shown = Shown()) *shown = table;
+}
+
+void ListView::Settle(const Table& table) const {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     FitColumns(table);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     // Scrolled by the list's own row height, which follows its font and the DPI.
     if (table.showEnd && !table.rows.empty())
         SendMessageW(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(table.rows.size() - 1), FALSE);
     InvalidateRect(list_, nullptr, TRUE);
-    if (Table* shown = Shown()) *shown = table;
 }
 
 bool ListView::CopyToClipboard() const {

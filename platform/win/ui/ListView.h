@@ -11,7 +11,8 @@ namespace kestrowa {
 
 // A list-view control in report style, filled from a `Table`. A list that has shown a table
 // copies it to the clipboard, as text a spreadsheet takes (`TableText`), on Ctrl+C and on the
-// コピー item of its context menu; the table it keeps for that goes with the control.
+// コピー item of its context menu; the table it keeps for that goes with the control, and is
+// fitted again to every new font the list is given.
 class ListView {
 public:
     explicit ListView(HWND list = nullptr) : list_(list) {}
@@ -25,6 +26,9 @@ public:
     // Puts the table shown on the clipboard as Unicode text; false when there is none or the
     // clipboard cannot be had.
     bool CopyToClipboard() const;
+    // Fits the columns to the texts of `table`, which the list shows, in its present font, and
+    // shows its last row whole when the table asks for its end.
+    void Settle(const Table& table) const;
 
     int RowCount() const;
     int ColumnCount() const;

@@ -101,6 +101,12 @@ TEST(CSweepraView, RunsOnceOnTheFirstPaintAndNeverAgain) {
     Pump();
     EXPECT_EQ(program.directory.lists, lists) << "a repaint must not run the uninstall again";
     EXPECT_EQ(program.view.Report(), report);
+
+    // Moved to a monitor of 144 DPI, the frame takes the rectangle proposed for it.
+    RECT proposed{40, 30, 940, 705}, now{};
+    SendMessageW(program.frame.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&proposed));
+    GetWindowRect(program.frame.Hwnd(), &now);
+    EXPECT_TRUE(EqualRect(&now, &proposed));
     EXPECT_TRUE(IsWindow(program.frame.Hwnd()));
     DestroyWindow(program.frame.Hwnd());
 }

@@ -15,6 +15,7 @@
 #include "fakes/ScriptedFileDialogs.h"
 #include "platform/win/os/Text.h"
 #include "platform/win/ui/AboutDlg.h"
+#include "platform/win/ui/Gdi.h"
 #include "platform/win/ui/ListView.h"
 #include "shared/Strings.h"
 #include "viewer/LogEditor.h"
@@ -159,7 +160,8 @@ std::string LongLog() {
 }
 
 // Each view opened at its end shows its last row whole, whatever the list's row height; every
-// heading and cell fits its column in the list's font.
+// heading and cell fits its column in the list's font, and again once the list is given a larger
+// font (as when its window moves to a monitor of higher DPI).
 TEST_F(ViewerDlgTest, ListsShowTheirLastRowAndWholeTexts) {
     const std::string log = LongLog();
     Open(&log);
@@ -167,8 +169,7 @@ TEST_F(ViewerDlgTest, ListsShowTheirLastRowAndWholeTexts) {
         const std::wstring wide = Utf8ToWide(text);
         return static_cast<int>(SendMessageW(list_.Hwnd(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(wide.c_str())));
     };
-    for (int view : {IDC_CALENDAR, IDC_DAILY, IDC_PER_START, IDC_YEAR_MONTH}) {
-        Command(view);
+    const auto expectWholeAndAtEnd = [&](int view) {
         const int last = list_.RowCount() - 1;
         ASSERT_GT(last, 0) << view;
         RECT client{}, row{LVIR_BOUNDS, 0, 0, 0};
@@ -184,7 +185,15 @@ TEST_F(ViewerDlgTest, ListsShowTheirLastRowAndWholeTexts) {
             for (int r = 0; r <= last; ++r) widest = std::max(widest, textWidth(list_.Cell(r, c)));
             EXPECT_GE(list_.ColumnWidth(c), widest + 12) << view << " " << list_.Header(c);
         }
+    };
+    for (int view : {IDC_CALENDAR, IDC_DAILY, IDC_PER_START, IDC_YEAR_MONTH}) {
+        Command(view);
+        expectWholeAndAtEnd(view);
     }
+    const Font larger = MakeFont("ＭＳ Ｐゴシック", -24, FW_NORMAL);
+    SendMessageW(list_.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(larger.Get()), TRUE);
+    expectWholeAndAtEnd(IDC_YEAR_MONTH);
+    SendMessageW(list_.Hwnd(), WM_SETFONT, 0, FALSE);
 }
 
 TEST_F(ViewerDlgTest, RadiosSwitchTheViewWithoutChangingTheMonth) {

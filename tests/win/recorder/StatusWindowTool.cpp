@@ -1,5 +1,5 @@
 // Works the status window of a running recorder from outside, for the screenshot script and the
-// desktop test (scripts/desktop-test):
+// desktop test (tests/win/desktop-test):
 //   StatusWindowTool restore | tray-click | hover | wake | rect | settings-N | choose-tray
 //                    | ver-middle | hint-shown | hint-gone | on-screen
 // finds the window (waiting up to 30 seconds), does what is asked (hover: the mouse over the
@@ -17,6 +17,7 @@
 #include <cwchar>
 #include <initializer_list>
 
+#include "../OnScreen.h"
 #include "../WaitFor.h"
 
 namespace {
@@ -177,16 +178,7 @@ int wmain(int argc, wchar_t** argv) {
     } else if (std::wcscmp(argv[1], L"on-screen") == 0) {
         ShowWindow(status, SW_RESTORE);
         kestrowa::WaitFor("the window restored", [&] { return IsWindowVisible(status) && !IsIconic(status); });
-        RECT r{};
-        GetWindowRect(status, &r);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(status, MONITOR_DEFAULTTONEAREST), &monitor);
-        const RECT& work = monitor.rcWork;
-        const bool within = r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom;
-        std::printf("window (%ld,%ld)-(%ld,%ld) work area (%ld,%ld)-(%ld,%ld): %s\n", r.left, r.top, r.right, r.bottom,
-                    work.left, work.top, work.right, work.bottom, within ? "within" : "not within");
-        return within ? 0 : 1;
+        return kestrowa::WithinWorkArea(status) ? 0 : 1;
     } else if (std::wcscmp(argv[1], L"hint-shown") == 0 || std::wcscmp(argv[1], L"hint-gone") == 0) {
         const bool shown = std::wcscmp(argv[1], L"hint-shown") == 0;
         const bool seen = kestrowa::WaitFor(shown ? "the hint drawn" : "the hint cleared",

@@ -5,13 +5,22 @@
 //   orvelle_command popup command ID a click in the modal window the main window opened
 //   orvelle_command popup rect       prints that window's place on the screen: "X Y WIDTH HEIGHT"
 //   orvelle_command popup tab N      chooses tab N of that window's tab control, as a click would
-// Exits with 1 when the window is not found.
+//   orvelle_command on-screen        fails unless the main window lies whole within the work area
+//   orvelle_command popup centred X Y
+//                                    fails unless that window lies whole within the work area with
+//                                    its middle on the screen point (X, Y), give or take a pixel
+// The main window, and for "centred" the popup, is waited for up to 30 seconds; exits with 1 when
+// a window is not found.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
 #include <string>
+
+#include "../OnScreen.h"
+#include "../WaitFor.h"
 
 namespace {
 
@@ -50,9 +59,11 @@ void Click(HWND window, int id, bool wait) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    HWND viewer = FindWindowOf(nullptr);
-    if (!viewer || argc < 3) return 1;
+    HWND viewer = kestrowa::WaitFor("the viewer's main window", [] { return FindWindowOf(nullptr); });
+    if (!viewer || argc < 2) return 1;
     const std::wstring what = argv[1];
+    if (what == L"on-screen") return kestrowa::WithinWorkArea(viewer) ? 0 : 1;
+    if (argc < 3) return 1;
     if (what == L"command" || what == L"post") {
         Click(viewer, _wtoi(argv[2]), what == L"command");
         return 0;
@@ -62,9 +73,11 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (what != L"popup") return 1;
-    HWND popup = FindWindowOf(viewer);
-    if (!popup) return 1;
     const std::wstring action = argv[2];
+    // A window that is to open is waited for; the others are asked of the window there now.
+    HWND popup = action == L"centred" ? kestrowa::WaitFor("the window the viewer opened", [viewer] { return FindWindowOf(viewer); })
+                                      : FindWindowOf(viewer);
+    if (!popup) return 1;
     if (action == L"command" && argc >= 4) {
         Click(popup, _wtoi(argv[3]), true);
         return 0;
@@ -74,6 +87,14 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(FindWindowExW(popup, nullptr, WC_TABCONTROLW, nullptr), TCM_SETCURFOCUS,
                      static_cast<WPARAM>(_wtoi(argv[3])), 0);
         return 0;
+    }
+    if (action == L"centred" && argc >= 5) {
+        RECT r{};
+        GetWindowRect(popup, &r);
+        const long x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+        const bool centred = std::labs(x - _wtoi(argv[3])) <= 1 && std::labs(y - _wtoi(argv[4])) <= 1;
+        std::printf("middle (%ld,%ld)\n", x, y);
+        return kestrowa::WithinWorkArea(popup) && centred ? 0 : 1;
     }
     if (action == L"rect") {
         RECT r{};

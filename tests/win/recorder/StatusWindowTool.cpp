@@ -41,12 +41,23 @@ BOOL CALLBACK FindStatus(HWND hwnd, LPARAM found) {
     return TRUE;
 }
 
+// The window exists before its initialisation is done, which may still hide it. The start time
+// is written in the place of the template's "Static" just before the window takes its first state,
+// with no message handled in between: a reply with the time was sent after that.
 HWND WaitForStatusWindow() {
-    return kestrowa::WaitFor("the status window", [] {
+    HWND status = kestrowa::WaitFor("the status window", [] {
         HWND found = nullptr;
         EnumWindows(FindStatus, reinterpret_cast<LPARAM>(&found));
         return found;
     });
+    const bool setUp = status && kestrowa::WaitFor("the status window set up", [status] {
+        wchar_t text[64] = {};
+        DWORD_PTR copied = 0;
+        return SendMessageTimeoutW(GetDlgItem(status, 1005), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text),
+                                   SMTO_BLOCK, 1000, &copied) &&
+               copied > 0 && std::wcscmp(text, L"Static") != 0;
+    });
+    return setUp ? status : nullptr;
 }
 
 // A visible window of the recorder's process that holds control `id`: the settings dialog

@@ -47,9 +47,23 @@ bool Render(EVT_HANDLE event, std::vector<wchar_t>& buffer, std::wstring_view& x
     return true;
 }
 
+// The hourglass while the thread reads and takes no messages, the arrow it replaced after.
+class WaitCursor {
+public:
+    WaitCursor() : replaced_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { SetCursor(replaced_); }
+
+private:
+    HCURSOR replaced_;
+};
+
 }  // namespace
 
+// Rendering a whole System log takes seconds on a PC that has kept years of it.
 bool WindowsEventLog::ReadEvents(const std::function<void(std::string_view xml)>& take) {
+    const WaitCursor waiting;
     EvtHandle query(EvtQuery(nullptr, L"System", L"*", EvtQueryChannelPath | EvtQueryForwardDirection));
     if (!query) return false;
     std::vector<wchar_t> buffer(8192);
